@@ -1,0 +1,119 @@
+#include "cardlib/CardDeck.h"
+
+CardDeck::CardDeck() = default;
+
+CardDeck& Cards()
+{
+    static CardDeck deck;
+    return deck;
+}
+
+int CardDeck::InitializeDeck()
+{
+    SetDefaultValues();
+    return 1;
+}
+
+void CardDeck::SetDefaultValues()
+{
+    cards_.fill(Card{});
+}
+
+void CardDeck::SetOffSet(int rowStep)
+{
+    offset_ = rowStep;
+}
+
+void CardDeck::SetCardSize(int width, int height)
+{
+    width_ = width;
+    height_ = height;
+}
+
+void CardDeck::DealCard(int card, int x, int y)
+{
+    if (!valid(card))
+        return;
+    cards_[card].inPlay = true;
+    cards_[card].x = x;
+    cards_[card].y = y;
+}
+
+int CardDeck::InitDrag(int x, int y) const
+{
+    // The card drawn last on a spot is the lowest one of its column, so the
+    // match with the greatest y wins: a covered card answers only on its strip.
+    int found = 0;
+    int foundY = 0;
+    for (int id = 1; id <= kMaxId; ++id) {
+        const Card& c = cards_[id];
+        if (!c.inPlay || c.x <= 0)
+            continue;
+        if (x < c.x || x >= c.x + width_ || y < c.y || y >= c.y + height_)
+            continue;
+        if (found == 0 || c.y > foundY) {
+            found = id;
+            foundY = c.y;
+        }
+    }
+    return found;
+}
+
+void CardDeck::AdjustCardBlocked(int card, bool blocked)
+{
+    if (valid(card))
+        cards_[card].blocked = blocked;
+}
+
+bool CardDeck::IsCardBlocked(int card) const
+{
+    return value(card).blocked;
+}
+
+int CardDeck::GetCardValue(int card)
+{
+    if (card >= 1 && card <= 52)
+        return (card - 1) % 13 + 1;
+    if (card >= 99)
+        return card;
+    return 0;
+}
+
+int CardDeck::GetCardSuit(int card)
+{
+    if (card >= 1 && card <= 52)
+        return (card - 1) / 13 + 1;
+    return 0;
+}
+
+int CardDeck::GetCardX(int card) const
+{
+    return value(card).x;
+}
+
+int CardDeck::GetCardY(int card) const
+{
+    return value(card).y;
+}
+
+void CardDeck::SetCardX(int card, int x)
+{
+    if (valid(card)) {
+        cards_[card].x = x;
+        cards_[card].inPlay = true;
+    }
+}
+
+void CardDeck::SetCardY(int card, int y)
+{
+    if (valid(card)) {
+        cards_[card].y = y;
+        cards_[card].inPlay = true;
+    }
+}
+
+void CardDeck::set(int card, int index, int v)
+{
+    if (valid(card))
+        cards_[card].user[index] = v;
+}

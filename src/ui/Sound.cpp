@@ -1,0 +1,2 @@
+// Placeholder until the sound module lands.
+#include "ui/Sound.h"

@@ -1,0 +1,25 @@
+#pragma once
+
+// Sounds and pauses. Every wait (a pause, a synchronous sound) is scaled by
+// one process-wide time scale: 1 in the game, 0 in tests.
+
+#include <QString>
+
+// Plays AppFolder + fileName, found without regard to case; a missing file plays nothing.
+// flags 0 waits for the sound's end (bounded by the file's own length, so a
+// machine without audio output never hangs); flags 1 returns at once.
+void PlaySound(const QString& fileName, int flags = 0);
+// The same, then lets pending window events run once (for window motion).
+void PlaySoundAndYield(const QString& fileName, int flags = 0);
+// Waits seconds while the windows keep painting and taking events.
+void Pause(double seconds);
+// Lets pending window events run once.
+void DoEvents();
+
+void SetTimeScale(double scale);
+double TimeScale();
+
+// The length in seconds of a WAV file, 0 when it cannot be read.
+double WavDurationSeconds(const QString& path);
+// The file of that name in the folder, matched without regard to case; empty when none.
+QString FindFileNoCase(const QString& folder, const QString& fileName);

@@ -1,0 +1,2 @@
+// Placeholder: replaced by the sound synthesiser.
+int main() { return 0; }
