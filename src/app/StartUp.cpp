@@ -1,0 +1,45 @@
+#include "app/frmMain.h"
+
+#include "app/StartUpData.h"
+#include "app/Windows.h"
+#include "cardlib/CardDeck.h"
+#include "game/GameState.h"
+#include "ui/MsgBox.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+
+// The load sequence of the game window, in its fixed order. Every step is
+// allowed to fail without stopping the next one.
+void frmMain::Load()
+{
+    GameState& g = Game();
+    chkSound->hide();
+    setWindowTitle(g.ProgramName);
+    g.AppFolder = QDir(QCoreApplication::applicationDirPath()).absolutePath();
+    if (!g.AppFolder.endsWith(QLatin1Char('/')))
+        g.AppFolder += QLatin1Char('/');
+    PrepareDataFolder(g);
+    if (Cards().InitializeDeck() == 0) {
+        MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
+                              "reporting this, just restart your computer to correct this problem."),
+               vbOKOnly, g.ProgramName);
+        QCoreApplication::exit(1);
+        return;
+    }
+    SetGameConstants(g);
+    CaptionHandLabels();
+    CheckTopTenAge(g);
+    LayOutWindow();
+    PaintBackground();
+    show();
+    ShowTitleWindow();
+    ShowPlayerListWindow(false);
+    if (!g.PlayerName.isEmpty())
+        NewGame();
+    ApplyPlayerSettings();
+    show();
+    raise();
+    activateWindow();
+}

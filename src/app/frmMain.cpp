@@ -1,0 +1,536 @@
+#include "app/frmMain.h"
+
+#include "app/BoardView.h"
+#include "app/Windows.h"
+#include "game/GameState.h"
+#include "ui/Panel3D.h"
+#include "ui/Sound.h"
+#include "ui/ToolbarIcons.h"
+#include "ui/Twips.h"
+#include "ui/WindowMotion.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+const QColor frmMain::kHandNormal(192, 192, 0);
+const QColor frmMain::kHandMade(255, 255, 0);
+const QColor frmMain::kScoreRed(255, 0, 0);
+const QColor frmMain::kScoreGreen(0, 128, 0);
+
+namespace {
+frmMain* g_main = nullptr;
+
+// The client area below the menu bar: 12000 by 9000 twips less the frame,
+// title bar and menu bar of the window.
+constexpr int kClientWidth = 792;
+constexpr int kClientHeight = 550;
+constexpr int kTitleHeight = 34;
+constexpr int kStatusHeight = 26;
+constexpr int kHandLabelWidth = 80;
+constexpr int kHandLabelHeight = 36;
+constexpr int kButtonSize = 19;
+// Left to right the toolbar shows the buttons in this order.
+constexpr std::array<int, 8> kToolbarOrder = {7, 1, 0, 3, 2, 6, 4, 5};
+} // namespace
+
+frmMain* MainForm()
+{
+    return g_main;
+}
+
+frmMain::frmMain()
+{
+    g_main = this;
+    SetMainWindow(this);
+    BuildControls();
+    BuildMenus();
+    BuildToolbar();
+}
+
+frmMain::~frmMain()
+{
+    if (g_main == this)
+        g_main = nullptr;
+}
+
+void frmMain::BuildControls()
+{
+    board_ = new BoardView(this);
+    setCentralWidget(board_);
+    board_->setFixedSize(kClientWidth, kClientHeight);
+
+    c_Title = new Panel3D(board_);
+    c_Title->SetBackColor(QColor(0, 0, 96));
+    auto* titleText = new QLabel(QStringLiteral("Solitaire Quibel"), c_Title);
+    titleText->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0); font-weight: bold; font-style: italic;"));
+    QFont titleFont = titleText->font();
+    titleFont.setPointSize(13);
+    titleText->setFont(titleFont);
+    c_TitleText = titleText;
+    c_Title->setMouseTracking(true);
+    connect(c_Title, &Panel3D::hovered, this, [this] { pnlToolbarCaption->hide(); });
+
+    pnlToolbarCaption = new Panel3D(c_Title, Panel3D::Bevel::Sunken);
+    pnlToolbarCaption->SetBackColor(QColor(255, 255, 225));
+    pnlToolbarCaption->hide();
+
+    lblTimer = new Panel3D(c_Title, Panel3D::Bevel::Sunken);
+    lblTimer->SetBackColor(Qt::black);
+    lblTimer->SetForeColor(QColor(0, 255, 0));
+    QFont timerFont = lblTimer->font();
+    timerFont.setBold(true);
+    lblTimer->setFont(timerFont);
+
+    Panel3D1 = new Panel3D(board_);
+    c_PlayerStatus = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPointSize(9);
+    fixed.setBold(true);
+    c_PlayerStatus->setFont(fixed);
+    c_PlayerStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    c_PlayerStatus->hide();
+    c_score = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);
+    QFont scoreFont = c_score->font();
+    scoreFont.setBold(true);
+    c_score->setFont(scoreFont);
+    c_score->SetForeColor(kScoreRed);
+    chkSound = new QCheckBox(QStringLiteral("Use &Sound Effects"), Panel3D1);
+    chkSound->setStyleSheet(QStringLiteral("QCheckBox { background: transparent; }"));
+    connect(chkSound, &QCheckBox::clicked, this, [this] { chkSound_Click(); });
+
+    QFont handFont = font();
+    handFont.setBold(true);
+    for (int i = 0; i < kHandLabels; ++i) {
+        lblHand[i] = new Panel3D(board_);
+        lblHand[i]->setFont(handFont);
+        lblHand[i]->SetBackColor(kHandNormal);
+        connect(lblHand[i], &Panel3D::hovered, this, [this, i] { ShowHandDefinition(i); });
+        connect(lblHand[i], &Panel3D::doubleClicked, this, [this, i] { ShowHandDefinition(i); });
+        connect(lblHand[i], &Panel3D::pressed, this, [this](Qt::MouseButton b) {
+            if (b == Qt::RightButton)
+                Form_MouseUp(Qt::RightButton, 0, 0);
+        });
+    }
+
+    pnlHandDefinition = new Panel3D(board_);
+    pnlHandDefinition->SetBackColor(QColor(255, 255, 225));
+    pnlHandDefinition->setAlignment(Qt::AlignCenter);
+    pnlHandDefinition->hide();
+
+    pic_covercards = new CoverView(this, board_);
+    pic_covercards->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void frmMain::BuildMenus()
+{
+    auto add = [this](QMenu* menu, const QString& caption, const QKeySequence& key, void (frmMain::*handler)()) {
+        QAction* a = menu->addAction(caption);
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    MenuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    MenuFileNewGame = add(MenuGame, QStringLiteral("&New Game"), {}, &frmMain::MenuFileNewGame_Click);
+    MenuGame->addSeparator();
+    MenuFileRestart = add(MenuGame, QStringLiteral("&Restart Game"), {}, &frmMain::MenuFileRestart_Click);
+    MenuFilePauseGame = add(MenuGame, QStringLiteral("&Pause Game"), QKeySequence(QStringLiteral("Ctrl+P")),
+                            &frmMain::MenuFilePauseGame_Click);
+    MenuFileUndo
+        = add(MenuGame, QStringLiteral("&Undo Last Move"), QKeySequence(QStringLiteral("Ctrl+Z")), &frmMain::MenuFileUndo_Click);
+    MenuFileRefreshScreen = add(MenuGame, QStringLiteral("R&efresh Screen"), QKeySequence(QStringLiteral("F12")),
+                                &frmMain::MenuFileRefreshScreen_Click);
+    MenuGame->addSeparator();
+    MenuFileUseHandPopups
+        = add(MenuGame, QStringLiteral("Use Hand Definition Pop-ups"), {}, &frmMain::MenuFileUseHandPopups_Click);
+    MenuFileUseHandPopups->setCheckable(true);
+    MenuFileUseHandPopups->setChecked(true);
+    MenuGame->addSeparator();
+    MenuFileExit = MenuGame->addAction(QStringLiteral("E&xit"));
+    connect(MenuFileExit, &QAction::triggered, this, [this] { close(); });
+
+    MenuView = menuBar()->addMenu(QStringLiteral("&View"));
+    MenuViewGameStats = MenuView->addAction(QStringLiteral("Current Game &Stats"));
+    MenuViewGameStats->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    connect(MenuViewGameStats, &QAction::triggered, this, [this] { MenuViewGameStats_Click(false); });
+    MenuView->addSeparator();
+    MenuViewHint = add(MenuView, QStringLiteral("&Hint"), QKeySequence(QStringLiteral("Ctrl+H")), &frmMain::MenuViewHint_Click);
+    MenuView->addSeparator();
+    MenuViewPlayerList = add(MenuView, QStringLiteral("&Player List"), {}, &frmMain::MenuViewPlayerList_Click);
+    MenuViewTopTenScores = add(MenuView, QStringLiteral("&Top Ten Scores"), {}, &frmMain::MenuViewTopTenScores_Click);
+
+    MenuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    MenuHelpContents
+        = add(MenuHelp, QStringLiteral("&Contents"), QKeySequence(QStringLiteral("F1")), &frmMain::MenuHelpContents_Click);
+    MenuHelpOverview = add(MenuHelp, QStringLiteral("Overview/&Quick Start"), {}, &frmMain::MenuHelpOverview_Click);
+    MenuHelp->addSeparator();
+    MenuCheckForUpdates = add(MenuHelp, QStringLiteral("Check For &Updates"), {}, &frmMain::MenuCheckForUpdates_Click);
+    MenuHelpAbout = add(MenuHelp, QStringLiteral("&About"), {}, &frmMain::MenuHelpAbout_Click);
+}
+
+void frmMain::BuildToolbar()
+{
+    for (int i = 0; i < kToolbarButtons; ++i) {
+        auto* b = new ToolButton(c_Title);
+        b->setIcon(ToolbarIcon(i));
+        b->setIconSize(QSize(15, 15));
+        b->setFixedSize(kButtonSize, kButtonSize);
+        b->setAutoRaise(false);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, [this, i] { Command3D2_Click(i); });
+        connect(b, &ToolButton::hovered, this, [this, i] { Command3D2_MouseMove(i); });
+        Command3D2[i] = b;
+    }
+}
+
+void frmMain::LayOutWindow()
+{
+    GameState& g = Game();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int screenTwips = Twips(screen ? screen->geometry().width() : 1024);
+    smallScreen_ = screenTwips < 11000;
+    g.CardWidth = 71;
+    g.CardHeight = 96;
+    g.RowStep = smallScreen_ ? 38 : 50;
+
+    adjustSize();
+    setFixedSize(sizeHint());
+    if (smallScreen_)
+        setWindowState(Qt::WindowMaximized);
+    else
+        move(avail.left() + (avail.width() - width()) / 2, avail.top() + (avail.height() - height()) / 2);
+
+    const int W = kClientWidth;
+    const int H = kClientHeight;
+    surface_.Resize(QSize(W, H), devicePixelRatioF());
+    c_Title->setGeometry(0, 0, W, kTitleHeight);
+    c_TitleText->setGeometry(10, 0, 220, kTitleHeight);
+    Panel3D1->setGeometry(0, H - kStatusHeight, W, kStatusHeight);
+    pic_covercards->setGeometry(0, kTitleHeight, W, Panel3D1->y() - kTitleHeight);
+
+    g.BoardWidth = static_cast<int16_t>(W);
+    g.BoardHeight = static_cast<int16_t>(H);
+    g.NumColumns = 8;
+    g.NumRows = 7;
+    for (int i : {3, 2, 4})
+        DisableToolbarButton(i);
+
+    // The toolbar runs right to left from the help button, 300 twips apart.
+    const int pitch = Px(300);
+    int left = W - kButtonSize - pitch;
+    const int top = (kTitleHeight - kButtonSize) / 2;
+    for (int k = kToolbarButtons - 1; k >= 0; --k) {
+        Command3D2[kToolbarOrder[k]]->move(left, top);
+        left -= pitch;
+    }
+    pnlToolbarCaption->setGeometry(Command3D2[7]->x() - 112 - Px(100), top, 112, kButtonSize);
+
+    const int statusTop = 3;
+    const int statusHeight = kStatusHeight - 6;
+    c_score->setGeometry(W - 130 - Px(200), statusTop, 130, statusHeight);
+    c_PlayerStatus->setGeometry(6, statusTop, 470, statusHeight);
+    chkSound->setGeometry(484, statusTop, 150, statusHeight);
+
+    g.SelectedCount = 0;
+
+    const int gap = static_cast<int>(std::nearbyint((W - 9.0 * kHandLabelWidth) / 10.0));
+    const int labelTop = static_cast<int>(H - (1.25 * kHandLabelHeight + kStatusHeight));
+    int labelLeft = smallScreen_ ? -10 : gap;
+    for (int i = 0; i < kHandLabels; ++i) {
+        lblHand[i]->setGeometry(labelLeft, labelTop, kHandLabelWidth, kHandLabelHeight);
+        labelLeft += gap + kHandLabelWidth;
+    }
+    pnlHandDefinition->setGeometry((W - 540) / 2, smallScreen_ ? Px(150) : labelTop - 124, 540, 116);
+
+    lblTimer->setGeometry(smallScreen_ ? 2 : W / 2 - 90, top, 180, kButtonSize);
+}
+
+void frmMain::CaptionHandLabels()
+{
+    const GameState& g = Game();
+    for (int i = 0; i < kHandLabels; ++i)
+        lblHand[i]->SetCaption(HandName(i + 1) + QLatin1Char('\r') + FormatMoney(g.HandPoints[i + 1]));
+    lblTimer->SetCaption(QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  "));
+}
+
+void frmMain::PaintBackground()
+{
+    surface_.Clear();
+    board_->update();
+}
+
+void frmMain::ClearBoard()
+{
+    surface_.Clear();
+    board_->update();
+}
+
+void frmMain::ApplyPlayerSettings()
+{
+    const GameState& g = Game();
+    chkSound->setChecked(g.SoundOn);
+    chkSound->show();
+    MenuFileUseHandPopups->setChecked(g.UseHandPopups);
+    if (g.ShowInstructions) {
+        Pause(0.5);
+        RunOverviewAction(false);
+    }
+}
+
+void frmMain::CountMisplay()
+{
+    ++MisplayCount;
+    if (MisplayCount == 3) {
+        RunOverviewAction(true);
+        MisplayCount = 0;
+    }
+}
+
+void frmMain::ResetHandLabel(int index)
+{
+    if (index >= 0 && index < kHandLabels)
+        lblHand[index]->SetBackColor(kHandNormal);
+}
+
+void frmMain::FlashHandLabel(int index)
+{
+    if (index < 0 || index >= kHandLabels)
+        return;
+    lblHand[index]->SetBackColor(kHandMade);
+    Pause(0.1);
+    ResetHandLabel(index);
+    Pause(0.1);
+    lblHand[index]->SetBackColor(kHandMade);
+}
+
+void frmMain::EnableToolbarButton(int index)
+{
+    if (index >= 0 && index < kToolbarButtons)
+        Command3D2[index]->setEnabled(true);
+}
+
+void frmMain::DisableToolbarButton(int index)
+{
+    if (index >= 0 && index < kToolbarButtons)
+        Command3D2[index]->setEnabled(false);
+}
+
+void frmMain::SetCoverVisible(bool visible)
+{
+    if (visible) {
+        pic_covercards->raise();
+        pic_covercards->show();
+    } else {
+        pic_covercards->hide();
+    }
+}
+
+void frmMain::SetClockRunning(bool running)
+{
+    if (running)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+bool frmMain::ClockRunning() const
+{
+    return Timer1->isActive();
+}
+
+void frmMain::ResumeClockIfPlaying()
+{
+    const GameState& g = Game();
+    if (g.CardsOnBoard < kDeckSize && g.GameInProgress)
+        SetClockRunning(true);
+}
+
+QString frmMain::ToolbarHoverText(int index) const
+{
+    switch (index) {
+    case 0:
+        return QStringLiteral(" High Scores ");
+    case 1:
+        return QStringLiteral(" Player List ");
+    case 2:
+        return QStringLiteral(" Undo Last Move ");
+    case 3:
+        return QStringLiteral(" Game Stats ");
+    case 4:
+        return QStringLiteral(" Hint ");
+    case 5:
+        return QStringLiteral(" Help ");
+    case 6:
+        return Game().GameInProgress ? QStringLiteral(" Restart Game") : QStringLiteral(" Start New Game");
+    case 7:
+        return Command3D2[7]->text() == QLatin1String(">") ? QStringLiteral(" Resume Game ")
+                                                             : QStringLiteral(" Pause Game ");
+    default:
+        return {};
+    }
+}
+
+void frmMain::Command3D2_MouseMove(int index)
+{
+    pnlToolbarCaption->SetCaption(ToolbarHoverText(index));
+    pnlToolbarCaption->show();
+}
+
+void frmMain::Command3D2_Click(int index)
+{
+    pnlToolbarCaption->hide();
+    switch (index) {
+    case 0:
+        MenuViewTopTenScores_Click();
+        break;
+    case 1:
+        MenuViewPlayerList_Click();
+        break;
+    case 2:
+        MenuFileUndo_Click();
+        break;
+    case 3:
+        MenuViewGameStats_Click(false);
+        break;
+    case 4:
+        MenuViewHint_Click();
+        break;
+    case 5:
+        MenuHelpContents_Click();
+        break;
+    case 6:
+        if (Game().GameInProgress)
+            MenuFileRestart_Click();
+        else
+            MenuFileNewGame_Click();
+        break;
+    case 7:
+        MenuFilePauseGame_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+// About, Game Stats, Top Ten and Player List open the same way: the board is
+// covered and the clock stopped while the window is open.
+void frmMain::OpenWindowOverGame(void (*show)(), bool playerList)
+{
+    GameState& g = Game();
+    const QString playerBefore = g.PlayerName;
+    if (g.GameInProgress)
+        SetCoverVisible(true);
+    PlaySound(QStringLiteral("ClickBg.wav"));
+    SetClockRunning(false);
+    show();
+    SetCoverVisible(false);
+    ResumeClockIfPlaying();
+    if (playerList && g.PlayerName != playerBefore) {
+        ApplyPlayerSettings();
+        NewGame();
+    }
+}
+
+void frmMain::MenuViewGameStats_Click(bool paused)
+{
+    GameState& g = Game();
+    if (g.GameInProgress)
+        SetCoverVisible(true);
+    PlaySound(QStringLiteral("ClickBg.wav"));
+    SetClockRunning(false);
+    ShowGameStatsWindow(paused);
+    SetCoverVisible(false);
+    ResumeClockIfPlaying();
+}
+
+void frmMain::MenuViewPlayerList_Click()
+{
+    OpenWindowOverGame([] { ShowPlayerListWindow(true); }, true);
+}
+
+void frmMain::MenuViewTopTenScores_Click()
+{
+    OpenWindowOverGame([] { ShowTopTenWindow(); });
+}
+
+void frmMain::MenuHelpAbout_Click()
+{
+    OpenWindowOverGame([] { ShowAboutWindow(); });
+}
+
+void frmMain::RunOverviewAction(bool hideDoNotShow)
+{
+    if (Game().GameInProgress)
+        SetCoverVisible(true);
+    PlaySound(QStringLiteral("ClickBg.wav"));
+    ShowInstructionsWindow(hideDoNotShow);
+}
+
+void frmMain::MenuHelpOverview_Click()
+{
+    RunOverviewAction(false);
+}
+
+void frmMain::MenuHelpContents_Click()
+{
+    ShowHelpContents(this);
+}
+
+void frmMain::MenuCheckForUpdates_Click()
+{
+    ShowUpdateCheck(this);
+}
+
+void frmMain::MenuFileRefreshScreen_Click()
+{
+    RepaintBoard();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        RepaintBoard();
+}
+
+// The window keeps its size (it is fixed), so only the clock follows
+// minimising and restoring.
+void frmMain::Form_Resize()
+{
+    if (isMinimized())
+        SetClockRunning(false);
+    else
+        ResumeClockIfPlaying();
+}
+
+void frmMain::SetMenusEnabled(bool enabled)
+{
+    for (QMenu* m : {MenuGame, MenuView, MenuHelp})
+        m->menuAction()->setEnabled(enabled);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (closing_ || Form_QueryUnload()) {
+        closing_ = true;
+        event->accept();
+        QCoreApplication::exit(0);
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,183 @@
+#pragma once
+
+// The game window: the board is drawn on its client area (a BoardSurface),
+// with the title band and toolbar above, the hand labels and status band
+// below, and the three menus. Its code is split by concern:
+//   frmMain.cpp          set-up, layout, menus, toolbar, settings, resizing
+//   frmMainPaint.cpp     the board view, painting, markers and cover
+//   frmMainDeal.cpp      new game, the shuffling scene and the deal
+//   frmMainPlay.cpp      mouse play: picking, submitting, removal, close-up
+//   frmMainCommands.cpp  clock, hint, pause, restart, forfeit, undo, exit
+//   StartUp.cpp          the load sequence
+
+#include "ui/BoardSurface.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class Panel3D;
+class QAction;
+class QCheckBox;
+class QMenu;
+class QTimer;
+class QToolButton;
+class QWidget;
+class frmMsg;
+struct PlayRemoval;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kToolbarButtons = 8;
+    static constexpr int kHandLabels = 9;
+    static const QColor kHandNormal;   // olive
+    static const QColor kHandMade;     // yellow
+    static const QColor kScoreRed;
+    static const QColor kScoreGreen;
+
+    frmMain();
+    ~frmMain() override;
+
+    // The load sequence of the program, run once by main() after construction.
+    void Load();
+
+    // Procedures the other windows call.
+    void PaintBackground();
+    void ClearBoard();   // only the gradient remains
+    void RepaintBoard(); // draws CardGrid and the pick markers over what is there
+    void ApplyPlayerSettings();
+    void CountMisplay();
+    void ResetHandLabel(int index);
+    void FlashHandLabel(int index);
+    void EnableToolbarButton(int index);
+    void DisableToolbarButton(int index);
+    void SetCoverVisible(bool visible);
+    void SetClockRunning(bool running);
+    bool ClockRunning() const;
+    // Starts the clock again when a game is in progress and a hand has been made.
+    void ResumeClockIfPlaying();
+    void ShowPlayerStatus();
+    void NewGame();
+    void DealBoard();
+    // Runs after every play and when a new deal is asked for: ends the game when no play is left.
+    void CheckForPlays();
+    // The victory sequence on this window before the scoreboard.
+    void PlayWinSequence();
+
+    BoardSurface& Surface() { return surface_; }
+    QWidget* Board() const { return board_; }
+
+    // Controls (named as the game names them).
+    Panel3D* c_Title = nullptr;
+    QWidget* c_TitleText = nullptr;
+    std::array<QToolButton*, kToolbarButtons> Command3D2{};
+    Panel3D* pnlToolbarCaption = nullptr;
+    std::array<Panel3D*, kHandLabels> lblHand{};
+    Panel3D* pnlHandDefinition = nullptr;
+    Panel3D* Panel3D1 = nullptr;
+    Panel3D* c_PlayerStatus = nullptr;
+    Panel3D* c_score = nullptr;
+    Panel3D* lblTimer = nullptr;
+    QCheckBox* chkSound = nullptr;
+    QTimer* Timer1 = nullptr;
+    QWidget* pic_covercards = nullptr;
+
+    QMenu* MenuGame = nullptr;
+    QMenu* MenuView = nullptr;
+    QMenu* MenuHelp = nullptr;
+    QAction* MenuFileNewGame = nullptr;
+    QAction* MenuFileRestart = nullptr;
+    QAction* MenuFilePauseGame = nullptr;
+    QAction* MenuFileUndo = nullptr;
+    QAction* MenuFileRefreshScreen = nullptr;
+    QAction* MenuFileUseHandPopups = nullptr;
+    QAction* MenuFileExit = nullptr;
+    QAction* MenuViewGameStats = nullptr;
+    QAction* MenuViewHint = nullptr;
+    QAction* MenuViewPlayerList = nullptr;
+    QAction* MenuViewTopTenScores = nullptr;
+    QAction* MenuHelpContents = nullptr;
+    QAction* MenuHelpOverview = nullptr;
+    QAction* MenuCheckForUpdates = nullptr;
+    QAction* MenuHelpAbout = nullptr;
+
+    int MisplayCount = 0;
+
+    // Menu and toolbar handlers.
+    void MenuFileNewGame_Click();
+    void MenuFileRestart_Click();
+    void MenuFilePauseGame_Click();
+    void MenuFileUndo_Click();
+    void MenuFileRefreshScreen_Click();
+    void MenuFileUseHandPopups_Click();
+    void MenuViewGameStats_Click(bool paused = false);
+    void MenuViewHint_Click();
+    void MenuViewPlayerList_Click();
+    void MenuViewTopTenScores_Click();
+    void MenuHelpContents_Click();
+    void MenuHelpOverview_Click();
+    void MenuCheckForUpdates_Click();
+    void MenuHelpAbout_Click();
+    void Command3D2_Click(int index);
+    void Command3D2_MouseMove(int index);
+    void Timer1_Timer();
+    void chkSound_Click();
+
+    // Mouse play on the board (pixels of the board).
+    void Form_MouseDown(Qt::MouseButton button, int x, int y);
+    void Form_MouseMove();
+    void Form_MouseUp(Qt::MouseButton button, int x, int y);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    friend class BoardView;
+    void BuildControls();
+    void BuildMenus();
+    void BuildToolbar();
+    void LayOutWindow();
+    void Form_Resize();
+    void CaptionHandLabels();
+    QString ToolbarHoverText(int index) const;
+    void RunOverviewAction(bool hideDoNotShow);
+    void OpenWindowOverGame(void (*show)(), bool playerList = false);
+    bool Form_QueryUnload();
+    void SetMenusEnabled(bool enabled);
+    void SetInGameCommandsEnabled(bool enabled);
+
+    // The play (frmMainPlay.cpp).
+    void PickCard(int card);
+    void DropCard(int card);
+    void SubmitSelection();
+    bool RunCheckAdjacent();
+    void ClosingStep();
+    void ShowPlayNote();
+    void ShowHandDefinition(int index);
+    void RemoveSelectedCards();
+    void ShowRemoval(const PlayRemoval& removal);
+    void FinishPlay();
+    void ShowCloseUp();
+    void DrawMarker(int card);
+
+    // The deal (frmMainDeal.cpp).
+    void FlyCard(int card, int x, int y);
+    void ShufflingScene();
+
+    QWidget* board_ = nullptr;
+    BoardSurface surface_;
+    QPixmap pic_Play;
+    std::array<QPixmap, 5> pic_save;
+    QPointer<frmMsg> msg_;
+    int PressedCard = 0;
+    bool MouseBusy = false;
+    bool ShowJokersNote = false;
+    int LastHandLabel = -1;
+    bool closing_ = false;
+    bool smallScreen_ = false;
+};
+
+frmMain* MainForm();

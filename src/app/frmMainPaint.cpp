@@ -1,0 +1,130 @@
+#include "app/BoardView.h"
+#include "app/frmMain.h"
+
+#include "cardlib/CardDeck.h"
+#include "game/GameState.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+BoardView::BoardView(frmMain* form)
+    : QWidget(form)
+    , form_(form)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardView::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.drawPixmap(event->rect(), form_->Surface().Pixmap(),
+                 QRectF(QPointF(event->rect().topLeft()) * form_->Surface().Pixmap().devicePixelRatio(),
+                        QSizeF(event->rect().size()) * form_->Surface().Pixmap().devicePixelRatio()));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    form_->Form_MouseDown(event->button(), at.x(), at.y());
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    form_->Form_MouseUp(event->button(), at.x(), at.y());
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent*)
+{
+    form_->Form_MouseMove();
+}
+
+CoverView::CoverView(frmMain* form, QWidget* parent)
+    : QWidget(parent)
+    , form_(form)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CoverView::paintEvent(QPaintEvent*)
+{
+    // The cover shows the bare table, so nothing of the board can be read through it.
+    QPainter p(this);
+    const BoardSurface& s = form_->Surface();
+    for (int y = 0; y < height(); ++y)
+        p.fillRect(0, y, width(), 1, s.BackgroundAt(y + this->y()));
+}
+
+ToolButton::ToolButton(QWidget* parent)
+    : QToolButton(parent)
+{
+    setMouseTracking(true);
+}
+
+void ToolButton::mouseMoveEvent(QMouseEvent* event)
+{
+    emit hovered();
+    QToolButton::mouseMoveEvent(event);
+}
+
+void ToolButton::enterEvent(QEnterEvent* event)
+{
+    emit hovered();
+    QToolButton::enterEvent(event);
+}
+
+namespace {
+// The marker on a picked card: a blue box with a black edge and PLAY in yellow.
+QPixmap MakePlayMarker(qreal dpr)
+{
+    QPixmap pm(QSize(41, 20) * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.fillRect(QRect(0, 0, 41, 18), Qt::black);
+    p.fillRect(QRect(1, 1, 39, 16), QColor(0, 0, 200));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 255, 0));
+    p.drawText(QRect(0, 0, 41, 18), Qt::AlignCenter, QStringLiteral("PLAY"));
+    return pm;
+}
+} // namespace
+
+void frmMain::RepaintBoard()
+{
+    const GameState& g = Game();
+    if (!g.GameInProgress) {
+        board_->update();
+        return;
+    }
+    const CardDeck& deck = Cards();
+    for (int c = 1; c <= g.NumColumns; ++c) {
+        for (int r = 1; r <= g.NumRows; ++r) {
+            const int card = g.CardGrid(c, r);
+            surface_.DrawCard(card, deck.GetCardX(card), deck.GetCardY(card));
+        }
+    }
+    for (int i = 0; i < 5; ++i) {
+        const int card = g.SelectedCards[i];
+        if (card != 0 && deck.GetUser2(card) == -1)
+            DrawMarker(card);
+    }
+    board_->update();
+}
+
+void frmMain::DrawMarker(int card)
+{
+    if (pic_Play.isNull() || !qFuzzyCompare(pic_Play.devicePixelRatio(), devicePixelRatioF()))
+        pic_Play = MakePlayMarker(devicePixelRatioF());
+    const CardDeck& deck = Cards();
+    surface_.Blit(pic_Play, QPoint(deck.GetCardX(card) + 15, deck.GetCardY(card) + 17));
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+// The pictures of the game window's eight toolbar buttons, drawn by our own
+// code (16 by 16, crisp at any pixel ratio), by button index.
+
+#include <QIcon>
+
+QIcon ToolbarIcon(int index);
