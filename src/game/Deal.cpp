@@ -1,0 +1,159 @@
+#include "game/Deal.h"
+
+#include "cardlib/CardDeck.h"
+#include "game/VbMath.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+constexpr int kShufflePasses = 10;
+constexpr int kDealColumns = 8;
+constexpr int kDealRows = 7;
+constexpr int kOutOfSight = -100;
+} // namespace
+
+void ResetForDeal(GameState& g)
+{
+    g.GameScore = 0;
+    g.ScoreboardPending = true;
+    g.HandsMade = 0;
+    g.HandCounts.fill(0);
+    g.SelectedCards.fill(0);
+    g.GameInProgress = true;
+    g.NumColumns = kDealColumns;
+    g.NumRows = kDealRows;
+    g.ColumnCardCount.fill(0);
+    g.SelectedCount = 0;
+}
+
+void PrepareDeck(GameState& g, CardDeck& cards)
+{
+    cards.SetDefaultValues();
+    cards.SetOffSet(g.RowStep);
+    g.SelectedCount = 0;
+    for (int i = 1; i <= kDeckSize; ++i) {
+        g.Deck[i] = static_cast<CardId>(i);
+        cards.DealCard(i, kOutOfSight, 0);
+    }
+}
+
+void ShuffleDeck(GameState& g)
+{
+    ShuffleDeckSeeded(g, SecondsSinceMidnight());
+}
+
+void ShuffleDeckSeeded(GameState& g, double seed)
+{
+    Randomize(seed);
+    for (int i = 1; i <= kDeckSize; ++i)
+        g.Deck[i] = static_cast<CardId>(i);
+    for (int pass = 0; pass < kShufflePasses; ++pass) {
+        for (int i = 1; i <= kDeckSize; ++i) {
+            const int r = static_cast<int>(Rnd() * kDeckSize) + 1;
+            std::swap(g.Deck[i], g.Deck[r]);
+        }
+    }
+    AssignJokerIds(g);
+}
+
+void AssignJokerIds(GameState& g)
+{
+    int next = kFirstJokerId;
+    for (int i = 1; i <= kDeckSize; ++i) {
+        if (g.Deck[i] > 52)
+            g.Deck[i] = static_cast<CardId>(next++);
+    }
+}
+
+bool ReplaySavedDeck(GameState& g)
+{
+    // A replay of an incomplete deal would leave holes in the board.
+    const bool complete = std::all_of(g.SavedDeck.begin() + 1, g.SavedDeck.end(), [](CardId id) { return id != 0; });
+    if (!complete)
+        return false;
+    g.SameDeal = false;
+    std::copy(g.SavedDeck.begin() + 1, g.SavedDeck.end(), g.Deck.begin() + 1);
+    return true;
+}
+
+bool ArrangeDeck(GameState& g)
+{
+    if (g.SameDeal && ReplaySavedDeck(g))
+        return false;
+    g.SameDeal = false;
+    ShuffleDeck(g);
+    return true;
+}
+
+void ComputeBoardOrigin(GameState& g, int panelHeight, int handLabelHeight, int titleHeight)
+{
+    const double left = (g.BoardWidth - g.NumColumns * g.CardWidth) / 2.0 - g.CardWidth;
+    const double usableHeight = g.BoardHeight - panelHeight - 1.5 * handLabelHeight + titleHeight;
+    const double columnHeight = g.CardHeight + (g.NumRows - 1) * g.RowStep;
+    const double top = (usableHeight - columnHeight) / 2.0 - g.RowStep;
+    if (const auto v = ToInt16(left))
+        g.BoardLeft = *v;
+    if (const auto v = ToInt16(top))
+        g.BoardTop = *v;
+}
+
+QPoint CellPosition(const GameState& g, int column, int row)
+{
+    return { g.BoardLeft + column * g.CardWidth, g.BoardTop + row * g.RowStep };
+}
+
+DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k)
+{
+    DealPlacement p;
+    p.card = g.Deck[k];
+    p.column = (k - 1) / kDealRows + 1;
+    p.row = (k - 1) % kDealRows + 1;
+    p.at = CellPosition(g, p.column, p.row);
+    ++g.CardsOnBoard;
+    ++g.ColumnCardCount[p.column];
+    p.dealSound = g.CardsOnBoard % 4 == 0;
+    p.endsColumn = p.row == kDealRows;
+
+    cards.SetCardX(p.card, p.at.x());
+    cards.SetCardY(p.card, p.at.y());
+    g.CardGrid(p.column, p.row) = p.card;
+    cards.SetUser3(p.card, p.column);
+    cards.SetUser4(p.card, p.row);
+    cards.AdjustCardBlocked(p.card, !p.endsColumn);
+    return p;
+}
+
+void FinishLayOut(GameState& g)
+{
+    std::copy(g.Deck.begin() + 1, g.Deck.end(), g.SavedDeck.begin() + 1);
+    g.ActiveColumns = g.NumColumns;
+}
+
+std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards)
+{
+    std::vector<DealPlacement> placements;
+    placements.reserve(kDeckSize);
+    g.CardsOnBoard = 0;
+    for (int k = 1; k <= kDeckSize; ++k)
+        placements.push_back(PlaceDealtCard(g, cards, k));
+    FinishLayOut(g);
+    return placements;
+}
+
+int16_t PlayerAverage(const GameState& g)
+{
+    if (g.GamesPlayed == 0)
+        return 0;
+    return ToInt16(static_cast<double>(g.Bankroll) / g.GamesPlayed).value_or(0);
+}
+
+QString PlayerStatusLine(const GameState& g)
+{
+    const int16_t average = PlayerAverage(g);
+    QString line
+        = QStringLiteral("Player: ") + g.PlayerName + QStringLiteral("     Bankroll: ") + FormatMoney(g.Bankroll);
+    if (average >= 0)
+        line += QStringLiteral("     Average Score: ") + FormatMoney(average);
+    return line;
+}

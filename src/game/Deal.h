@@ -1,0 +1,83 @@
+#pragma once
+
+// The deal of one game: the per-game reset, the shuffle (or the replay of the
+// previous shuffle), where the board sits in the window and which card goes
+// to which cell. The window animates the flights from what these return.
+//
+// The window's deal runs, in this order:
+//   ResetForDeal(g);                      // then reset the score panel, hand labels, menus
+//   PrepareDeck(g, cards);                // every card in play out of sight at (-100, 0)
+//   if (ArrangeDeck(g))                   // shuffled or replayed
+//       ComputeBoardOrigin(g, ...);       // a replay keeps the previous origin
+//   for (const DealPlacement& p : LayOutBoard(g, cards)) fly p.card from (-100, 0) to p.at;
+// and at the very end it sets ElapsedSeconds to 0 (after stopping the clock,
+// which may still tick during the deal of a restarted game).
+
+#include "game/GameState.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <vector>
+
+class CardDeck;
+
+// The per-game reset: score, hand counts, selection, board size and column
+// counts; GameInProgress and ScoreboardPending become true. ElapsedSeconds is
+// left to the end of the deal.
+void ResetForDeal(GameState& g);
+
+// Resets the card objects, sets the row overlap, clears the pick count and
+// puts ids 1..56 into play out of sight at (-100, 0), with Deck(i) = i.
+void PrepareDeck(GameState& g, CardDeck& cards);
+
+// Shuffles the 56 positions from the identity order, seeding the shared
+// generator from the time of day, then turns ids 53..56 into the jokers.
+void ShuffleDeck(GameState& g);
+// The same with a given seed (a fixed seed gives a fixed deal).
+void ShuffleDeckSeeded(GameState& g, double seed);
+// Walks Deck(1..56) and gives the ids above 52 the joker ids 110..113 in deal order.
+void AssignJokerIds(GameState& g);
+
+// A same deal copies SavedDeck into Deck and clears SameDeal. Returns false
+// when SavedDeck holds no complete deal (then nothing changes).
+bool ReplaySavedDeck(GameState& g);
+
+// Same deal or shuffle: returns true when the deck was shuffled, so the board
+// origin must be computed; false when the previous deal was replayed.
+bool ArrangeDeck(GameState& g);
+
+// BoardLeft and BoardTop from the window's inner size (BoardWidth,
+// BoardHeight) and the heights of the status panel, a hand label and the
+// title, each rounded half to even. A value that does not fit 16 bits keeps
+// its previous value.
+void ComputeBoardOrigin(GameState& g, int panelHeight, int handLabelHeight, int titleHeight);
+
+// Pixel place of cell (column, row): BoardLeft + c x CardWidth, BoardTop + r x RowStep.
+QPoint CellPosition(const GameState& g, int column, int row);
+
+struct DealPlacement {
+    CardId card = 0;
+    int column = 0;
+    int row = 0;
+    QPoint at; // where the card flies to
+    bool dealSound = false; // after every fourth card: "deal.wav" (sync), or Pause(0.05) with sound off
+    bool endsColumn = false; // the row-7 card: it is the column's free card
+};
+
+// Places deal position k (1..56) in its cell: counts it, moves the card,
+// records it in CardGrid, sets user 3 (column) and user 4 (row) and its
+// blocked state (free only in the bottom row). A window that interleaves its
+// flights with the placements sets CardsOnBoard to 0, places k = 1..56 in
+// order and then calls FinishLayOut; LayOutBoard does all of that at once.
+DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k);
+// After the last placement: SavedDeck = Deck, ActiveColumns = NumColumns.
+void FinishLayOut(GameState& g);
+// The whole lay-out: CardsOnBoard from 0 to 56, the 56 placements in deal order.
+std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards);
+
+// "Player: name     Bankroll: $x     Average Score: $y"; without the average
+// when it is negative. The average is Bankroll / GamesPlayed rounded half to
+// even as a 16-bit value; 0 when no game was played or it does not fit.
+QString PlayerStatusLine(const GameState& g);
+int16_t PlayerAverage(const GameState& g);

@@ -1,0 +1,185 @@
+#include "game/Judge.h"
+
+#include "cardlib/CardDeck.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr int kJokerRemoval = -1;
+constexpr int kJokersNotePenaltySeconds = 50;
+
+enum HandTypes {
+    OnePair = 1,
+    TwoPairs,
+    ThreeOfAKind,
+    Straight,
+    Flush,
+    FullHouse,
+    FourOfAKind,
+    StraightFlush,
+    RoyalFlush
+};
+
+int Value(CardId card)
+{
+    return CardDeck::GetCardValue(card);
+}
+
+int Suit(CardId card)
+{
+    return CardDeck::GetCardSuit(card);
+}
+
+// Pairs (i, j) over all positions, a card paired with itself included.
+template <typename Same> int OrderedPairs(const CardId* hand, int n, Same same)
+{
+    int count = 0;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            count += same(hand[i], hand[j]) ? 1 : 0;
+    return count;
+}
+
+void Accept(GameState& g, Judgement& j, int handType, int cardCount)
+{
+    j.verdict = Verdict::Hand;
+    j.handType = handType;
+    j.points = g.HandPoints[handType];
+    j.cardsRemoved = cardCount;
+    j.royalDing = handType == RoyalFlush;
+    g.GameScore += j.points;
+    ++g.HandCounts[handType];
+    ++g.HandsMade;
+    g.CardsOnBoard -= cardCount;
+}
+
+void RemoveJokers(GameState& g, Judgement& j, int cardCount)
+{
+    j.verdict = Verdict::JokerRemoval;
+    j.cardsRemoved = cardCount;
+    g.CardsOnBoard -= cardCount;
+}
+} // namespace
+
+int JudgeTwoCards(const CardId hand[2])
+{
+    const int a = Value(hand[0]);
+    const int b = Value(hand[1]);
+    if (IsJoker(a) || IsJoker(b))
+        return kJokerRemoval;
+    return a == b ? OnePair : 0;
+}
+
+int JudgeThreeCards(const CardId hand[3])
+{
+    return Value(hand[0]) == Value(hand[1]) && Value(hand[1]) == Value(hand[2]) ? ThreeOfAKind : 0;
+}
+
+int JudgeFourCards(const CardId hand[4])
+{
+    switch (OrderedPairs(hand, 4, [](CardId x, CardId y) { return Value(x) == Value(y); })) {
+    case 8:
+        return TwoPairs;
+    case 16:
+        return FourOfAKind;
+    default:
+        return 0;
+    }
+}
+
+int JudgeFiveCards(const CardId hand[5])
+{
+    const bool flush = OrderedPairs(hand, 5, [](CardId x, CardId y) { return Suit(x) == Suit(y); }) == 25;
+
+    bool straight = false;
+    bool aceHigh = false;
+    const bool repeated = OrderedPairs(hand, 5, [](CardId x, CardId y) { return Value(x) == Value(y); }) != 5;
+    if (!repeated) {
+        const int neighbours
+            = OrderedPairs(hand, 5, [](CardId x, CardId y) { return std::abs(Value(x) - Value(y)) == 1; });
+        int sum = 0;
+        bool ace = false;
+        for (int i = 0; i < 5; ++i) {
+            sum += Value(hand[i]);
+            ace = ace || Value(hand[i]) == 1;
+        }
+        if (neighbours == 8) {
+            straight = true;
+        } else if (neighbours == 6 && sum == 47 && ace) {
+            // 10, J, Q, K and the Ace above the King: the only Ace-high straight.
+            straight = true;
+            aceHigh = true;
+        }
+    }
+
+    if (flush && !straight)
+        return Flush;
+    if (straight && !flush)
+        return Straight;
+    if (!flush && !straight) {
+        int total = 0;
+        for (int i = 0; i < 5; ++i) {
+            const int same = static_cast<int>(
+                std::count_if(hand, hand + 5, [&](CardId other) { return Value(other) == Value(hand[i]); }));
+            if (same == 4)
+                return 0;
+            total += same;
+        }
+        return total == 13 ? FullHouse : 0;
+    }
+    return aceHigh ? RoyalFlush : StraightFlush;
+}
+
+Judgement JudgeSelection(GameState& g)
+{
+    Judgement j;
+    g.SelectedHand.fill(0);
+    int n = 0;
+    for (const CardId card : g.SelectedCards) {
+        if (card != 0)
+            g.SelectedHand[n++] = card;
+    }
+    const CardId* hand = g.SelectedHand.data();
+
+    if (n == 0)
+        return j;
+    if (n == 1) {
+        // Only a joker reaches the judgement alone; an ordinary card is no play.
+        if (IsJoker(hand[0]))
+            RemoveJokers(g, j, 1);
+        return j;
+    }
+    if (n >= 3 && std::any_of(hand, hand + n, [](CardId card) { return IsJoker(card); })) {
+        j.verdict = Verdict::JokersRefused;
+        return j;
+    }
+
+    int handType = 0;
+    switch (n) {
+    case 2:
+        handType = JudgeTwoCards(hand);
+        break;
+    case 3:
+        handType = JudgeThreeCards(hand);
+        break;
+    case 4:
+        handType = JudgeFourCards(hand);
+        break;
+    default:
+        handType = JudgeFiveCards(hand);
+        break;
+    }
+    if (handType == kJokerRemoval)
+        RemoveJokers(g, j, 2);
+    else if (handType > 0)
+        Accept(g, j, handType, n);
+    else
+        j.verdict = Verdict::Refused;
+    return j;
+}
+
+void ApplyJokersNotePenalty(GameState& g)
+{
+    g.ElapsedSeconds += kJokersNotePenaltySeconds;
+}
