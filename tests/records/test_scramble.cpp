@@ -98,7 +98,8 @@ void TestScramble::seedFromFraction()
     QCOMPARE(ScrambleSeed(0.0254), 255); // 254
     QCOMPARE(ScrambleSeed(0.0255), 1); // 255 mod 255
     QCOMPARE(ScrambleSeed(0.00005), 1); // 0.5 rounds to 0
-    QCOMPARE(ScrambleSeed(0.00015), 3); // 1.5 rounds to 2
+    QCOMPARE(ScrambleSeed(0.00025), 3); // 2.5 rounds to 2
+    QCOMPARE(ScrambleSeed(0.00035), 5); // 3.5 rounds to 4
     for (double r = 0.0; r < 1.0; r += 0.00731) {
         const int seed = ScrambleSeed(r);
         QVERIFY(seed >= 1 && seed <= 255);
