@@ -10,6 +10,7 @@
 //   frmMainCommands.cpp  clock, hint, pause, restart, forfeit, undo, exit
 //   StartUp.cpp          the load sequence
 
+#include "game/Undo.h"
 #include "ui/BoardSurface.h"
 
 #include <QMainWindow>
@@ -24,8 +25,7 @@ class QMenu;
 class QTimer;
 class QToolButton;
 class QWidget;
-class frmMsg;
-struct PlayRemoval;
+struct RemovalStep;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -152,26 +152,33 @@ private:
     // The play (frmMainPlay.cpp).
     void PickCard(int card);
     void DropCard(int card);
-    void SubmitSelection();
-    bool RunCheckAdjacent();
+    bool SubmitSelection();
     void ClosingStep();
     void ShowPlayNote();
     void ShowHandDefinition(int index);
     void RemoveSelectedCards();
-    void ShowRemoval(const PlayRemoval& removal);
+    void ShowRemoval(const RemovalStep& step);
     void FinishPlay();
-    void ShowCloseUp();
     void DrawMarker(int card);
 
     // The deal (frmMainDeal.cpp).
     void FlyCard(int card, int x, int y);
     void ShufflingScene();
 
+    // The card in flight over the board (drawn over the surface), 0 for none.
+    void SetFlyingCard(int card, QPoint at);
+    int flyingCard_ = 0;
+    QPoint flyingAt_;
+    // Above 0 while a new game or a deal is running: mouse play and the
+    // commands that change the board wait until it is done.
+    int busy_ = 0;
+    bool Busy() const { return busy_ > 0 || MouseBusy; }
+
     QWidget* board_ = nullptr;
     BoardSurface surface_;
     QPixmap pic_Play;
     std::array<QPixmap, 5> pic_save;
-    QPointer<frmMsg> msg_;
+    UndoRecord undo_;
     int PressedCard = 0;
     bool MouseBusy = false;
     bool ShowJokersNote = false;

@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 
 #include "cardlib/CardDeck.h"
+#include "cardlib/CardFaces.h"
 #include "game/GameState.h"
 
 #include <QMouseEvent>
@@ -21,6 +22,8 @@ void BoardView::paintEvent(QPaintEvent* event)
     p.drawPixmap(event->rect(), form_->Surface().Pixmap(),
                  QRectF(QPointF(event->rect().topLeft()) * form_->Surface().Pixmap().devicePixelRatio(),
                         QSizeF(event->rect().size()) * form_->Surface().Pixmap().devicePixelRatio()));
+    if (form_->flyingCard_ != 0)
+        Faces().DrawCard(p, form_->flyingCard_, form_->flyingAt_.x(), form_->flyingAt_.y());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
@@ -127,4 +130,12 @@ void frmMain::DrawMarker(int card)
         pic_Play = MakePlayMarker(devicePixelRatioF());
     const CardDeck& deck = Cards();
     surface_.Blit(pic_Play, QPoint(deck.GetCardX(card) + 15, deck.GetCardY(card) + 17));
+}
+
+void frmMain::SetFlyingCard(int card, QPoint at)
+{
+    const QRect before(flyingAt_, QSize(Game().CardWidth, Game().CardHeight));
+    flyingCard_ = card;
+    flyingAt_ = at;
+    board_->update(before.united(QRect(at, before.size())));
 }

@@ -1,0 +1,205 @@
+#include "app/frmMain.h"
+
+#include "app/Windows.h"
+#include "cardlib/CardDeck.h"
+#include "game/Clock.h"
+#include "game/PlaySearch.h"
+#include "game/Selection.h"
+#include "game/Undo.h"
+#include "records/PlayersFile.h"
+#include "ui/MsgBox.h"
+#include "ui/Panel3D.h"
+#include "ui/Sound.h"
+#include "ui/ToolbarIcons.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QTimer>
+#include <QToolButton>
+
+void frmMain::Timer1_Timer()
+{
+    GameState& g = Game();
+    ++g.ElapsedSeconds;
+    lblTimer->SetCaption(TimerText(g.ElapsedSeconds, g.TimerBonusStart));
+}
+
+void frmMain::SetInGameCommandsEnabled(bool enabled)
+{
+    for (int i : {2, 3, 4, 7}) {
+        if (enabled)
+            EnableToolbarButton(i);
+        else
+            DisableToolbarButton(i);
+    }
+    for (QAction* a :
+         {MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats, MenuViewHint})
+        a->setEnabled(enabled);
+}
+
+void frmMain::CheckForPlays()
+{
+    GameState& g = Game();
+    if (PlaysLeft(g, Cards()))
+        return;
+
+    SetClockRunning(false);
+    const GameEnd end = EndGameNoPlaysLeft(g);
+    SavePlayers(g);
+    SetInGameCommandsEnabled(false);
+    for (Panel3D* l : lblHand)
+        l->hide();
+
+    if (end != GameEnd::Statistics) {
+        c_score->SetForeColor(kScoreGreen);
+        if (end == GameEnd::Scoreboard) {
+            PlayWinSequence();
+            ShowScoreboardWindow();
+        }
+    } else {
+        if (g.SoundOn)
+            PlaySound(QStringLiteral("Schz.wav"));
+        Pause(0.5);
+        c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+        c_score->repaint();
+        ClearBoard();
+        ShowGameStatsWindow(false);
+    }
+    if (g.NewGameRequested) {
+        g.NewGameRequested = false;
+        NewGame();
+    }
+    g.NewGameRequested = false;
+}
+
+void frmMain::MenuViewHint_Click()
+{
+    GameState& g = Game();
+    const QString text = HintText(g, Cards());
+    SetCoverVisible(true);
+    MsgBox(text, vbOKOnly | vbInformation, HintTitle());
+    SetCoverVisible(false);
+    ApplyHintPenalty(g);
+}
+
+void frmMain::MenuFilePauseGame_Click()
+{
+    if (Busy())
+        return;
+    // While the game is paused the pause button offers to resume it.
+    Command3D2[7]->setIcon(QIcon());
+    Command3D2[7]->setText(QStringLiteral(">"));
+    MenuViewGameStats_Click(true);
+    Command3D2[7]->setText(QString());
+    Command3D2[7]->setIcon(ToolbarIcon(7));
+}
+
+void frmMain::MenuFileRestart_Click()
+{
+    if (Busy())
+        return;
+    GameState& g = Game();
+    if (!g.GameInProgress) {
+        NewGame();
+        return;
+    }
+    const QString cr(QLatin1Char('\r'));
+    const QString question = QStringLiteral("Would you like to start the current game again from the beginning?") + cr
+        + cr + QStringLiteral("Yes = redeal the same hand without forfeiting the entry fee.") + cr
+        + QStringLiteral("No = deal a new hand and forfeit the entry fee for the current game.") + cr
+        + QStringLiteral("Cancel = return to the game in progress without redealing at all.") + cr + cr + cr + cr;
+    SetCoverVisible(true);
+    const int answer = MsgBox(question, vbYesNoCancel | vbQuestion, QStringLiteral("New Game or Same Deal?"));
+    SetCoverVisible(false);
+    if (answer == vbYes) {
+        g.SameDeal = true;
+        ClearBoard();
+        DealBoard();
+    } else if (answer == vbNo) {
+        g.GameInProgress = false;
+        NewGame();
+    }
+}
+
+void frmMain::MenuFileNewGame_Click()
+{
+    if (Busy())
+        return;
+    GameState& g = Game();
+    if (!g.GameInProgress) {
+        NewGame();
+        return;
+    }
+    const QString question = QStringLiteral("There are more plays left (the game will automatically notify you if "
+                                            "there are not any more plays left).  Are you sure you want to forfeit "
+                                            "game and the ")
+        + FormatMoney(g.EntryFee) + QStringLiteral(" entry fee?");
+    if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Exit Game?")) == vbYes) {
+        ClearSelection(g);
+        g.GameInProgress = false;
+        NewGame();
+    }
+}
+
+bool frmMain::Form_QueryUnload()
+{
+    const GameState& g = Game();
+    if (!g.GameInProgress)
+        return true;
+    const QString question = QStringLiteral("Do you want to forfeit the current game and the ")
+        + FormatMoney(g.EntryFee) + QStringLiteral(" entry fee?");
+    return MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Exit Current Game?")) == vbYes;
+}
+
+void frmMain::chkSound_Click()
+{
+    GameState& g = Game();
+    g.SoundOn = chkSound->isChecked();
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("Clickbg.wav"));
+    SavePlayers(g);
+}
+
+void frmMain::MenuFileUseHandPopups_Click()
+{
+    // The action toggles its own tick before this runs.
+    GameState& g = Game();
+    g.UseHandPopups = MenuFileUseHandPopups->isChecked();
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("Clickbg.wav"));
+    SavePlayers(g);
+}
+
+void frmMain::MenuFileUndo_Click()
+{
+    if (Busy())
+        return;
+    GameState& g = Game();
+    CardDeck& deck = Cards();
+    if (!RestoreUndoBoard(g, deck, undo_))
+        return;
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("Nervous.wav"));
+    for (int c = 1; c <= g.NumColumns; ++c) {
+        const int x = g.BoardLeft + c * g.CardWidth;
+        surface_.Erase(QRect(x, g.BoardTop + g.RowStep, g.CardWidth + 2, g.CardHeight + (g.NumRows - 1) * g.RowStep));
+        for (int r = 1; r <= g.NumRows; ++r) {
+            const CardId card = g.CardGrid(c, r);
+            surface_.DrawCard(card, deck.GetCardX(card), deck.GetCardY(card));
+        }
+        board_->update();
+        DoEvents();
+    }
+    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+    c_score->repaint();
+    c_score->SetForeColor(g.FeeWonBack ? kScoreGreen : kScoreRed);
+    for (int i = 0; i < kHandLabels; ++i) {
+        if (g.HandCounts[i + 1] > 0)
+            FlashHandLabel(i);
+        else
+            ResetHandLabel(i);
+    }
+    MenuFileUndo->setEnabled(false);
+    DisableToolbarButton(2);
+    RepaintBoard();
+}

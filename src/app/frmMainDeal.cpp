@@ -1,0 +1,172 @@
+#include "app/frmMain.h"
+
+#include "cardlib/CardDeck.h"
+#include "game/Deal.h"
+#include "game/GameState.h"
+#include "game/VbMath.h"
+#include "records/PlayersFile.h"
+#include "ui/Panel3D.h"
+#include "ui/Sound.h"
+#include "ui/Twips.h"
+#include "ui/WindowMotion.h"
+#include "ui/frmMsg.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+// A card's flight from where it lies to its place: this many frames.
+constexpr int kFlightFrames = 8;
+constexpr double kFlightFrameSeconds = 0.006;
+} // namespace
+
+void frmMain::ShowPlayerStatus()
+{
+    c_PlayerStatus->SetCaption(PlayerStatusLine(Game()));
+    c_PlayerStatus->show();
+}
+
+void frmMain::ShufflingScene()
+{
+    // Two zig-zag bands of random faces drawn straight onto the board; they
+    // stay until the deal clears the surface.
+    const bool narrow = Twips(width()) < 11000;
+    for (int startY : {0, 360}) {
+        int x = narrow ? -10 : 0;
+        int y = narrow ? startY - 50 : startY;
+        for (int run = 0; run < 3; ++run) {
+            for (int dir : {+5, -5}) {
+                for (int i = 0; i < 10; ++i) {
+                    DoEvents();
+                    const int face = 1 + static_cast<int>(Rnd() * 100);
+                    y += dir;
+                    x += 12;
+                    surface_.DrawCard(face, x, y);
+                    board_->update();
+                }
+                Pause(0.1);
+            }
+        }
+    }
+}
+
+void frmMain::NewGame()
+{
+    GameState& g = Game();
+    ++busy_;
+    SetMenusEnabled(false);
+    SetClockRunning(false);
+    ClearBoard();
+    for (Panel3D* l : lblHand)
+        l->hide();
+
+    auto* msg = new frmMsg(this);
+    msg->SetShadowColor(QColor(0, 128, 0));
+    msg->SetLabel1(QStringLiteral("Shuffling the Cards."));
+    msg->SetLabel2(QStringLiteral("  Deducting ") + FormatMoney(g.EntryFee) + QStringLiteral(" from your bankroll..."));
+    msg->ShowSliding();
+
+    ShufflingScene();
+    Pause(2.5);
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("message2.wav"));
+    RollUp(msg, QStringLiteral("UP"));
+    Pause(0.01);
+    msg->deleteLater();
+
+    g.SameDeal = false;
+    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+    c_score->show();
+    g.FeeWonBack = false;
+    g.Bankroll -= g.EntryFee;
+    ++g.GamesPlayed;
+    SavePlayers(g);
+    ShowPlayerStatus();
+    --busy_;
+    DealBoard();
+}
+
+void frmMain::FlyCard(int card, int x, int y)
+{
+    CardDeck& deck = Cards();
+    const QPoint from = deck.Position(card);
+    const QPoint to(x, y);
+    for (int f = 1; f < kFlightFrames; ++f) {
+        const QPoint at = from + (to - from) * f / kFlightFrames;
+        SetFlyingCard(card, at);
+        Pause(kFlightFrameSeconds);
+    }
+    SetFlyingCard(0, {});
+    deck.SetCardX(card, x);
+    deck.SetCardY(card, y);
+    surface_.DrawCard(card, x, y);
+    board_->update();
+}
+
+void frmMain::DealBoard()
+{
+    GameState& g = Game();
+    CardDeck& deck = Cards();
+    ++busy_;
+    SetMenusEnabled(false);
+    lblTimer->hide();
+    for (QToolButton* b : Command3D2)
+        b->hide();
+
+    ResetForDeal(g);
+    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+    c_score->SetForeColor(kScoreRed);
+    ShowPlayerStatus();
+    for (int i = 0; i < kHandLabels; ++i)
+        ResetHandLabel(i);
+    DisableToolbarButton(2);
+    MenuFileUndo->setEnabled(false);
+    ClearBoard();
+    PrepareDeck(g, deck);
+    if (ArrangeDeck(g))
+        ComputeBoardOrigin(g, Panel3D1->height(), lblHand[0]->height(), c_Title->height());
+
+    g.CardsOnBoard = 0;
+    for (int k = 1; k <= kDeckSize; ++k) {
+        DoEvents();
+        const CardId card = g.Deck[k];
+        const QPoint target = CellPosition(g, (k - 1) / g.NumRows + 1, (k - 1) % g.NumRows + 1);
+        FlyCard(card, target.x(), target.y());
+        const DealPlacement placed = PlaceDealtCard(g, deck, k);
+        if (placed.dealSound) {
+            if (g.SoundOn)
+                PlaySound(QStringLiteral("deal.wav"));
+            else
+                Pause(0.05);
+        }
+    }
+    FinishLayOut(g);
+
+    for (int i : {2, 3, 4, 7})
+        EnableToolbarButton(i);
+    for (QAction* a : {MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats,
+                       MenuViewHint})
+        a->setEnabled(true);
+    SetMenusEnabled(true);
+    lblTimer->SetCaption(QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  "));
+    lblTimer->show();
+    SetClockRunning(false);
+    for (QToolButton* b : Command3D2) {
+        b->show();
+        DoEvents();
+    }
+    for (int pass = 0; pass < 3; ++pass) {
+        for (Panel3D* l : lblHand) {
+            if (pass == 0)
+                l->show();
+            l->SetBackColor(pass == 1 ? kHandMade : kHandNormal);
+            Pause(0.025);
+        }
+    }
+    g.ElapsedSeconds = 0;
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("ding.wav"), 1);
+    --busy_;
+}

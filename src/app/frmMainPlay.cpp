@@ -1,0 +1,253 @@
+#include "app/frmMain.h"
+
+#include "cardlib/CardDeck.h"
+#include "game/GameState.h"
+#include "game/GameTexts.h"
+#include "game/Judge.h"
+#include "game/Removal.h"
+#include "game/Selection.h"
+#include "game/Undo.h"
+#include "ui/MsgBox.h"
+#include "ui/Panel3D.h"
+#include "ui/Sound.h"
+
+#include <QAction>
+#include <QTimer>
+
+// The sounds of the play itself follow the player's sound setting.
+static void PlayEffect(const char* name)
+{
+    if (Game().SoundOn)
+        PlaySound(QString::fromLatin1(name));
+}
+
+void frmMain::Form_MouseDown(Qt::MouseButton, int x, int y)
+{
+    PressedCard = Cards().InitDrag(x, y);
+}
+
+void frmMain::Form_MouseMove()
+{
+    pnlToolbarCaption->hide();
+    pnlHandDefinition->hide();
+}
+
+void frmMain::Form_MouseUp(Qt::MouseButton button, int, int)
+{
+    // A deal or new game in progress takes no play at all.
+    if (busy_ > 0)
+        return;
+    GameState& g = Game();
+    if (g.GameInProgress) {
+        if (MouseBusy)
+            return;
+        MouseBusy = true;
+        if (button == Qt::RightButton)
+            PressedCard = 0;
+        if (PressedCard == 0) {
+            if (!SubmitSelection()) {
+                MouseBusy = false;
+                return;
+            }
+        } else if (IsPicked(Cards(), PressedCard)) {
+            DropCard(PressedCard);
+        } else {
+            PickCard(PressedCard);
+        }
+    }
+    ClosingStep();
+}
+
+void frmMain::ClosingStep()
+{
+    GameState& g = Game();
+    if (MarkFeeWonBack(g)) {
+        c_score->SetForeColor(kScoreGreen);
+        if (g.SoundOn) {
+            PlaySound(QStringLiteral("scor1.wav"));
+            Pause(1.0);
+        }
+    }
+    MouseBusy = false;
+}
+
+void frmMain::DropCard(int card)
+{
+    GameState& g = Game();
+    PlayEffect("Bloop.wav");
+    const int slot = ::DropCard(g, Cards(), static_cast<CardId>(card));
+    if (slot >= 0 && !pic_save[slot].isNull()) {
+        surface_.Blit(pic_save[slot], MarkerPosition(Cards(), static_cast<CardId>(card)));
+        board_->update();
+    }
+}
+
+void frmMain::PickCard(int card)
+{
+    GameState& g = Game();
+    if (g.SelectedCount >= 5) {
+        PlayEffect("Error.wav");
+        CountMisplay();
+        ShowPlayNote();
+        return;
+    }
+    MisplayCount = 0;
+    PlayEffect("Bloop2.wav");
+    const int slot = ::PickCard(g, Cards(), static_cast<CardId>(card));
+    if (slot < 0)
+        return;
+    const QPoint at = MarkerPosition(Cards(), static_cast<CardId>(card));
+    pic_save[slot] = surface_.Grab(QRect(at, kMarkerSaveSize));
+    DrawMarker(card);
+    board_->update();
+}
+
+// Returns false when the hand was refused: the closing step then does not run.
+bool frmMain::SubmitSelection()
+{
+    GameState& g = Game();
+    CardDeck& deck = Cards();
+    const AdjacencyResult adjacency = CheckAdjacent(g, deck);
+    if (adjacency.Refused) {
+        PlayEffect("Error.wav");
+        CountMisplay();
+        ShowPlayNote();
+        return true;
+    }
+    if (adjacency.AdjacentLinks == 0)
+        return true;
+
+    const UndoCounters before = KeepUndoCounters(g);
+    const Judgement verdict = JudgeSelection(g);
+    switch (verdict.verdict) {
+    case Verdict::Hand:
+        if (verdict.royalDing)
+            PlayEffect("ding.wav");
+        LastHandLabel = verdict.handLabel();
+        ShowPlayNote();
+        break;
+    case Verdict::JokerRemoval:
+        ShowPlayNote();
+        break;
+    case Verdict::Refused:
+        PlayEffect("Error.wav");
+        CountMisplay();
+        ShowPlayNote();
+        break;
+    case Verdict::JokersRefused:
+        ShowJokersNote = true;
+        ShowPlayNote();
+        PlayEffect("Error.wav");
+        CountMisplay();
+        break;
+    case Verdict::Nothing:
+        break;
+    }
+    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+    c_score->repaint();
+    if (!verdict.accepted()) {
+        if (verdict.verdict != Verdict::Nothing)
+            CountMisplay();
+        return false;
+    }
+
+    SaveUndoBoard(undo_, g, deck, before);
+    MenuFileUndo->setEnabled(true);
+    EnableToolbarButton(2);
+    RemoveSelectedCards();
+    FinishPlay();
+    CheckForPlays();
+    if (g.CardsOnBoard < kDeckSize && g.GameInProgress)
+        SetClockRunning(true);
+    return true;
+}
+
+void frmMain::ShowPlayNote()
+{
+    if (ShowJokersNote) {
+        ShowJokersNote = false;
+        MsgBox(AboutJokersText(), vbOKOnly | vbInformation, AboutJokersTitle());
+        ApplyJokersNotePenalty(Game());
+    } else {
+        Panel3D1->SetCaption(QString());
+    }
+}
+
+void frmMain::ShowHandDefinition(int index)
+{
+    if (!Game().UseHandPopups)
+        return;
+    pnlHandDefinition->SetCaption(HandPopupCaption(index));
+    pnlHandDefinition->raise();
+    pnlHandDefinition->show();
+}
+
+void frmMain::RemoveSelectedCards()
+{
+    GameState& g = Game();
+    CardDeck& deck = Cards();
+    for (int i = 0; i < 5; ++i) {
+        const CardId card = g.SelectedCards[i];
+        if (card == 0 || deck.GetUser2(card) != -1)
+            continue;
+        if (const auto step = RemoveCardAndDrop(g, deck, card))
+            ShowRemoval(*step);
+    }
+}
+
+void frmMain::ShowRemoval(const RemovalStep& step)
+{
+    const GameState& g = Game();
+    switch (step.kind) {
+    case RemovalCase::ColumnEmptied:
+        surface_.Erase(step.erase);
+        break;
+    case RemovalCase::BottomRemoved:
+        // The card leaves the window, the column picture moves down a row and
+        // the new bottom card is drawn whole.
+        surface_.Erase(QRect(step.removedAt, QSize(g.CardWidth, g.CardHeight)));
+        surface_.CopyArea(step.copySource, step.copyTarget);
+        surface_.DrawCard(step.newBottom, step.newBottomAt.x(), step.newBottomAt.y());
+        surface_.Erase(step.erase);
+        break;
+    case RemovalCase::AboveRemoved:
+        if (!step.copySource.isEmpty())
+            surface_.CopyArea(step.copySource, step.copyTarget);
+        surface_.Erase(step.erase);
+        break;
+    }
+    board_->update();
+    if (step.dropSound()) {
+        if (g.SoundOn)
+            PlaySound(QStringLiteral("buttup.wav"));
+        else
+            Pause(0.05);
+    } else {
+        DoEvents();
+    }
+}
+
+void frmMain::FinishPlay()
+{
+    GameState& g = Game();
+    const CloseUp closeUp = CloseUpColumns(g, Cards());
+    if (closeUp.colGoneSound) {
+        if (g.SoundOn)
+            PlaySound(QStringLiteral("ColGone.wav"));
+        else
+            Pause(0.2);
+    }
+    for (const ColumnShift& shift : closeUp.shifts) {
+        surface_.CopyArea(shift.copySource, shift.copyTarget);
+        surface_.Erase(shift.erase);
+        board_->update();
+        // Each step of the slide is shown before the next.
+        Pause(0.02);
+    }
+    RepaintBoard();
+    if (LastHandLabel >= 0 && LastHandLabel < kHandLabels) {
+        for (int i = 0; i < 4; ++i)
+            FlashHandLabel(LastHandLabel);
+    }
+    LastHandLabel = -1;
+}

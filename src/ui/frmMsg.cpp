@@ -1,0 +1,94 @@
+#include "ui/frmMsg.h"
+
+#include "ui/WindowMotion.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+constexpr int kWidth = 380;
+constexpr int kHeight = 120;
+
+QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, int pointSize, bool bold)
+{
+    auto* l = new QLabel(parent);
+    l->setGeometry(at);
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
+}
+} // namespace
+
+frmMsg::frmMsg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setFixedSize(kWidth, kHeight);
+    setModal(false);
+    // Shadow copies first, so the top copies are drawn over them.
+    label1_[0] = MakeLabel(this, QRect(22, 20, kWidth - 40, 32), QColor(0, 0, 0), 15, true);
+    label1_[1] = MakeLabel(this, QRect(20, 18, kWidth - 40, 32), QColor(255, 255, 255), 15, true);
+    label2_[0] = MakeLabel(this, QRect(21, 67, kWidth - 40, 24), QColor(0, 0, 0), 10, true);
+    label2_[1] = MakeLabel(this, QRect(20, 66, kWidth - 40, 24), QColor(255, 255, 160), 10, true);
+}
+
+void frmMsg::SetLabel1(const QString& text)
+{
+    for (QLabel* l : label1_)
+        l->setText(text);
+}
+
+void frmMsg::SetLabel2(const QString& text)
+{
+    for (QLabel* l : label2_)
+        l->setText(text);
+}
+
+QString frmMsg::Label1() const
+{
+    return label1_[1]->text();
+}
+
+QString frmMsg::Label2() const
+{
+    return label2_[1]->text();
+}
+
+void frmMsg::SetShadowColor(const QColor& color)
+{
+    shadow_ = color;
+    update();
+}
+
+void frmMsg::ShowSliding()
+{
+    CenterOnMain(this);
+    show();
+    SlideIn(this, QStringLiteral("DOWN"));
+}
+
+void frmMsg::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    // A grey ramp from black at the top to white at the bottom, 257 bands.
+    const int h = height();
+    for (int i = 0; i <= 256; ++i) {
+        const int top = i * h / 256;
+        const int bottom = (i + 1) * h / 256;
+        p.fillRect(0, top, width(), qMax(1, bottom - top), QColor(qMin(i, 255), qMin(i, 255), qMin(i, 255)));
+    }
+    // The shadow band and the two filled shapes that frame the text.
+    p.setPen(Qt::NoPen);
+    p.setBrush(shadow_);
+    p.drawRect(0, h - 8, width(), 8);
+    p.drawEllipse(QRect(8, 10, 10, 10));
+    p.drawEllipse(QRect(width() - 18, 10, 10, 10));
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
+}
