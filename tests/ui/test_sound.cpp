@@ -1,0 +1,249 @@
+#include "game/GameState.h"
+#include "ui/Sound.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+// A generous bound: these calls must return at once, and a hang would show as seconds.
+constexpr qint64 kAtOnceMs = 1500;
+
+QByteArray Le32(quint32 v)
+{
+    QByteArray b(4, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+QByteArray Le16(quint16 v)
+{
+    QByteArray b(2, '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+// A 16-bit mono header claiming dataClaim bytes, followed by dataReal bytes of silence.
+QByteArray WavBytes(quint32 dataClaim, int dataReal, quint16 channels = 1, quint32 rate = 22050)
+{
+    QByteArray fmt = Le16(1) + Le16(channels) + Le32(rate) + Le32(rate * 2 * channels) + Le16(2 * channels) + Le16(16);
+    QByteArray body
+        = "WAVE" + QByteArray("fmt ") + Le32(16) + fmt + "data" + Le32(dataClaim) + QByteArray(dataReal, '\0');
+    return "RIFF" + Le32(body.size()) + body;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+class EventCounter : public QObject {
+public:
+    int seen = 0;
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User) {
+            ++seen;
+            return true;
+        }
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+class TestSound : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        appDir_ = qEnvironmentVariable("QUIBEL_APP_DIR");
+        QVERIFY2(!appDir_.isEmpty(), "QUIBEL_APP_DIR is not set");
+        QVERIFY2(QFileInfo::exists(appDir_ + QStringLiteral("/deal.wav")), "build the game_assets target first");
+        QVERIFY(tmp_.isValid());
+        SetTimeScale(0);
+    }
+
+    void init()
+    {
+        SetTimeScale(0);
+        Game().AppFolder = appDir_ + QLatin1Char('/');
+    }
+
+    void findsFilesWithoutRegardToCase()
+    {
+        const QString dir = tmp_.path();
+        QVERIFY(WriteFile(dir + QStringLiteral("/Clickbg.wav"), WavBytes(100, 100)));
+        QVERIFY(FindFileNoCase(dir, QStringLiteral("ClickBg.wav")).endsWith(QStringLiteral("/Clickbg.wav")));
+        QVERIFY(FindFileNoCase(dir, QStringLiteral("CLICKBG.WAV")).endsWith(QStringLiteral("/Clickbg.wav")));
+        QVERIFY(FindFileNoCase(dir, QStringLiteral("Clickbg.wav")).endsWith(QStringLiteral("/Clickbg.wav")));
+        QVERIFY(FindFileNoCase(dir, QStringLiteral("Click.wav")).isEmpty());
+        QVERIFY(FindFileNoCase(dir, QString()).isEmpty());
+        QVERIFY(FindFileNoCase(QString(), QStringLiteral("Clickbg.wav")).isEmpty());
+
+        // When two files differ only by case, the exact name wins.
+        QVERIFY(WriteFile(dir + QStringLiteral("/ClickBG.wav"), WavBytes(100, 100)));
+        QVERIFY(FindFileNoCase(dir, QStringLiteral("ClickBG.wav")).endsWith(QStringLiteral("/ClickBG.wav")));
+
+        // A folder of that name is not a sound.
+        QVERIFY(QDir(dir).mkdir(QStringLiteral("Folder.wav")));
+        QVERIFY(FindFileNoCase(dir, QStringLiteral("folder.wav")).isEmpty());
+    }
+
+    void callersSpellingsFindTheSynthesisedFiles()
+    {
+        for (const char* name : { "Clickbg.wav", "bloop.wav", "Message2.wav", "ClickBg.wav", "bgclick.wav" })
+            QVERIFY2(!FindFileNoCase(appDir_, QString::fromLatin1(name)).isEmpty(), name);
+    }
+
+    void synthesisedSounds_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* n : { "deal", "ding", "Error", "Bloop", "Bloop2", "scor1", "ColGone", "buttup", "Nervous",
+                 "Schz", "Shim", "TWham", "UpGo4", "message2", "ClickBg", "bgclick", "Button" })
+            QTest::newRow(n) << QString::fromLatin1(n) + QStringLiteral(".wav");
+    }
+
+    void synthesisedSounds()
+    {
+        QFETCH(QString, name);
+        QFile f(appDir_ + QLatin1Char('/') + name);
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(name));
+        const QByteArray b = f.readAll();
+        QVERIFY(b.size() > 44);
+        const char* p = b.constData();
+        QCOMPARE(b.left(4), QByteArray("RIFF"));
+        QCOMPARE(qFromLittleEndian<quint32>(p + 4), quint32(b.size() - 8));
+        QCOMPARE(b.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(qFromLittleEndian<quint16>(p + 20), quint16(1)); // PCM
+        QCOMPARE(qFromLittleEndian<quint16>(p + 22), quint16(1)); // mono
+        QCOMPARE(qFromLittleEndian<quint32>(p + 24), quint32(22050));
+        QCOMPARE(qFromLittleEndian<quint16>(p + 34), quint16(16));
+        QCOMPARE(b.mid(36, 4), QByteArray("data"));
+        const quint32 dataBytes = qFromLittleEndian<quint32>(p + 40);
+        QCOMPARE(qint64(dataBytes), qint64(b.size() - 44));
+
+        const qint64 samples = dataBytes / 2;
+        QVERIFY(samples > 0);
+        QCOMPARE(WavDurationSeconds(f.fileName()), double(samples) / 22050.0);
+        QVERIFY2(samples < 22050 * 3 / 2, "longer than 1.5 s");
+
+        int peak = 0;
+        for (qint64 i = 0; i < samples; ++i)
+            peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(p + 44 + 2 * i))));
+        QVERIFY2(peak > 1000, "silent");
+        QVERIFY2(peak <= 32767 / 2 + 1, "louder than half of full scale");
+        // Faded in and out, so the speaker does not click.
+        QVERIFY(std::abs(int(qFromLittleEndian<qint16>(p + 44))) < 200);
+        QVERIFY(std::abs(int(qFromLittleEndian<qint16>(p + 44 + 2 * (samples - 1)))) < 200);
+    }
+
+    void brokenWavFilesHaveNoLength()
+    {
+        const QString dir = tmp_.path() + QLatin1Char('/');
+        const QByteArray good = WavBytes(4410, 4410);
+        struct Case {
+            const char* name;
+            QByteArray bytes;
+        };
+        const Case cases[] = {
+            { "empty.wav", QByteArray() },
+            { "short.wav", good.left(10) },
+            { "text.wav", QByteArray("this is not a sound file at all, not even close") },
+            { "nodata.wav", good.left(36) },
+            { "nochannels.wav", WavBytes(4410, 4410, 0) },
+            { "slowrate.wav", WavBytes(4410, 4410, 1, 1) },
+        };
+        Game().AppFolder = dir;
+        SetTimeScale(1);
+        for (const Case& c : cases) {
+            QVERIFY(WriteFile(dir + QLatin1String(c.name), c.bytes));
+            QCOMPARE(WavDurationSeconds(dir + QLatin1String(c.name)), 0.0);
+            QElapsedTimer clock;
+            clock.start();
+            PlaySound(QString::fromLatin1(c.name), 0);
+            QVERIFY2(clock.elapsed() < kAtOnceMs, c.name);
+        }
+        QCOMPARE(WavDurationSeconds(dir + QStringLiteral("does-not-exist.wav")), 0.0);
+
+        // A header claiming far more than the file holds counts only what is there.
+        QVERIFY(WriteFile(dir + QStringLiteral("cut.wav"), WavBytes(0x7fffffff, 4410)));
+        QCOMPARE(WavDurationSeconds(dir + QStringLiteral("cut.wav")), 0.1);
+        QCOMPARE(WavDurationSeconds(dir + QStringLiteral("Clickbg.wav")), 50 / 22050.0);
+    }
+
+    void missingSoundReturnsAtOnce()
+    {
+        SetTimeScale(1);
+        QElapsedTimer clock;
+        clock.start();
+        PlaySound(QStringLiteral("nosuch.wav"), 0);
+        PlaySoundAndYield(QStringLiteral("nosuch.wav"), 0);
+        Game().AppFolder.clear();
+        PlaySound(QStringLiteral("deal.wav"), 0);
+        QVERIFY(clock.elapsed() < kAtOnceMs);
+    }
+
+    void soundsPlayWithoutAnAudioDevice()
+    {
+        // Plays every file twice in a row, the second time through the cached effect.
+        for (const char* name : { "ding.wav", "Clickbg.wav", "bloop.wav", "Message2.wav", "ding.wav", "bloop.wav" }) {
+            PlaySound(QString::fromLatin1(name), 0);
+            PlaySound(QString::fromLatin1(name), 1);
+        }
+        PlaySoundAndYield(QStringLiteral("buttup.wav"));
+    }
+
+    void waitsKeepEventsRunning()
+    {
+        EventCounter counter;
+        QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+        QElapsedTimer clock;
+        clock.start();
+        Pause(10);
+        QVERIFY(clock.elapsed() < kAtOnceMs);
+        QCOMPARE(counter.seen, 1);
+
+        // A synchronous sound lets windows paint while it waits.
+        SetTimeScale(0.05);
+        QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+        PlaySound(QStringLiteral("ding.wav"), 0);
+        QCOMPARE(counter.seen, 2);
+
+        QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+        Pause(0.02);
+        QCOMPARE(counter.seen, 3);
+    }
+
+    void timeScale()
+    {
+        SetTimeScale(2.5);
+        QCOMPARE(TimeScale(), 2.5);
+        SetTimeScale(-1);
+        QCOMPARE(TimeScale(), 0.0);
+        SetTimeScale(std::numeric_limits<double>::quiet_NaN());
+        QCOMPARE(TimeScale(), 0.0);
+        SetTimeScale(1);
+        // Lengths that do not fit a 32-bit count of milliseconds, and negative ones, do not pause.
+        QElapsedTimer clock;
+        clock.start();
+        Pause(1e12);
+        Pause(-5);
+        Pause(std::numeric_limits<double>::infinity());
+        QVERIFY(clock.elapsed() < kAtOnceMs);
+    }
+
+private:
+    QString appDir_;
+    QTemporaryDir tmp_;
+};
+
+QTEST_MAIN(TestSound)
+#include "test_sound.moc"
