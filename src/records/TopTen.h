@@ -1,0 +1,57 @@
+#pragma once
+
+// The ten best final scores: the plain-text file beside the players file, its
+// default table, its sort and its age.
+
+#include "game/GameState.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+using TopTenTable = std::array<TopTenRow, 13>;
+
+inline constexpr char kTopTenFileName[] = "TopTen.dat";
+inline constexpr int kTopTenMaxAgeDays = 15;
+
+// The top ten file of a data folder: "TopTen.dat", or an existing file of that
+// name in another letter case (older copies wrote "topten.dat"). Reading and
+// writing use the same file.
+QString TopTenFilePath(const QString& dataFolder);
+
+// Writes the default table (ten "*******" rows, 7500 down to 3000) to the file;
+// the table in memory is left alone.
+bool ResetTopTen(const GameState& g);
+// Reads rows 0..9 from the file, name then score; rows the file does not reach
+// are left as they were. False when the file could not be read.
+bool LoadTopTen(GameState& g);
+// Writes rows 0..9, each as a name line and a score line.
+bool SaveTopTen(const GameState& g);
+
+// Sorts rows 0..topTenRows best first by score; names travel with their
+// scores. Equal scores are swapped too, so their order follows the passes.
+void SortTopTen(TopTenTable& rows, int topTenRows);
+
+// A final score enters the table when row 9's score is strictly lower.
+bool QualifiesForTopTen(const GameState& g, int32_t finalScore);
+// Enters g.PlayerName with finalScore: rereads the file first (another copy of
+// the game may have changed it), then, if the score qualifies, puts it in row
+// 9, sorts with TopTenRows = 10 and saves. True when the score entered.
+bool EnterTopTen(GameState& g, int32_t finalScore);
+
+// Days from the file's last change to the start of today, rounded half to even.
+int TopTenAgeDays(const QDateTime& fileModified, const QDate& today);
+
+enum class TopTenStartup {
+    Missing, // make the default table without asking
+    Old, // older than 15 days: ask whether to clear it
+    Current,
+};
+TopTenStartup TopTenStartupCheck(const QString& dataFolder, const QDate& today = QDate::currentDate());
+
+// The question asked for an old table.
+QString TopTenOldQuestion();
+QString TopTenOldQuestionTitle();
