@@ -1,0 +1,25 @@
+#pragma once
+
+// Where the player's files live, and the one-time move of the files older
+// versions kept beside the program.
+
+#include <QString>
+#include <QStringList>
+
+// The user's data folder + "/Solitaire Quibel/" (programName), created when
+// missing. When it cannot be created or written, a folder of the same name in
+// the temporary folder stands in so the game still runs. Always ends in '/'.
+QString ResolveDataFolder(const QString& programName);
+
+struct DataFileMove {
+    bool Moved = false; // the move ran (the data folder held no .dat file, the program folder some)
+    QStringList Copied; // file names copied into the data folder
+    QStringList Deleted; // file names deleted from the program folder
+    QStringList KeptInPlace; // files whose copy failed: never deleted
+};
+
+// When dataFolder holds no "*.dat" file and appFolder holds some, copies the
+// players file and then the top ten file into dataFolder and deletes every
+// "*.dat" file of appFolder, except one that exists but could not be copied.
+// Names are matched in any letter case, as the files came from Windows.
+DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolder);
