@@ -1,0 +1,133 @@
+#include "records/Settlement.h"
+
+#include "records/PlayersFile.h"
+#include "records/TopTen.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+int32_t Clamp32(int64_t value)
+{
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+QList<int32_t> CountUp(int64_t from, int64_t step, int32_t last)
+{
+    QList<int32_t> shown;
+    for (int64_t i = from; i <= last; i += step)
+        shown.append(static_cast<int32_t>(i));
+    shown.append(last);
+    return shown;
+}
+
+} // namespace
+
+int DifferentHands(const GameState& g)
+{
+    return static_cast<int>(
+        std::count_if(g.HandCounts.begin() + 1, g.HandCounts.end(), [](int16_t n) { return n > 0; }));
+}
+
+int32_t HandRowTotal(const GameState& g, int handType)
+{
+    if (handType < 1 || handType > kNumHandTypes)
+        return 0;
+    return int32_t { g.HandCounts[handType] } * g.HandPoints[handType];
+}
+
+int CardsRemoved(const GameState& g)
+{
+    return kFullDeck - g.CardsOnBoard;
+}
+
+int32_t TimerBonus(const GameState& g)
+{
+    const int64_t bonus = int64_t { g.TimerBonusStart } - 5 * int64_t { g.ElapsedSeconds };
+    return bonus < 1 ? 0 : static_cast<int32_t>(bonus);
+}
+
+int TimerBonusStep(int32_t timerBonus)
+{
+    if (timerBonus > 300)
+        return 100;
+    if (timerBonus > 200)
+        return 50;
+    if (timerBonus > 100)
+        return 20;
+    return 10;
+}
+
+QList<int32_t> GameScoreCountUp(int32_t gameScore)
+{
+    return CountUp(0, 100, gameScore);
+}
+
+QList<int32_t> CardsRemovedCountUp(int cardsRemoved)
+{
+    return CountUp(1, 3, cardsRemoved);
+}
+
+QList<int32_t> TimerBonusCountUp(int32_t timerBonus)
+{
+    if (timerBonus < 1)
+        return {};
+    return CountUp(0, TimerBonusStep(timerBonus), timerBonus);
+}
+
+std::optional<ClearedBoardBonus> ClearedBonusFor(int cardsOnBoard)
+{
+    static const struct {
+        int32_t bonus;
+        const char* message;
+    } table[] = {
+        { 2000, "Amazing!!!  You cleared ALL of the cards!  " },
+        { 1500, "Wow!!!  You cleared all but 1 card!  " },
+        { 1200, "Great Job!!!  You cleared all but 2 cards!  " },
+        { 1000, "WOW!!!  You cleared all but 3 cards!  " },
+        { 750, "Superb!!!  You cleared all but 4 cards!  " },
+        { 600, "Very nice!!!  You cleared all but 5 cards!  " },
+        { 500, "Good Job!!!  You cleared all but 6 cards!  " },
+        { 400, "Sweet!!!  You cleared all but 7 cards!  " },
+        { 300, "Not Bad!!!  You cleared all but 8 cards!  " },
+        { 200, "Good!!!  You cleared all but 9 cards!  " },
+        { 100, "Pretty Good!!!  You cleared all but 10 cards!  " },
+    };
+    if (cardsOnBoard < 0 || cardsOnBoard > 10)
+        return std::nullopt;
+    return ClearedBoardBonus { table[cardsOnBoard].bonus, QString::fromLatin1(table[cardsOnBoard].message) };
+}
+
+QString ClearedBonusNotice(const ClearedBoardBonus& cleared)
+{
+    return cleared.Message + QStringLiteral("You have just earned a ") + FormatMoney(cleared.Bonus)
+        + QStringLiteral(" bonus.");
+}
+
+Settlement ComputeSettlement(const GameState& g)
+{
+    Settlement s;
+    s.GameScore = g.GameScore;
+    s.DifferentHands = DifferentHands(g);
+    s.DifferentHandsTotal = s.DifferentHands * g.DifferentHandsBonus;
+    s.CardsRemoved = CardsRemoved(g);
+    s.CardsRemovedTotal = s.CardsRemoved * g.CardRemovedBonus;
+    s.TimerBonus = TimerBonus(g);
+    s.ScoreWithBonuses = Clamp32(int64_t { g.GameScore } + s.DifferentHandsTotal + s.CardsRemovedTotal + s.TimerBonus);
+    s.Cleared = ClearedBonusFor(g.CardsOnBoard);
+    s.FinalScore = Clamp32(int64_t { s.ScoreWithBonuses } + (s.Cleared ? s.Cleared->Bonus : 0));
+    s.Bankroll = Clamp32(int64_t { g.Bankroll } + s.FinalScore);
+    s.Average = PlayerAverage(s.Bankroll, g.GamesPlayed);
+    s.EntersTopTen = QualifiesForTopTen(g, s.FinalScore);
+    return s;
+}
+
+Settlement SettleGame(GameState& g)
+{
+    const Settlement s = ComputeSettlement(g);
+    g.GameScore = s.FinalScore;
+    g.Bankroll = s.Bankroll;
+    return s;
+}

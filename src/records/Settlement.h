@@ -1,0 +1,67 @@
+#pragma once
+
+// The end-of-game arithmetic of a won game: the bonuses, the count-ups the
+// scoreboard shows, the final score and what it does to the bankroll.
+//
+// The scoreboard's figures are 16-bit on screen. They are computed here in
+// wider integers from the 16-bit inputs, where none of them can overflow; the
+// 32-bit sums (final score, bankroll) stop at the 32-bit limits instead of
+// wrapping, and an average that does not fit in 16 bits reads as 0.
+
+#include "game/GameState.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+inline constexpr int kFullDeck = 56;
+
+// Hand types made at least once in the game.
+int DifferentHands(const GameState& g);
+// A hand row's total: count x points.
+int32_t HandRowTotal(const GameState& g, int handType);
+int CardsRemoved(const GameState& g);
+
+// 2000 less 5 a second; 0 when that is below 1.
+int32_t TimerBonus(const GameState& g);
+// The count-up step of a timer bonus: 100 above 300, 50 above 200, 20 above 100, else 10.
+int TimerBonusStep(int32_t timerBonus);
+
+// The figures a count-up shows, the last one always the exact value:
+// game score 0, 100, 200, ...; cards removed 1, 4, 7, ...; timer bonus 0 and
+// its steps (empty when there is no timer bonus).
+QList<int32_t> GameScoreCountUp(int32_t gameScore);
+QList<int32_t> CardsRemovedCountUp(int cardsRemoved);
+QList<int32_t> TimerBonusCountUp(int32_t timerBonus);
+
+// The bonus for 10 cards or fewer left on the board, with its message.
+struct ClearedBoardBonus {
+    int32_t Bonus = 0;
+    QString Message; // ends in two blanks
+};
+std::optional<ClearedBoardBonus> ClearedBonusFor(int cardsOnBoard);
+// The "Cards Cleared" notice: the message and the amount earned.
+QString ClearedBonusNotice(const ClearedBoardBonus& cleared);
+
+struct Settlement {
+    int32_t GameScore = 0; // hand points, as the game ended
+    int DifferentHands = 0;
+    int32_t DifferentHandsTotal = 0;
+    int CardsRemoved = 0;
+    int32_t CardsRemovedTotal = 0;
+    int32_t TimerBonus = 0;
+    int32_t ScoreWithBonuses = 0; // game score + the three bonuses
+    std::optional<ClearedBoardBonus> Cleared;
+    int32_t FinalScore = 0; // ScoreWithBonuses + the cleared-board bonus
+    int32_t Bankroll = 0; // after the final score is credited
+    int16_t Average = 0;
+    bool EntersTopTen = false; // against the table in memory
+};
+
+// The figures of g's won game, g left unchanged.
+Settlement ComputeSettlement(const GameState& g);
+// Computes the settlement and applies it: GameScore becomes the final score
+// and the bankroll is credited with it.
+Settlement SettleGame(GameState& g);
