@@ -43,12 +43,6 @@ int CardsRemoved(const GameState& g)
     return kFullDeck - g.CardsOnBoard;
 }
 
-int32_t TimerBonus(const GameState& g)
-{
-    const int64_t bonus = int64_t { g.TimerBonusStart } - 5 * int64_t { g.ElapsedSeconds };
-    return bonus < 1 ? 0 : static_cast<int32_t>(bonus);
-}
-
 int TimerBonusStep(int32_t timerBonus)
 {
     if (timerBonus > 300)

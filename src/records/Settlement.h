@@ -8,6 +8,7 @@
 // 32-bit sums (final score, bankroll) stop at the 32-bit limits instead of
 // wrapping, and an average that does not fit in 16 bits reads as 0.
 
+#include "game/Clock.h"
 #include "game/GameState.h"
 
 #include <QList>
@@ -24,8 +25,7 @@ int DifferentHands(const GameState& g);
 int32_t HandRowTotal(const GameState& g, int handType);
 int CardsRemoved(const GameState& g);
 
-// 2000 less 5 a second; 0 when that is below 1.
-int32_t TimerBonus(const GameState& g);
+// The timer bonus itself is TimerBonus(g) of the game clock.
 // The count-up step of a timer bonus: 100 above 300, 50 above 200, 20 above 100, else 10.
 int TimerBonusStep(int32_t timerBonus);
 
