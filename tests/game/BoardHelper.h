@@ -1,0 +1,79 @@
+#pragma once
+
+// Hand-built boards for the rules tests: cards go through CardDeck the way
+// the deal places them (position, column and row values, blocked unless at
+// the bottom), and the grid, column counts and Deck follow.
+
+#include "cardlib/CardDeck.h"
+#include "game/GameState.h"
+
+#include <initializer_list>
+
+// Rank 1..13 (Ace 1), suit 1..4 (clubs, diamonds, hearts, spades).
+inline CardId Card(int rank, int suit)
+{
+    return static_cast<CardId>((suit - 1) * 13 + rank);
+}
+
+enum Suits { Clubs = 1, Diamonds, Hearts, Spades };
+
+struct TestBoard {
+    GameState g;
+    CardDeck cards;
+    int dealt = 0;
+
+    TestBoard()
+    {
+        SetGameConstants(g);
+        g.CardWidth = 71;
+        g.CardHeight = 96;
+        g.RowStep = 50;
+        g.NumColumns = 8;
+        g.NumRows = 7;
+        g.BoardLeft = 20;
+        g.BoardTop = 10;
+        g.GameInProgress = true;
+        cards.SetOffSet(g.RowStep);
+        for (int i = 1; i <= 56; ++i)
+            cards.DealCard(i, -100, 0);
+    }
+
+    // Column c holds these cards, listed from the top one down to the bottom one.
+    void Column(int c, std::initializer_list<CardId> topToBottom)
+    {
+        int r = g.NumRows - static_cast<int>(topToBottom.size()) + 1;
+        for (const CardId card : topToBottom) {
+            g.CardGrid(c, r) = card;
+            cards.DealCard(card, g.BoardLeft + c * g.CardWidth, g.BoardTop + r * g.RowStep);
+            cards.SetUser3(card, c);
+            cards.SetUser4(card, r);
+            cards.AdjustCardBlocked(card, r != g.NumRows);
+            ++g.ColumnCardCount[c];
+            ++g.CardsOnBoard;
+            g.Deck[++dealt] = card;
+            if (c > g.ActiveColumns)
+                g.ActiveColumns = static_cast<int16_t>(c);
+            ++r;
+        }
+    }
+
+    // One card in each of the columns from `first` on, all in the bottom row.
+    void BottomRow(int first, std::initializer_list<CardId> leftToRight)
+    {
+        int c = first;
+        for (const CardId card : leftToRight)
+            Column(c++, { card });
+    }
+
+    // Picks the cards as the player would, each into the lowest free slot.
+    void Pick(std::initializer_list<CardId> picked)
+    {
+        for (const CardId card : picked) {
+            const int slot = g.SelectedCount;
+            g.SelectedCards[slot] = card;
+            g.SelectedSlot[card] = static_cast<int16_t>(slot);
+            cards.SetUser2(card, -1);
+            ++g.SelectedCount;
+        }
+    }
+};
