@@ -14,26 +14,9 @@
 // allowed to fail without stopping the next one.
 void frmMain::Load()
 {
-    GameState& g = Game();
-    chkSound->hide();
-    setWindowTitle(g.ProgramName);
-    g.AppFolder = QDir(QCoreApplication::applicationDirPath()).absolutePath();
-    if (!g.AppFolder.endsWith(QLatin1Char('/')))
-        g.AppFolder += QLatin1Char('/');
-    PrepareDataFolder(g);
-    if (Cards().InitializeDeck() == 0) {
-        MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
-                              "reporting this, just restart your computer to correct this problem."),
-               vbOKOnly, g.ProgramName);
-        QCoreApplication::exit(1);
+    if (!PrepareWindow())
         return;
-    }
-    SetGameConstants(g);
-    CaptionHandLabels();
-    CheckTopTenAge(g);
-    LayOutWindow();
-    PaintBackground();
-    show();
+    GameState& g = Game();
     ShowTitleWindow();
     ShowPlayerListWindow(false);
     if (!g.PlayerName.isEmpty())
@@ -42,4 +25,31 @@ void frmMain::Load()
     show();
     raise();
     activateWindow();
+}
+
+bool frmMain::PrepareWindow()
+{
+    GameState& g = Game();
+    chkSound->hide();
+    setWindowTitle(g.ProgramName);
+    // Sounds and help lie beside the program; QUIBEL_APP_DIR points elsewhere (the tests use it).
+    const QString appDir = qEnvironmentVariable("QUIBEL_APP_DIR");
+    g.AppFolder = QDir(appDir.isEmpty() ? QCoreApplication::applicationDirPath() : appDir).absolutePath();
+    if (!g.AppFolder.endsWith(QLatin1Char('/')))
+        g.AppFolder += QLatin1Char('/');
+    PrepareDataFolder(g);
+    if (Cards().InitializeDeck() == 0) {
+        MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
+                              "reporting this, just restart your computer to correct this problem."),
+               vbOKOnly, g.ProgramName);
+        QCoreApplication::exit(1);
+        return false;
+    }
+    SetGameConstants(g);
+    CaptionHandLabels();
+    CheckTopTenAge(g);
+    LayOutWindow();
+    PaintBackground();
+    show();
+    return true;
 }

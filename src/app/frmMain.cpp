@@ -33,7 +33,7 @@ constexpr int kClientWidth = 792;
 constexpr int kClientHeight = 550;
 constexpr int kTitleHeight = 34;
 constexpr int kStatusHeight = 26;
-constexpr int kHandLabelWidth = 80;
+constexpr int kHandLabelWidth = 84;
 constexpr int kHandLabelHeight = 36;
 constexpr int kButtonSize = 19;
 // Left to right the toolbar shows the buttons in this order.
@@ -107,6 +107,7 @@ void frmMain::BuildControls()
     connect(chkSound, &QCheckBox::clicked, this, [this] { chkSound_Click(); });
 
     QFont handFont = font();
+    handFont.setPixelSize(10);
     handFont.setBold(true);
     for (int i = 0; i < kHandLabels; ++i) {
         lblHand[i] = new Panel3D(board_);

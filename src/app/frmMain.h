@@ -42,6 +42,9 @@ public:
 
     // The load sequence of the program, run once by main() after construction.
     void Load();
+    // Its first part: folders, data files, deck, constants, top ten, layout,
+    // and the window shown with no game. False when the deck cannot be used.
+    bool PrepareWindow();
 
     // Procedures the other windows call.
     void PaintBackground();

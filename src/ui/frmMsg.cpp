@@ -33,8 +33,8 @@ frmMsg::frmMsg(QWidget* parent)
     // Shadow copies first, so the top copies are drawn over them.
     label1_[0] = MakeLabel(this, QRect(22, 20, kWidth - 40, 32), QColor(0, 0, 0), 15, true);
     label1_[1] = MakeLabel(this, QRect(20, 18, kWidth - 40, 32), QColor(255, 255, 255), 15, true);
-    label2_[0] = MakeLabel(this, QRect(21, 67, kWidth - 40, 24), QColor(0, 0, 0), 10, true);
-    label2_[1] = MakeLabel(this, QRect(20, 66, kWidth - 40, 24), QColor(255, 255, 160), 10, true);
+    label2_[0] = MakeLabel(this, QRect(21, 67, kWidth - 40, 24), QColor(255, 255, 255), 10, true);
+    label2_[1] = MakeLabel(this, QRect(20, 66, kWidth - 40, 24), QColor(0, 0, 128), 10, true);
 }
 
 void frmMsg::SetLabel1(const QString& text)
