@@ -149,6 +149,9 @@ bool SavePlayers(const GameState& g)
 
 bool AppendPlayer(const QString& path, const QString& name)
 {
+    // Such a line could never be read back as this player.
+    if (name.isEmpty() || name.contains(QLatin1Char(kPlayerFieldSeparator)))
+        return false;
     QLockFile lock(LockPath(path));
     std::optional<QList<QByteArray>> lines = LockAndRead(lock, path, true);
     if (!lines)

@@ -4,9 +4,11 @@
 #include "records/RecordFiles.h"
 #include "records/Scramble.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -16,7 +18,7 @@ constexpr int kLockWaitMs = 10000;
 
 QString TopTenLockPath(const QString& dataFolder)
 {
-    return dataFolder + QStringLiteral("/topten.lock");
+    return QDir(dataFolder).filePath(QStringLiteral("topten.lock"));
 }
 
 bool WriteTopTen(const QString& dataFolder, const QByteArray& data)

@@ -65,6 +65,7 @@ void TestPlayersFile::addSaveReloadDelete()
     QVERIFY(AppendPlayer(path_, QStringLiteral("Bob")));
     QVERIFY(AppendPlayer(path_, QStringLiteral("ann"))); // another player: case counts
     QVERIFY(!AppendPlayer(path_, QStringLiteral("Bob")));
+    QVERIFY(!AppendPlayer(path_, QString()));
     QCOMPARE(ReadPlayers(path_).size(), 3);
     QVERIFY(ReadBytes(path_).endsWith("\r\n"));
 
