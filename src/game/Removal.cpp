@@ -17,7 +17,9 @@ int RowY(const GameState& g, int row)
 
 void LeaveSelection(GameState& g, CardDeck& cards, CardId card)
 {
-    --g.SelectedCount;
+    // Only picked cards are removed in play; the guard keeps the count sound otherwise.
+    if (cards.GetUser2(card) == -1)
+        --g.SelectedCount;
     cards.SetUser2(card, 0);
     const int slot = card >= 0 && card < static_cast<int>(g.SelectedSlot.size()) ? g.SelectedSlot[card] : -1;
     if (slot >= 0 && slot < kSlots && g.SelectedCards[slot] == card)

@@ -1,0 +1,254 @@
+#include "game/BoardHelper.h"
+#include "game/Deal.h"
+#include "game/Removal.h"
+#include "game/Selection.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+namespace {
+// Eight full columns of the ordered deck (jokers 110..113 last), as the deal lays them.
+void FullBoard(TestBoard& b)
+{
+    for (int k = 1; k <= 56; ++k)
+        b.g.Deck[k] = static_cast<CardId>(k <= 52 ? k : 110 + k - 53);
+    b.g.CardsOnBoard = 0;
+    LayOutBoard(b.g, b.cards);
+}
+
+// Every active column packed at the bottom with matching row, column, place
+// and blocked state; the columns beyond hold nothing; removed cards parked.
+void CheckPacked(const TestBoard& b, const std::set<CardId>& removed)
+{
+    const GameState& g = b.g;
+    int total = 0;
+    for (int c = 1; c <= g.NumColumns; ++c) {
+        const int k = g.ColumnCardCount[c];
+        if (c > g.ActiveColumns) {
+            QCOMPARE(k, 0);
+        } else {
+            QVERIFY2(k > 0, qPrintable(QStringLiteral("column %1 of %2 is empty").arg(c).arg(g.ActiveColumns)));
+        }
+        for (int r = 1; r <= g.NumRows; ++r) {
+            const CardId card = g.CardGrid(c, r);
+            if (r <= g.NumRows - k) {
+                QCOMPARE(card, CardId(0));
+                continue;
+            }
+            QVERIFY(card != 0);
+            QCOMPARE(b.cards.GetUser3(card), c);
+            QCOMPARE(b.cards.GetUser4(card), r);
+            QCOMPARE(b.cards.Position(card), CellPosition(g, c, r));
+            QCOMPARE(b.cards.IsCardBlocked(card), r != g.NumRows);
+            ++total;
+        }
+    }
+    QCOMPARE(total, 56 - int(removed.size()));
+    for (const CardId card : removed)
+        QCOMPARE(b.cards.Position(card), kParkedPosition);
+}
+
+std::optional<RemovalStep> PickAndRemove(TestBoard& b, CardId card)
+{
+    b.Pick({ card });
+    return RemoveCardAndDrop(b.g, b.cards, card);
+}
+} // namespace
+
+class TestRemoval : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bottomCardOfFullColumn()
+    {
+        TestBoard b;
+        FullBoard(b);
+        const CardId bottom = b.g.CardGrid(2, 7);
+        const CardId second = b.g.CardGrid(2, 6);
+        const CardId top = b.g.CardGrid(2, 1);
+        const auto step = PickAndRemove(b, bottom);
+        QVERIFY(step);
+        QCOMPARE(step->kind, RemovalCase::BottomRemoved);
+        QCOMPARE(step->newBottom, second);
+        QCOMPARE(step->newBottomAt, CellPosition(b.g, 2, 7));
+        QVERIFY(!b.cards.IsCardBlocked(second));
+        QCOMPARE(b.g.CardGrid(2, 2), top);
+        QCOMPARE(b.g.CardGrid(2, 1), CardId(0));
+        const int x = CellPosition(b.g, 2, 1).x();
+        QCOMPARE(step->copySource, QRect(x, CellPosition(b.g, 2, 1).y(), 71, 7 * 50));
+        QCOMPARE(step->copyTarget, CellPosition(b.g, 2, 2));
+        QCOMPARE(step->erase, QRect(CellPosition(b.g, 2, 1), QSize(71, 50)));
+        QVERIFY(step->dropSound());
+        QCOMPARE(b.g.SelectedCount, int16_t(0));
+        QCOMPARE(b.g.SelectedCards[0], CardId(0));
+        QVERIFY(!IsPicked(b.cards, bottom));
+        CheckPacked(b, { bottom });
+    }
+
+    void topCardMovesNothing()
+    {
+        TestBoard b;
+        FullBoard(b);
+        const CardId top = b.g.CardGrid(5, 1);
+        const auto step = PickAndRemove(b, top);
+        QCOMPARE(step->kind, RemovalCase::AboveRemoved);
+        QVERIFY(step->copySource.isEmpty());
+        QCOMPARE(step->erase, QRect(CellPosition(b.g, 5, 1), QSize(71, 50)));
+        CheckPacked(b, { top });
+    }
+
+    void lastCardOfColumn()
+    {
+        TestBoard b;
+        b.Column(1, { Card(2, 1), Card(3, 1) });
+        b.Column(2, { Card(9, 2) });
+        const auto step = PickAndRemove(b, Card(9, 2));
+        QCOMPARE(step->kind, RemovalCase::ColumnEmptied);
+        QVERIFY(!step->dropSound());
+        QCOMPARE(step->erase, QRect(CellPosition(b.g, 2, 7), QSize(71, 96)));
+        QCOMPARE(b.g.ColumnCardCount[2], int16_t(0));
+        QCOMPARE(b.cards.Position(Card(9, 2)), kParkedPosition);
+    }
+
+    void pairInRowsFiveAndSix_data()
+    {
+        QTest::addColumn<bool>("upperFirst");
+        QTest::newRow("row 5 first") << true;
+        QTest::newRow("row 6 first") << false;
+    }
+
+    void pairInRowsFiveAndSix()
+    {
+        QFETCH(bool, upperFirst);
+        TestBoard b;
+        FullBoard(b);
+        CardId before[8];
+        for (int r = 1; r <= 7; ++r)
+            before[r] = b.g.CardGrid(4, r);
+        if (upperFirst)
+            b.Pick({ before[5], before[6] });
+        else
+            b.Pick({ before[6], before[5] });
+        const auto steps = RemoveSelectedCards(b.g, b.cards);
+        QCOMPARE(steps.size(), size_t(2));
+        QCOMPARE(steps[0].card, upperFirst ? before[5] : before[6]);
+        QCOMPARE(b.g.CardGrid(4, 1), CardId(0));
+        QCOMPARE(b.g.CardGrid(4, 2), CardId(0));
+        for (int r = 3; r <= 6; ++r)
+            QCOMPARE(b.g.CardGrid(4, r), before[r - 2]);
+        QCOMPARE(b.g.CardGrid(4, 7), before[7]);
+        QCOMPARE(b.g.SelectedCount, int16_t(0));
+        CheckPacked(b, { before[5], before[6] });
+    }
+
+    void onlyPickedCardsLeave()
+    {
+        TestBoard b;
+        FullBoard(b);
+        b.Pick({ b.g.CardGrid(1, 7), b.g.CardGrid(2, 7) });
+        const CardId letGo = b.g.SelectedCards[1];
+        b.cards.SetUser2(letGo, 0);
+        const auto steps = RemoveSelectedCards(b.g, b.cards);
+        QCOMPARE(steps.size(), size_t(1));
+        QCOMPARE(b.g.CardGrid(2, 7), letGo);
+        QVERIFY(!RemoveCardAndDrop(b.g, b.cards, 0));
+    }
+
+    void closeUpOneColumn()
+    {
+        TestBoard b;
+        FullBoard(b);
+        const CardId movedBottom = b.g.CardGrid(4, 7);
+        for (int r = 7; r >= 1; --r)
+            RemoveCardAndDrop(b.g, b.cards, b.g.CardGrid(3, 7));
+        const CloseUp up = CloseUpColumns(b.g, b.cards);
+        QVERIFY(up.colGoneSound);
+        QCOMPARE(up.columnsClosed, 1);
+        QCOMPARE(up.shifts.size(), size_t(5));
+        QCOMPARE(up.shifts.front().from, 4);
+        QCOMPARE(up.shifts.front().to, 3);
+        QCOMPARE(up.shifts.back().from, 8);
+        QCOMPARE(up.shifts.front().copySource, QRect(CellPosition(b.g, 4, 1), QSize(71, kClearCardsHeight)));
+        QCOMPARE(up.shifts.front().copyTarget, CellPosition(b.g, 3, 1));
+        QCOMPARE(up.shifts.front().erase, QRect(CellPosition(b.g, 4, 1), QSize(kClearCardsWidth, 96 + 6 * 50)));
+        QCOMPARE(b.g.ActiveColumns, int16_t(7));
+        QCOMPARE(b.g.CardGrid(3, 7), movedBottom);
+        QCOMPARE(b.cards.GetUser3(movedBottom), 3);
+        QVERIFY(CloseUpColumns(b.g, b.cards).shifts.empty());
+    }
+
+    void closeUpTwoColumnsOneSound()
+    {
+        TestBoard b;
+        b.BottomRow(1, { Card(1, 1), Card(2, 1), Card(3, 1), Card(4, 1), Card(5, 1) });
+        b.Pick({ Card(2, 1), Card(3, 1) });
+        RemoveSelectedCards(b.g, b.cards);
+        const CloseUp up = CloseUpColumns(b.g, b.cards);
+        QVERIFY(up.colGoneSound);
+        QCOMPARE(up.columnsClosed, 2);
+        // Column 2 first takes 3..5 (3 being empty too), then again 4..5.
+        QCOMPARE(up.shifts.size(), size_t(5));
+        QCOMPARE(up.shifts[3].from, 3);
+        QCOMPARE(up.shifts[3].to, 2);
+        QCOMPARE(b.g.ActiveColumns, int16_t(3));
+        QCOMPARE(b.g.CardGrid(2, 7), Card(4, 1));
+        QCOMPARE(b.g.CardGrid(3, 7), Card(5, 1));
+        QCOMPARE(b.cards.Position(Card(5, 1)), CellPosition(b.g, 3, 7));
+        QCOMPARE(b.g.ColumnCardCount[4], int16_t(0));
+    }
+
+    void closeUpRightmostColumn()
+    {
+        TestBoard b;
+        b.BottomRow(1, { Card(1, 1), Card(2, 1), Card(3, 1) });
+        b.Pick({ Card(3, 1) });
+        RemoveSelectedCards(b.g, b.cards);
+        const CloseUp up = CloseUpColumns(b.g, b.cards);
+        QVERIFY(!up.colGoneSound);
+        QVERIFY(up.shifts.empty());
+        QCOMPARE(up.columnsClosed, 1);
+        QCOMPARE(b.g.ActiveColumns, int16_t(2));
+    }
+
+    void randomPlaysKeepColumnsPacked()
+    {
+        std::mt19937 rng(20240611);
+        for (int game = 0; game < 40; ++game) {
+            TestBoard b;
+            FullBoard(b);
+            std::set<CardId> removed;
+            while (b.g.CardsOnBoard > 0) {
+                // Up to five cards of the board, picked in random order.
+                std::vector<CardId> onBoard;
+                for (int c = 1; c <= b.g.ActiveColumns; ++c)
+                    for (int r = 1; r <= b.g.NumRows; ++r)
+                        if (b.g.CardGrid(c, r) != 0)
+                            onBoard.push_back(b.g.CardGrid(c, r));
+                std::shuffle(onBoard.begin(), onBoard.end(), rng);
+                const int n = std::min<int>(int(onBoard.size()), 1 + int(rng() % 5));
+                for (int i = 0; i < n; ++i) {
+                    PickCard(b.g, b.cards, onBoard[i]);
+                    removed.insert(onBoard[i]);
+                }
+                if (rng() % 3 == 0) {
+                    DropCard(b.g, b.cards, onBoard[0]);
+                    removed.erase(onBoard[0]);
+                }
+                const int count = b.g.SelectedCount;
+                QCOMPARE(int(RemoveSelectedCards(b.g, b.cards).size()), count);
+                b.g.CardsOnBoard -= count;
+                CloseUpColumns(b.g, b.cards);
+                CheckPacked(b, removed);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+            QCOMPARE(b.g.ActiveColumns, int16_t(0));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRemoval)
+#include "test_removal.moc"
