@@ -1,0 +1,183 @@
+#include "game/BoardHelper.h"
+#include "game/Deal.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+// The window's deal without its animation.
+void Deal(TestBoard& b, double seed)
+{
+    ResetForDeal(b.g);
+    PrepareDeck(b.g, b.cards);
+    if (b.g.SameDeal) {
+        QVERIFY(!ArrangeDeck(b.g));
+    } else {
+        ShuffleDeckSeeded(b.g, seed);
+        ComputeBoardOrigin(b.g, 30, 25, 41);
+    }
+    LayOutBoard(b.g, b.cards);
+}
+} // namespace
+
+class TestDeal : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shuffleHoldsEveryCardAndJokersInDealOrder()
+    {
+        GameState g;
+        for (const double seed : { 0.0, 1234.5, 86399.9 }) {
+            ShuffleDeckSeeded(g, seed);
+            std::set<int> ids(g.Deck.begin() + 1, g.Deck.end());
+            QCOMPARE(ids.size(), size_t(56));
+            QCOMPARE(*ids.begin(), 1);
+            QVERIFY(ids.count(52) && !ids.count(53));
+            int next = 110;
+            for (int i = 1; i <= 56; ++i)
+                if (g.Deck[i] > 52)
+                    QCOMPARE(int(g.Deck[i]), next++);
+            QCOMPARE(next, 114);
+        }
+    }
+
+    void fixedSeedGivesFixedDeal()
+    {
+        // Pinned so that a change of generator or shuffle shows.
+        GameState g;
+        ShuffleDeckSeeded(g, 4242.0);
+        const std::vector<CardId> first(g.Deck.begin() + 1, g.Deck.begin() + 9);
+        GameState again;
+        ShuffleDeckSeeded(again, 4242.0);
+        QCOMPARE(again.Deck, g.Deck);
+        QCOMPARE(first, (std::vector<CardId> { 38, 42, 18, 52, 8, 1, 22, 6 }));
+    }
+
+    void layOut()
+    {
+        TestBoard b;
+        b.g.BoardWidth = 800;
+        b.g.BoardHeight = 700;
+        b.g.GameScore = 700;
+        b.g.HandsMade = 3;
+        b.g.HandCounts[4] = 2;
+        b.g.SelectedCards = { 5, 6, 0, 0, 0 };
+        b.g.SelectedCount = 2;
+        b.g.GameInProgress = false;
+        ResetForDeal(b.g);
+        QCOMPARE(b.g.GameScore, 0);
+        QCOMPARE(b.g.HandsMade, int16_t(0));
+        QCOMPARE(b.g.HandCounts[4], int16_t(0));
+        QCOMPARE(b.g.SelectedCount, int16_t(0));
+        QCOMPARE(b.g.SelectedCards[0], CardId(0));
+        QVERIFY(b.g.GameInProgress && b.g.ScoreboardPending);
+
+        PrepareDeck(b.g, b.cards);
+        QVERIFY(ArrangeDeck(b.g));
+        ComputeBoardOrigin(b.g, 30, 25, 41);
+        const auto placements = LayOutBoard(b.g, b.cards);
+        QCOMPARE(placements.size(), size_t(56));
+        QCOMPARE(std::count_if(placements.begin(), placements.end(), [](auto& p) { return p.dealSound; }), 14);
+        QCOMPARE(b.g.CardsOnBoard, int16_t(56));
+        QCOMPARE(b.g.ActiveColumns, int16_t(8));
+        QCOMPARE(b.g.SavedDeck, b.g.Deck);
+        int jokers = 0;
+        for (int c = 1; c <= 8; ++c) {
+            QCOMPARE(b.g.ColumnCardCount[c], int16_t(7));
+            for (int r = 1; r <= 7; ++r) {
+                const CardId card = b.g.CardGrid(c, r);
+                QCOMPARE(card, b.g.Deck[(c - 1) * 7 + r]);
+                QCOMPARE(b.cards.Position(card), QPoint(b.g.BoardLeft + c * 71, b.g.BoardTop + r * 50));
+                QCOMPARE(b.cards.GetUser3(card), c);
+                QCOMPARE(b.cards.GetUser4(card), r);
+                QCOMPARE(b.cards.IsCardBlocked(card), r < 7);
+                jokers += IsJoker(card) ? 1 : 0;
+            }
+        }
+        QCOMPARE(jokers, 4);
+        QVERIFY(b.cards.GetCardX(53) <= 0); // the ids the jokers replaced stay out of sight
+    }
+
+    void sameDealReplaysTheBoard()
+    {
+        TestBoard b;
+        b.g.BoardWidth = 800;
+        b.g.BoardHeight = 700;
+        Deal(b, 777.0);
+        const CardGridArray grid = b.g.CardGrid;
+        std::vector<QPoint> places;
+        for (int id : { 1, 17, 52, 110, 113 })
+            places.push_back(b.cards.Position(id));
+
+        b.g.BoardWidth = 1000; // a replay keeps the origin of the deal it repeats
+        b.g.SameDeal = true;
+        Deal(b, 1.0);
+        QVERIFY(!b.g.SameDeal);
+        QCOMPARE(b.g.CardGrid, grid);
+        std::vector<QPoint> again;
+        for (int id : { 1, 17, 52, 110, 113 })
+            again.push_back(b.cards.Position(id));
+        QCOMPARE(again, places);
+    }
+
+    void sameDealWithoutADealShuffles()
+    {
+        GameState g;
+        g.SameDeal = true;
+        QVERIFY(ArrangeDeck(g));
+        QVERIFY(!g.SameDeal);
+        QVERIFY(std::none_of(g.Deck.begin() + 1, g.Deck.end(), [](CardId id) { return id == 0; }));
+    }
+
+    void boardOriginRoundsHalfToEven()
+    {
+        GameState g;
+        SetGameConstants(g);
+        g.CardWidth = 71;
+        g.CardHeight = 96;
+        g.RowStep = 50;
+        g.NumColumns = 8;
+        g.NumRows = 7;
+        g.BoardWidth = 799; // 44.5
+        g.BoardHeight = 700; // (700 - 30 - 36 + 41 - 396) / 2 - 50 = 89.5
+        ComputeBoardOrigin(g, 30, 24, 41);
+        QCOMPARE(g.BoardLeft, int16_t(44));
+        QCOMPARE(g.BoardTop, int16_t(90));
+        g.BoardWidth = 801; // 45.5
+        g.BoardHeight = 698; // 88.5
+        ComputeBoardOrigin(g, 30, 24, 41);
+        QCOMPARE(g.BoardLeft, int16_t(46));
+        QCOMPARE(g.BoardTop, int16_t(88));
+    }
+
+    void playerStatusLine_data()
+    {
+        QTest::addColumn<int>("bankroll");
+        QTest::addColumn<int>("games");
+        QTest::addColumn<QString>("line");
+        const QString head = QStringLiteral("Player: Ann     Bankroll: ");
+        QTest::newRow("no game yet") << 2000 << 0 << head + QStringLiteral("$2,000     Average Score: $0");
+        QTest::newRow("2.5 to 2") << 5 << 2 << head + QStringLiteral("$5     Average Score: $2");
+        QTest::newRow("3.5 to 4") << 7 << 2 << head + QStringLiteral("$7     Average Score: $4");
+        QTest::newRow("-0.5 to 0") << -1 << 2 << head + QStringLiteral("-$1     Average Score: $0");
+        QTest::newRow("negative") << -1500 << 1 << head + QStringLiteral("-$1,500");
+        QTest::newRow("too big") << 40000 << 1 << head + QStringLiteral("$40,000     Average Score: $0");
+    }
+
+    void playerStatusLine()
+    {
+        QFETCH(int, bankroll);
+        QFETCH(int, games);
+        QFETCH(QString, line);
+        GameState g;
+        g.PlayerName = QStringLiteral("Ann");
+        g.Bankroll = bankroll;
+        g.GamesPlayed = games;
+        QCOMPARE(PlayerStatusLine(g), line);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDeal)
+#include "test_deal.moc"
