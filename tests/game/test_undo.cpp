@@ -1,0 +1,135 @@
+#include "game/BoardHelper.h"
+#include "game/Judge.h"
+#include "game/Removal.h"
+#include "game/Selection.h"
+#include "game/Undo.h"
+
+#include <QTest>
+
+namespace {
+// A submission as the window runs it, without the screen.
+Judgement Play(TestBoard& b, UndoRecord& record, std::initializer_list<CardId> picked)
+{
+    for (const CardId card : picked)
+        PickCard(b.g, b.cards, card);
+    const UndoCounters before = KeepUndoCounters(b.g);
+    const Judgement j = JudgeSelection(b.g);
+    if (j.accepted()) {
+        SaveUndoBoard(record, b.g, b.cards, before);
+        RemoveSelectedCards(b.g, b.cards);
+        CloseUpColumns(b.g, b.cards);
+    }
+    MarkFeeWonBack(b.g);
+    return j;
+}
+
+struct Snapshot {
+    CardGridArray grid;
+    std::vector<QPoint> places;
+    std::vector<int> values; // column, row, blocked of each card
+    int16_t activeColumns = 0;
+    std::array<int16_t, kGridSize + 1> counts {};
+
+    Snapshot(const TestBoard& b, std::initializer_list<CardId> cardsToWatch)
+        : grid(b.g.CardGrid)
+        , activeColumns(b.g.ActiveColumns)
+        , counts(b.g.ColumnCardCount)
+    {
+        for (const CardId card : cardsToWatch) {
+            places.push_back(b.cards.Position(card));
+            values.push_back(b.cards.GetUser3(card));
+            values.push_back(b.cards.GetUser4(card));
+            values.push_back(b.cards.IsCardBlocked(card));
+        }
+    }
+    bool operator==(const Snapshot&) const = default;
+};
+} // namespace
+
+class TestUndo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nothingBeforeTheFirstPlay()
+    {
+        TestBoard b;
+        b.Column(1, { Card(7, Clubs), Card(7, Hearts) });
+        b.g.CardsOnBoard = 56;
+        UndoRecord record;
+        QVERIFY(!RestoreUndoBoard(b.g, b.cards, record));
+        QCOMPARE(b.g.CardGrid(1, 7), Card(7, Hearts));
+        QCOMPARE(b.g.ActiveColumns, int16_t(1));
+    }
+
+    void pairTakenBack()
+    {
+        TestBoard b;
+        b.Column(1, { Card(2, Clubs), Card(7, Clubs), Card(7, Hearts) });
+        b.Column(2, { Card(9, Diamonds), Card(5, Spades) });
+        b.g.CardsOnBoard = 56;
+        b.g.HandCounts[1] = 1;
+        b.g.GameScore = 50;
+        b.g.HandsMade = 1;
+        const std::initializer_list<CardId> watched
+            = { Card(2, Clubs), Card(7, Clubs), Card(7, Hearts), Card(9, Diamonds), Card(5, Spades) };
+        const Snapshot before(b, watched);
+        UndoRecord record;
+        QCOMPARE(Play(b, record, { Card(7, Clubs), Card(7, Hearts) }).handType, 1);
+        QCOMPARE(b.g.CardGrid(1, 7), Card(2, Clubs));
+
+        // A refused play in between leaves the record alone.
+        QCOMPARE(Play(b, record, { Card(2, Clubs), Card(5, Spades) }).verdict, Verdict::Refused);
+        QCOMPARE(b.g.SelectedCount, int16_t(2));
+
+        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
+        QCOMPARE(Snapshot(b, watched), before);
+        QCOMPARE(b.g.GameScore, 50);
+        QCOMPARE(b.g.HandsMade, int16_t(1));
+        QCOMPARE(b.g.HandCounts[1], int16_t(1));
+        QCOMPARE(b.g.CardsOnBoard, int16_t(56));
+        // The picks of the moment are let go.
+        QCOMPARE(b.g.SelectedCount, int16_t(0));
+        QCOMPARE(b.g.SelectedCards, (std::array<CardId, 5> {}));
+        QVERIFY(!IsPicked(b.cards, Card(2, Clubs)) && !IsPicked(b.cards, Card(5, Spades)));
+        QCOMPARE(b.g.SelectedSlot[Card(5, Spades)], int16_t(0));
+    }
+
+    void closedColumnsAndJokerComeBack()
+    {
+        TestBoard b;
+        b.Column(1, { Card(2, Clubs), Card(3, Clubs) });
+        b.Column(2, { Card(9, Diamonds) });
+        b.Column(3, { 112 });
+        b.Column(4, { Card(4, Hearts) });
+        b.g.CardsOnBoard = 56;
+        const std::initializer_list<CardId> watched = { Card(9, Diamonds), 112, Card(4, Hearts) };
+        const Snapshot before(b, watched);
+        UndoRecord record;
+        QCOMPARE(Play(b, record, { Card(9, Diamonds), 112 }).verdict, Verdict::JokerRemoval);
+        QCOMPARE(b.g.ActiveColumns, int16_t(2));
+        QCOMPARE(b.g.CardGrid(2, 7), Card(4, Hearts));
+
+        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
+        QCOMPARE(Snapshot(b, watched), before);
+        QCOMPARE(record.UndoGrid(3, 7), CardId(55)); // the joker is kept as 55
+        QCOMPARE(b.g.CardsOnBoard, int16_t(56));
+    }
+
+    void feeWonBackTakenBack()
+    {
+        TestBoard b;
+        b.Column(1, { Card(7, Clubs), Card(7, Hearts) });
+        b.Column(2, { Card(2, Spades) });
+        b.g.CardsOnBoard = 56;
+        b.g.GameScore = 980;
+        UndoRecord record;
+        Play(b, record, { Card(7, Clubs), Card(7, Hearts) });
+        QVERIFY(b.g.FeeWonBack);
+        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
+        QVERIFY(!b.g.FeeWonBack);
+        QCOMPARE(b.g.GameScore, 980);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUndo)
+#include "test_undo.moc"
