@@ -136,17 +136,6 @@ private slots:
         QCOMPARE(b.g.SelectedCount, int16_t(0));
         QCOMPARE(LowestFreeSlot(b.g, b.cards), 0);
     }
-
-    void feeWonBackOnce()
-    {
-        TestBoard b;
-        b.g.GameScore = 999;
-        QVERIFY(!MarkFeeWonBack(b.g));
-        b.g.GameScore = 1000;
-        QVERIFY(MarkFeeWonBack(b.g));
-        QVERIFY(b.g.FeeWonBack);
-        QVERIFY(!MarkFeeWonBack(b.g));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSelection)
