@@ -6,7 +6,6 @@ void ShowTitleWindow() {}
 void ShowPlayerListWindow(bool) {}
 void ShowTopTenWindow() {}
 void ShowGameStatsWindow(bool) {}
-void ShowScoreboardWindow() {}
 void ShowInstructionsWindow(bool) {}
 void ShowAboutWindow() {}
 void ShowHelpContents(QWidget*) {}

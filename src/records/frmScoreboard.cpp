@@ -1,0 +1,484 @@
+#include "records/frmScoreboard.h"
+
+#include "app/Windows.h"
+#include "app/frmMain.h"
+#include "game/Deal.h"
+#include "game/GameState.h"
+#include "records/PlayersFile.h"
+#include "records/Settlement.h"
+#include "records/TopTen.h"
+#include "ui/MsgBox.h"
+#include "ui/Panel3D.h"
+#include "ui/Sound.h"
+#include "ui/Twips.h"
+#include "ui/WindowMotion.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+
+namespace {
+constexpr int kWidth = 500;
+constexpr int kHeight = 560;
+constexpr int kRowsTop = 60;
+constexpr int kRowPitch = 24;
+constexpr int kRowHeight = 22;
+constexpr int kLeft = 20;
+constexpr int kAmountLeft = 348;
+constexpr int kAmountWidth = 132;
+constexpr int kLeaderWidth = kAmountLeft - kLeft - 4;
+constexpr int kButtonsTop = kHeight - 46;
+
+const QColor kRowLit(192, 192, 0);
+const QColor kRowLitText(255, 255, 255);
+const QColor kRowPlain(128, 128, 128);
+const QColor kRowPlainText(224, 224, 224);
+const QColor kInk(0, 0, 96);
+
+const QString kMark = QString(QChar(0x00BB));
+
+QFont BoldFont(const QWidget* w, int pointSize, bool italic = false)
+{
+    QFont f = w->font();
+    f.setPointSize(pointSize);
+    f.setBold(true);
+    f.setItalic(italic);
+    return f;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, const QFont& font)
+{
+    auto* l = new QLabel(parent);
+    l->setGeometry(at);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
+}
+
+// A line drawn twice: a light shadow one pixel down and right, the ink over it.
+std::array<QLabel*, 2> MakeShadowedLine(QWidget* parent, int top, const QFont& font)
+{
+    return { MakeLabel(parent, QRect(kLeft + 1, top + 1, kLeaderWidth, kRowHeight), Qt::white, font),
+        MakeLabel(parent, QRect(kLeft, top, kLeaderWidth, kRowHeight), kInk, font) };
+}
+
+Panel3D* MakeAmount(QWidget* parent, const QRect& at, const QFont& font)
+{
+    auto* p = new Panel3D(parent, Panel3D::Bevel::Sunken);
+    p->setGeometry(at);
+    p->setFont(font);
+    p->SetBackColor(Qt::black);
+    p->SetForeColor(QColor(255, 255, 0));
+    p->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return p;
+}
+
+void SetBoth(const std::array<QLabel*, 2>& line, const QString& text)
+{
+    for (QLabel* l : line)
+        l->setText(text);
+}
+
+// Sound when the player has sounds on, otherwise a short pause in its place.
+void SoundOrPause(const QString& file)
+{
+    if (Game().SoundOn)
+        PlaySound(file);
+    else
+        Pause(0.1);
+}
+
+void SoundIfOn(const QString& file)
+{
+    if (Game().SoundOn)
+        PlaySound(file);
+}
+
+QString Amount(qint64 value)
+{
+    return FormatMoney(value) + QLatin1Char(' ');
+}
+
+// Every figure of a count-up but the last with "buttup.wav", the last (the
+// exact one) with "scor1.wav".
+void ShowCountUp(const QList<int32_t>& figures, const std::function<void(int32_t)>& show)
+{
+    for (qsizetype k = 0; k < figures.size(); ++k) {
+        show(figures[k]);
+        SoundOrPause(k + 1 < figures.size() ? QStringLiteral("buttup.wav") : QStringLiteral("scor1.wav"));
+    }
+}
+
+QString CardsRemovedCaption(int removed, const QString& dots)
+{
+    return kMark + QStringLiteral(" Cards Removed (") + QString::number(removed) + QStringLiteral(") x ")
+        + FormatMoney(Game().CardRemovedBonus) + dots;
+}
+} // namespace
+
+frmScoreboard::frmScoreboard(QWidget* parent)
+    : QDialog(parent)
+{
+    const GameState& g = Game();
+    setFixedSize(kWidth, kHeight);
+    setWindowTitle(g.ProgramName + QStringLiteral(" Scoreboard"));
+
+    const QFont titleFont = BoldFont(this, 18, true);
+    lblProgramTitleBottom = MakeLabel(this, QRect(12, 10, kWidth - 20, 38), QColor(112, 112, 112), titleFont);
+    lblProgramTitleTop = MakeLabel(this, QRect(10, 8, kWidth - 20, 38), QColor(255, 255, 0), titleFont);
+    for (QLabel* l : { lblProgramTitleBottom, lblProgramTitleTop }) {
+        l->setAlignment(Qt::AlignCenter);
+        l->setText(g.ProgramName + QStringLiteral(" Scoreboard"));
+    }
+    lblSeparator = new QLabel(this);
+    lblSeparator->setGeometry(kLeft, 50, kWidth - 2 * kLeft, 2);
+    lblSeparator->setStyleSheet(QStringLiteral("background: rgb(192, 192, 0);"));
+
+    const QFont cellFont = BoldFont(this, 9);
+    for (int r = 0; r < kRows; ++r) {
+        const int top = kRowsTop + r * kRowPitch;
+        const std::array<QRect, 4> cells = { QRect(kLeft, top, 150, kRowHeight), QRect(174, top, 56, kRowHeight),
+            QRect(234, top, 110, kRowHeight), QRect(kAmountLeft, top, kAmountWidth, kRowHeight) };
+        const std::array<Qt::Alignment, 4> aligns
+            = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignRight };
+        for (int k = 0; k < 4; ++k) {
+            auto* p = new Panel3D(this);
+            p->setGeometry(cells[k]);
+            p->setFont(cellFont);
+            p->setAlignment(aligns[k] | Qt::AlignVCenter);
+            if (k == 0) {
+                Panel3D1[r] = p;
+                p->SetCaption(QLatin1Char(' ') + HandName(r + 1));
+            } else {
+                Panel3D3[(k - 1) * kRows + r] = p;
+            }
+        }
+        UnhighlightRow(r);
+    }
+
+    const QFont lineFont = BoldFont(this, 9);
+    const int scoreTop = kRowsTop + kRows * kRowPitch + 8;
+    lblGameScore = MakeLabel(this, QRect(kLeft, scoreTop, kLeaderWidth, 24), kInk, lineFont);
+    lblGameScore->setText(QStringLiteral("Game Score . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . "
+                                         ". . . . . . . . . . ."));
+    pnlGameScore = MakeAmount(this, QRect(kAmountLeft, scoreTop, kAmountWidth, 24), lineFont);
+
+    lblBonuses = MakeLabel(this, QRect(kLeft, scoreTop + 34, 200, 20), kInk, BoldFont(this, 10));
+    lblBonuses->setText(QStringLiteral("BONUSES"));
+    const int bonusTop = scoreTop + 58;
+    lblDifferentHandsBonus = MakeShadowedLine(this, bonusTop, lineFont);
+    lblCardsRemovedBonus = MakeShadowedLine(this, bonusTop + 26, lineFont);
+    lblTimerBonus = MakeShadowedLine(this, bonusTop + 52, lineFont);
+    pnlDifferentHandsBonus = MakeAmount(this, QRect(kAmountLeft, bonusTop, kAmountWidth, kRowHeight), lineFont);
+    pnlCardsRemovedBonus = MakeAmount(this, QRect(kAmountLeft, bonusTop + 26, kAmountWidth, kRowHeight), lineFont);
+    pnlTimerBonus = MakeAmount(this, QRect(kAmountLeft, bonusTop + 52, kAmountWidth, kRowHeight), lineFont);
+
+    const int finalTop = bonusTop + 92;
+    const QFont finalFont = BoldFont(this, 10);
+    lblFinalScore = MakeLabel(this, QRect(kLeft, finalTop, kLeaderWidth, 28), kInk, finalFont);
+    lblFinalScore->setText(
+        QStringLiteral("FINAL SCORE (Game Score + Bonuses) . . . . . . . . . . . . . . . . . . . ."));
+    pnlFinalScore = MakeAmount(this, QRect(kAmountLeft, finalTop, kAmountWidth, 28), BoldFont(this, 12));
+
+    // The band behind the buttons waits below the window until they show.
+    lblFormShadow = new QLabel(this);
+    lblFormShadow->setGeometry(10, kHeight, kWidth - 20, 44);
+    lblFormShadow->setStyleSheet(QStringLiteral("background: rgb(64, 64, 64);"));
+
+    const std::array<QString, 4> captions = { QStringLiteral("&Close Window"), QStringLiteral("&New Deal"),
+        QStringLiteral("&Same Deal"), QStringLiteral("E&xit Game") };
+    std::array<QPushButton*, 4> buttons {};
+    for (int k = 0; k < 4; ++k) {
+        buttons[k] = new QPushButton(captions[k], this);
+        buttons[k]->setGeometry(kLeft + k * 116, kButtonsTop, 108, 28);
+        buttons[k]->hide();
+    }
+    btnClose = buttons[0];
+    btnNewDeal = buttons[1];
+    btnSameDeal = buttons[2];
+    btnExit = buttons[3];
+    connect(btnClose, &QPushButton::clicked, this, &frmScoreboard::btnClose_Click);
+    connect(btnNewDeal, &QPushButton::clicked, this, &frmScoreboard::btnNewDeal_Click);
+    connect(btnSameDeal, &QPushButton::clicked, this, &frmScoreboard::btnSameDeal_Click);
+    connect(btnExit, &QPushButton::clicked, this, &frmScoreboard::btnExit_Click);
+
+    CenterOnMain(this);
+    move(x(), y() + Px(250));
+}
+
+void frmScoreboard::paintEvent(QPaintEvent*)
+{
+    // Black at the top to white at the bottom: 256 bands of 2 in 512.
+    QPainter p(this);
+    const int h = height();
+    for (int i = 0; i < 256; ++i) {
+        const int top = 2 * i * h / 512;
+        const int bottom = (2 * i + 2) * h / 512;
+        p.fillRect(0, top, width(), qMax(1, bottom - top), QColor(i, i, i));
+    }
+}
+
+void frmScoreboard::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, &frmScoreboard::Form_Activate);
+}
+
+void frmScoreboard::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, &frmScoreboard::Form_Activate);
+}
+
+void frmScoreboard::Form_Activate()
+{
+    // Coming back from the top ten window (or any other) must neither recount
+    // nor credit the bankroll again.
+    if (started_ || !isVisible())
+        return;
+    started_ = true;
+    ScoringRun();
+    finished_ = true;
+}
+
+void frmScoreboard::HighlightRow(int row)
+{
+    ColourRow(row, kRowLit, kRowLitText);
+}
+
+void frmScoreboard::UnhighlightRow(int row)
+{
+    ColourRow(row, kRowPlain, kRowPlainText);
+}
+
+void frmScoreboard::ColourRow(int row, const QColor& back, const QColor& fore)
+{
+    if (row < 0 || row >= kRows)
+        return;
+    for (Panel3D* p : { Panel3D1[row], Panel3D3[row], Panel3D3[kRows + row], Panel3D3[2 * kRows + row] }) {
+        p->SetBackColor(back);
+        p->SetForeColor(fore);
+    }
+    DoEvents();
+}
+
+void frmScoreboard::ScoringRun()
+{
+    GameState& g = Game();
+    frmMain* main = MainForm();
+    const Settlement s = ComputeSettlement(g);
+
+    SetBoth(lblDifferentHandsBonus,
+        kMark + QStringLiteral(" Number of Different Hands (?) x ") + FormatMoney(g.DifferentHandsBonus)
+            + QStringLiteral(" . . . . . . . . . . . . "));
+    SetBoth(lblCardsRemovedBonus,
+        kMark + QStringLiteral(" Cards Removed (?) x ") + FormatMoney(g.CardRemovedBonus)
+            + QStringLiteral(" . . . . . . . . . . . . . . . . . . . . . "));
+    SetBoth(lblTimerBonus,
+        kMark + QStringLiteral(" Timer Bonus . . . . . . . . . . . . . . . . . . . . . . . . . . . . ."));
+    SlideIn(this, QStringLiteral("DOWN"));
+    SoundOrPause(QStringLiteral("ClickBg.wav"));
+
+    if (main) {
+        for (int i : { 2, 3, 4, 7 })
+            main->DisableToolbarButton(i);
+    }
+    Pause(0.001);
+
+    for (int chase = 0; chase < 2; ++chase) {
+        for (int step = 0; step < 2 * kRows; ++step) {
+            const int r = step < kRows ? step : 2 * kRows - 1 - step;
+            HighlightRow(r);
+            Pause(0.01);
+            UnhighlightRow(r);
+            Pause(0.01);
+        }
+    }
+
+    for (int r = 0; r < kRows; ++r) {
+        const int t = r + 1;
+        HighlightRow(r);
+        Panel3D3[r]->SetCaption(QString::number(g.HandCounts[t]));
+        SoundOrPause(QStringLiteral("Message2.wav"));
+        Pause(0.025);
+        Panel3D3[kRows + r]->SetCaption(QStringLiteral("x ") + FormatMoney(g.HandPoints[t]) + QStringLiteral(" ="));
+        SoundOrPause(QStringLiteral("Message2.wav"));
+        Pause(0.025);
+        Panel3D3[2 * kRows + r]->SetCaption(FormatMoney(HandRowTotal(g, t)) + QStringLiteral("  "));
+        SoundOrPause(QStringLiteral("Message2.wav"));
+        Pause(0.03);
+        UnhighlightRow(r);
+    }
+    Pause(0.15);
+
+    ShowCountUp(GameScoreCountUp(s.GameScore), [this](int32_t i) { pnlGameScore->SetCaption(Amount(i)); });
+    Pause(0.075);
+
+    int different = 0;
+    for (int r = 0; r < kRows; ++r) {
+        DoEvents();
+        if (g.HandCounts[r + 1] <= 0)
+            continue;
+        ++different;
+        SoundIfOn(QStringLiteral("Message2.wav"));
+        SetBoth(lblDifferentHandsBonus,
+            kMark + QStringLiteral(" Number of Different Hands (") + QString::number(different) + QStringLiteral(") x ")
+                + FormatMoney(g.DifferentHandsBonus) + QStringLiteral(" . . . . . . . . . . . . . . . . . . . . . "));
+        pnlDifferentHandsBonus->SetCaption(Amount(qint64 { different } * g.DifferentHandsBonus));
+        HighlightRow(r);
+        Pause(0.15);
+    }
+    SoundOrPause(QStringLiteral("scor1.wav"));
+    Pause(0.075);
+
+    ShowCountUp(CardsRemovedCountUp(s.CardsRemoved), [this, &g](int32_t i) {
+        SetBoth(
+            lblCardsRemovedBonus, CardsRemovedCaption(i, QStringLiteral(" . . . . . . . . . . . . . . . . . . . ")));
+        pnlCardsRemovedBonus->SetCaption(Amount(qint64 { i } * g.CardRemovedBonus));
+    });
+    Pause(0.075);
+
+    if (s.TimerBonus < 1) {
+        pnlTimerBonus->SetCaption(QStringLiteral("0"));
+        SoundOrPause(QStringLiteral("bloop.wav"));
+    } else {
+        ShowCountUp(TimerBonusCountUp(s.TimerBonus), [this](int32_t i) { pnlTimerBonus->SetCaption(Amount(i)); });
+    }
+    Pause(0.5);
+
+    g.GameScore = s.ScoreWithBonuses;
+    SoundOrPause(QStringLiteral("UpGo4.wav"));
+    pnlFinalScore->SetCaption(Amount(g.GameScore));
+    SoundOrPause(QStringLiteral("TWham.wav"));
+    for (int flash = 0; flash < 5; ++flash) {
+        pnlFinalScore->SetCaption(QString());
+        Pause(0.1);
+        pnlFinalScore->SetCaption(Amount(g.GameScore));
+        Pause(0.1);
+    }
+    Pause(0.5);
+
+    if (s.Cleared) {
+        g.GameScore = s.FinalScore;
+        SoundOrPause(QStringLiteral("ding.wav"));
+        MsgBox(ClearedBonusNotice(*s.Cleared), vbOKOnly | vbExclamation, QStringLiteral("Cards Cleared"));
+        SetBoth(lblCardsRemovedBonus,
+            CardsRemovedCaption(s.CardsRemoved,
+                QStringLiteral(" + ") + FormatMoney(s.Cleared->Bonus)
+                    + QStringLiteral(" . . . . . . . . . . . . . . . . . ")));
+        pnlCardsRemovedBonus->SetCaption(Amount(qint64 { s.CardsRemovedTotal } + s.Cleared->Bonus));
+    }
+    pnlFinalScore->SetCaption(Amount(g.GameScore));
+    SoundOrPause(QStringLiteral("Message2.wav"));
+
+    g.Bankroll = s.Bankroll;
+    if (main)
+        main->c_PlayerStatus->SetCaption(PlayerStatusLine(g));
+    // A players file that cannot be written keeps the credit in memory; the
+    // next save writes it.
+    SavePlayers(g);
+
+    lblFormShadow->move(lblFormShadow->x(), btnSameDeal->y() - 7 * height() / 512);
+    for (QPushButton* b : { btnClose, btnNewDeal, btnSameDeal, btnExit })
+        b->show();
+    btnNewDeal->setFocus();
+    SoundOrPause(QStringLiteral("buttup.wav"));
+
+    if (QualifiesForTopTen(g, g.GameScore)) {
+        Pause(0.001);
+        if (EnterTopTen(g, g.GameScore))
+            ShowTopTenWindow();
+    }
+}
+
+bool frmScoreboard::BeginLeaving()
+{
+    // The buttons show a moment before the run ends, and a second click
+    // while the window slides out must not act twice.
+    if (!finished_ || leaving_)
+        return false;
+    leaving_ = true;
+    return true;
+}
+
+void frmScoreboard::btnClose_Click()
+{
+    if (!BeginLeaving())
+        return;
+    EnableGameWindow(true);
+    SoundIfOn(QStringLiteral("message2.wav"));
+    SlideOut(this, QStringLiteral("UP"));
+    accept();
+    if (frmMain* main = MainForm())
+        main->RepaintBoard();
+}
+
+void frmScoreboard::btnNewDeal_Click()
+{
+    if (!BeginLeaving())
+        return;
+    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->ClearBoard();
+    SoundIfOn(QStringLiteral("message2.wav"));
+    SlideOut(this, QStringLiteral("UP"));
+    Game().NewGameRequested = true;
+    accept();
+}
+
+void frmScoreboard::btnSameDeal_Click()
+{
+    if (!BeginLeaving())
+        return;
+    GameState& g = Game();
+    frmMain* main = MainForm();
+    EnableGameWindow(true);
+    if (main)
+        main->ClearBoard();
+    SoundIfOn(QStringLiteral("message2.wav"));
+    SlideOut(this, QStringLiteral("UP"));
+    g.SameDeal = true;
+    Pause(0.15);
+    // The replay is paid like a new game.
+    g.Bankroll = static_cast<int32_t>(
+        std::max<qint64>(qint64 { g.Bankroll } - g.EntryFee, std::numeric_limits<int32_t>::min()));
+    if (g.GamesPlayed < std::numeric_limits<int32_t>::max())
+        ++g.GamesPlayed;
+    if (main)
+        main->ShowPlayerStatus();
+    SavePlayers(g);
+    if (main)
+        main->DealBoard();
+    accept();
+}
+
+void frmScoreboard::btnExit_Click()
+{
+    if (!BeginLeaving())
+        return;
+    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->close();
+    QDialog::done(QDialog::Rejected);
+}
+
+void frmScoreboard::reject()
+{
+    btnClose_Click();
+}
+
+void ShowScoreboardWindow()
+{
+    frmScoreboard window(MainForm());
+    window.exec();
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+// The scoreboard of a won game: it recounts the hands row by row, counts up the
+// game score and the three bonuses, adds the cleared-board bonus, credits the
+// final score to the bankroll, saves the players file and enters the top ten.
+// Its four buttons show only when the count is done.
+
+#include <QDialog>
+
+#include <array>
+
+class Panel3D;
+class QColor;
+class QLabel;
+class QPushButton;
+
+// Whether the game window takes clicks and menu commands. Only its own
+// contents are switched off, so the windows it opens stay usable.
+void EnableGameWindow(bool enabled);
+
+class frmScoreboard : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 9;
+
+    explicit frmScoreboard(QWidget* parent = nullptr);
+
+    // Row r (HandType r + 1): the name, then the count, price and total cells
+    // Panel3D3(r), Panel3D3(9 + r), Panel3D3(18 + r).
+    std::array<Panel3D*, kRows> Panel3D1 {};
+    std::array<Panel3D*, 3 * kRows> Panel3D3 {};
+
+    QLabel* lblBonuses = nullptr;
+    // Each bonus line is a shadow copy (0) and a top copy (1) with one caption.
+    std::array<QLabel*, 2> lblDifferentHandsBonus {};
+    std::array<QLabel*, 2> lblCardsRemovedBonus {};
+    std::array<QLabel*, 2> lblTimerBonus {};
+    Panel3D* pnlDifferentHandsBonus = nullptr;
+    Panel3D* pnlCardsRemovedBonus = nullptr;
+    Panel3D* pnlTimerBonus = nullptr;
+    QLabel* lblGameScore = nullptr;
+    QLabel* lblFinalScore = nullptr;
+    Panel3D* pnlGameScore = nullptr;
+    Panel3D* pnlFinalScore = nullptr;
+    QLabel* lblProgramTitleTop = nullptr;
+    QLabel* lblProgramTitleBottom = nullptr;
+    QLabel* lblFormShadow = nullptr;
+    QLabel* lblSeparator = nullptr;
+
+    QPushButton* btnClose = nullptr;
+    QPushButton* btnNewDeal = nullptr;
+    QPushButton* btnSameDeal = nullptr;
+    QPushButton* btnExit = nullptr;
+
+    void HighlightRow(int row);
+    void UnhighlightRow(int row);
+
+    void btnClose_Click();
+    void btnNewDeal_Click();
+    void btnSameDeal_Click();
+    void btnExit_Click();
+
+public slots:
+    // Escape and the title bar's close button: Close, once the count is done.
+    void reject() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Form_Activate();
+    void ScoringRun();
+    void ColourRow(int row, const QColor& back, const QColor& fore);
+    // True when a button may act now; marks the window as leaving.
+    bool BeginLeaving();
+
+    bool started_ = false;
+    bool finished_ = false;
+    bool leaving_ = false;
+};
