@@ -5,7 +5,6 @@
 void ShowTitleWindow() {}
 void ShowPlayerListWindow(bool) {}
 void ShowTopTenWindow() {}
-void ShowGameStatsWindow(bool) {}
 void ShowInstructionsWindow(bool) {}
 void ShowAboutWindow() {}
 void ShowHelpContents(QWidget*) {}

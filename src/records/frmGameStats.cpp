@@ -1,0 +1,240 @@
+#include "records/frmGameStats.h"
+
+#include "app/Windows.h"
+#include "app/frmMain.h"
+#include "game/GameState.h"
+#include "records/Settlement.h"
+#include "records/frmScoreboard.h"
+#include "ui/MsgBox.h"
+#include "ui/Sound.h"
+#include "ui/WindowMotion.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int kWidth = 480;
+constexpr int kHeight = 300;
+constexpr int kButtonWidth = 104;
+constexpr int kButtonGap = 8;
+
+QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, int pointSize)
+{
+    auto* l = new QLabel(parent);
+    l->setGeometry(at);
+    QFont f = l->font();
+    f.setPointSize(pointSize);
+    f.setBold(true);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
+}
+
+void SoundIfOn(const QString& file)
+{
+    if (Game().SoundOn)
+        PlaySound(file);
+}
+} // namespace
+
+frmGameStats::frmGameStats(QWidget* parent)
+    : QDialog(parent)
+{
+    const GameState& g = Game();
+    setFixedSize(kWidth, kHeight);
+    setWindowTitle(QStringLiteral("Game Stats"));
+
+    const QRect shape((kWidth - 220) / 2, 14, 220, 34);
+    ShapeGamePaused[0] = new QFrame(this);
+    ShapeGamePaused[0]->setGeometry(shape.translated(4, 4));
+    ShapeGamePaused[0]->setStyleSheet(QStringLiteral("background: rgb(0, 0, 0); border-radius: 8px;"));
+    ShapeGamePaused[1] = new QFrame(this);
+    ShapeGamePaused[1]->setGeometry(shape);
+    ShapeGamePaused[1]->setStyleSheet(
+        QStringLiteral("background: rgb(255, 255, 0); border: 2px solid rgb(0, 0, 0); border-radius: 8px;"));
+    lblGamePaused = MakeLabel(this, shape, QColor(128, 0, 0), 14);
+    lblGamePaused->setAlignment(Qt::AlignCenter);
+    lblGamePaused->setText(QStringLiteral(" - Game Paused - "));
+    for (QWidget* w : { static_cast<QWidget*>(ShapeGamePaused[0]), static_cast<QWidget*>(ShapeGamePaused[1]),
+             static_cast<QWidget*>(lblGamePaused) })
+        w->hide();
+
+    const QColor figureInk(255, 255, 255);
+    lblScoreNeeded = MakeLabel(this, QRect(60, 66, 360, 24), figureInk, 10);
+    lblGameScore = MakeLabel(this, QRect(60, 94, 360, 24), figureInk, 10);
+    lblCardsRemaining = MakeLabel(this, QRect(60, 122, 360, 24), figureInk, 10);
+    lblDifferentHands = MakeLabel(this, QRect(60, 150, 360, 24), figureInk, 10);
+    lblScoreNeeded->setText(QStringLiteral("Score Needed  . . . . . . . . . . . . . . ") + FormatMoney(g.EntryFee));
+    lblGameScore->setText(QStringLiteral("Game Score . . . . . . . . . . . . . . . . ") + FormatMoney(g.GameScore));
+    lblCardsRemaining->setText(
+        QStringLiteral("Cards Remaining . . . . . . . . . . . . ") + QString::number(g.CardsOnBoard));
+    lblDifferentHands->setText(
+        QStringLiteral("Total Different Hands . . . . . . . . . ") + QString::number(DifferentHands(g)));
+
+    lblSorry = MakeLabel(this, QRect(10, 192, kWidth - 20, 26), QColor(255, 255, 0), 11);
+    lblSorry->setAlignment(Qt::AlignCenter);
+
+    btnOK = new QPushButton(QStringLiteral("&Ok"), this);
+    btnNewDeal = new QPushButton(QStringLiteral("&New Deal"), this);
+    btnSameDeal = new QPushButton(QStringLiteral("&Same Deal"), this);
+    btnExit = new QPushButton(QStringLiteral("E&xit Game"), this);
+    connect(btnOK, &QPushButton::clicked, this, &frmGameStats::btnOK_Click);
+    connect(btnNewDeal, &QPushButton::clicked, this, &frmGameStats::btnNewDeal_Click);
+    connect(btnSameDeal, &QPushButton::clicked, this, &frmGameStats::btnSameDeal_Click);
+    connect(btnExit, &QPushButton::clicked, this, &frmGameStats::btnExit_Click);
+
+    if (g.GameInProgress) {
+        setWindowTitle(QStringLiteral("Game Statistics"));
+        for (QWidget* w : { static_cast<QWidget*>(btnSameDeal), static_cast<QWidget*>(btnNewDeal),
+                 static_cast<QWidget*>(btnExit), static_cast<QWidget*>(lblSorry) })
+            w->hide();
+    } else {
+        btnOK->setText(QStringLiteral("&Close Window"));
+        lblSorry->setText(QStringLiteral("Sorry, no more plays.  Entry fee lost: ") + FormatMoney(g.EntryFee));
+        lblSorry->show();
+        btnNewDeal->setFocus();
+    }
+    ArrangeButtons();
+    CenterOnMain(this);
+}
+
+void frmGameStats::ShowPaused()
+{
+    for (QWidget* w : { static_cast<QWidget*>(ShapeGamePaused[0]), static_cast<QWidget*>(ShapeGamePaused[1]),
+             static_cast<QWidget*>(lblGamePaused) })
+        w->show();
+    btnOK->setText(QStringLiteral("Resume"));
+    setWindowTitle(QStringLiteral("Game Paused"));
+}
+
+void frmGameStats::ArrangeButtons()
+{
+    QList<QPushButton*> shown;
+    for (QPushButton* b : { btnNewDeal, btnSameDeal, btnOK, btnExit }) {
+        if (!b->isHidden())
+            shown.append(b);
+    }
+    const int row = static_cast<int>(shown.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
+    int left = (kWidth - row) / 2;
+    for (QPushButton* b : shown) {
+        b->setGeometry(left, kHeight - 46, kButtonWidth, 28);
+        left += kButtonWidth + kButtonGap;
+    }
+}
+
+void frmGameStats::paintEvent(QPaintEvent*)
+{
+    // Bright red at the top, darkening in bands of 3 in 512; the ramp runs on
+    // past the bottom edge, as it always has.
+    QPainter p(this);
+    const int h = height();
+    for (int i = 256; i >= 0; --i) {
+        const int band = 256 - i;
+        const int top = 3 * band * h / 512;
+        if (top >= h)
+            break;
+        const int bottom = (3 * band + 3) * h / 512;
+        p.fillRect(0, top, width(), qMax(1, bottom - top), QColor(qMin(i, 255), 0, 0));
+    }
+}
+
+void frmGameStats::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        QTimer::singleShot(0, this, &frmGameStats::Form_Activate);
+    }
+}
+
+void frmGameStats::Form_Activate()
+{
+    SlideIn(this, QStringLiteral("RIGHT"));
+    btnOK->repaint();
+    btnNewDeal->repaint();
+}
+
+bool frmGameStats::BeginLeaving()
+{
+    // A second click while the window slides out must not act twice.
+    if (leaving_)
+        return false;
+    leaving_ = true;
+    return true;
+}
+
+void frmGameStats::btnOK_Click()
+{
+    if (!BeginLeaving())
+        return;
+    SoundIfOn(QStringLiteral("message2.wav"));
+    SlideOut(this, QStringLiteral("RIGHT"));
+    accept();
+}
+
+void frmGameStats::btnNewDeal_Click()
+{
+    if (!BeginLeaving())
+        return;
+    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->ClearBoard();
+    SoundIfOn(QStringLiteral("message2.wav"));
+    SlideOut(this, QStringLiteral("RIGHT"));
+    Game().NewGameRequested = true;
+    accept();
+}
+
+void frmGameStats::btnSameDeal_Click()
+{
+    if (!BeginLeaving())
+        return;
+    frmMain* main = MainForm();
+    if (main)
+        main->ClearBoard();
+    SoundIfOn(QStringLiteral("message2.wav"));
+    SlideOut(this, QStringLiteral("RIGHT"));
+    // Replaying a lost deal from here is free: no fee, no game counted.
+    Game().SameDeal = true;
+    if (main)
+        main->DealBoard();
+    accept();
+}
+
+void frmGameStats::btnExit_Click()
+{
+    GameState& g = Game();
+    if (g.GameInProgress) {
+        const QString question = QStringLiteral("There are more plays left (the game will automatically notify you "
+                                                "if there are not any more plays left).  Are you sure you want to "
+                                                "exit the game and forfeit the ")
+            + FormatMoney(g.EntryFee) + QStringLiteral(" entry fee?");
+        if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Exit Game?")) != vbYes)
+            return;
+        // The forfeit is settled: the game window must not ask a second time.
+        g.GameInProgress = false;
+    }
+    if (!BeginLeaving())
+        return;
+    if (frmMain* main = MainForm())
+        main->close();
+    QDialog::done(QDialog::Rejected);
+}
+
+void frmGameStats::reject()
+{
+    btnOK_Click();
+}
+
+void ShowGameStatsWindow(bool paused)
+{
+    frmGameStats window(MainForm());
+    if (paused)
+        window.ShowPaused();
+    window.exec();
+}
