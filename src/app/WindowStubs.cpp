@@ -2,10 +2,3 @@
 // replaces its line here when it lands.
 #include "app/Windows.h"
 
-void ShowTitleWindow() {}
-void ShowPlayerListWindow(bool) {}
-void ShowTopTenWindow() {}
-void ShowInstructionsWindow(bool) {}
-void ShowAboutWindow() {}
-void ShowHelpContents(QWidget*) {}
-void ShowUpdateCheck(QWidget*) {}
