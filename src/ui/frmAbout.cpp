@@ -1,0 +1,112 @@
+#include "ui/frmAbout.h"
+
+#include "app/Windows.h"
+#include "game/GameState.h"
+#include "ui/Sound.h"
+#include "ui/Twips.h"
+#include "ui/WindowMotion.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int kWidth = 420;
+constexpr int kHeight = 270;
+constexpr int kTitleLeft = 40;
+constexpr int kTitleTop = 34;
+constexpr int kShadowOffset = 3;
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& color)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(font);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    l->adjustSize();
+    return l;
+}
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent)
+{
+    const GameState& g = Game();
+    setFixedSize(kWidth, kHeight);
+    setWindowTitle(QStringLiteral("About ") + g.ProgramName);
+
+    QFont title(QStringLiteral("DejaVu Serif"));
+    title.setStyleHint(QFont::Serif);
+    title.setBold(true);
+    title.setPointSize(24);
+    // The shadow first, so the title is drawn over it.
+    lblProgramTitleBottom = MakeLabel(this, g.ProgramName, title, QColor(0, 0, 0));
+    lblProgramTitleBottom->move(kTitleLeft + kShadowOffset, kTitleTop + kShadowOffset);
+    lblProgramTitleTop = MakeLabel(this, g.ProgramName, title, QColor(255, 255, 0));
+    lblProgramTitleTop->move(kTitleLeft, kTitleTop);
+
+    QFont small = font();
+    small.setPointSize(8);
+    small.setBold(true);
+    lblTM = MakeLabel(this, QStringLiteral("TM"), small, QColor(255, 255, 0));
+    lblTM->move(lblProgramTitleTop->geometry().right() + 1 + Px(30), kTitleTop + 6);
+
+    QFont body = font();
+    body.setPointSize(11);
+    auto* tagline = MakeLabel(this, QStringLiteral("Poker hands played as solitaire, for one player at a time."), body,
+        QColor(255, 255, 255));
+    tagline->move(kTitleLeft, kTitleTop + lblProgramTitleTop->height() + 14);
+
+    QFont version = body;
+    version.setBold(true);
+    lblVersion = MakeLabel(this, QString(), version, QColor(255, 255, 255));
+    lblVersion->setGeometry(kTitleLeft, tagline->geometry().bottom() + 12, kWidth - 2 * kTitleLeft, 22);
+
+    btnUpdates = new QPushButton(QStringLiteral("Check for &Updates"), this);
+    btnUpdates->setAutoDefault(false);
+    btnUpdates->setGeometry(kTitleLeft, kHeight - 54, 150, 30);
+    connect(btnUpdates, &QPushButton::clicked, this, [this] { ShowUpdateCheck(this); });
+
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK->setDefault(true);
+    btnOK->setGeometry(kWidth - kTitleLeft - 100, kHeight - 54, 100, 30);
+    connect(btnOK, &QPushButton::clicked, this, [this] { btnOK_Click(); });
+
+    CenterOnMain(this);
+}
+
+void frmAbout::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    // 256 bands from pure blue at the top to black at the bottom.
+    const double band = height() / 256.0;
+    for (int i = 0; i < 256; ++i)
+        p.fillRect(QRectF(0.0, i * band, width(), band + 1.0), QColor(0, 0, 255 - i));
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, [this] { Form_Activate(); });
+}
+
+void frmAbout::Form_Activate()
+{
+    lblVersion->setText(QStringLiteral("Version ") + Game().ProgramVersion);
+    btnOK->update();
+}
+
+void frmAbout::btnOK_Click()
+{
+    if (Game().SoundOn)
+        PlaySound(QStringLiteral("message2.wav"));
+    accept();
+}
+
+void ShowAboutWindow()
+{
+    frmAbout about(MainWindow());
+    about.exec();
+}
