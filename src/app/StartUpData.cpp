@@ -1,17 +1,31 @@
 #include "app/StartUpData.h"
 
 #include "game/GameState.h"
-
-#include <QDir>
-#include <QStandardPaths>
+#include "records/DataFolder.h"
+#include "records/PlayersFile.h"
+#include "records/TopTen.h"
+#include "ui/MsgBox.h"
 
 void PrepareDataFolder(GameState& g)
 {
-    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    g.DataFolder = base + QLatin1Char('/') + g.ProgramName;
-    QDir().mkpath(g.DataFolder);
-    g.DataFolder += QLatin1Char('/');
-    g.PlayersFilePath = g.DataFolder + QStringLiteral("players.dat");
+    g.DataFolder = ResolveDataFolder(g.ProgramName);
+    // Older versions kept their files beside the program; they move once.
+    MoveOldDataFiles(g.AppFolder, g.DataFolder);
+    g.PlayersFilePath = g.DataFolder + QLatin1String(kPlayersFileName);
 }
 
-void CheckTopTenAge(GameState&) {}
+void CheckTopTenAge(GameState& g)
+{
+    switch (TopTenStartupCheck(g.DataFolder)) {
+    case TopTenStartup::Missing:
+        ResetTopTen(g);
+        break;
+    case TopTenStartup::Old:
+        if (MsgBox(TopTenOldQuestion(), vbYesNo | vbQuestion, TopTenOldQuestionTitle()) == vbYes)
+            ResetTopTen(g);
+        break;
+    case TopTenStartup::Current:
+        break;
+    }
+    LoadTopTen(g);
+}
