@@ -2,5 +2,3 @@
 // replaces its line here when it lands.
 #include "app/Windows.h"
 
-void ShowPlayerListWindow(bool) {}
-void ShowTopTenWindow() {}

@@ -1,0 +1,494 @@
+#include "records/frmPlayerList.h"
+
+#include "app/Windows.h"
+#include "app/frmMain.h"
+#include "game/GameState.h"
+#include "records/PlayersFile.h"
+#include "records/frmAddPlayer.h"
+#include "ui/MsgBox.h"
+#include "ui/Sound.h"
+#include "ui/Twips.h"
+#include "ui/WindowMotion.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+namespace {
+
+const QString kSelectText
+    = QStringLiteral("To select a player and begin the game, highlight the player's name and press Enter on your "
+                     "keyboard, or doublclick the player's name.  Use the &File pull-down menu above to add or "
+                     "delete players from the list.");
+const QString kGameInProgressText
+    = QStringLiteral("GAME IN PROGRESS: The following is a list of players and their current scores.  Please note, "
+                     "however, that you may not change players while a game is in progress.");
+
+constexpr int kWidth = 480;
+constexpr int kMargin = 14;
+constexpr int kVisibleRows = 9;
+// The list line's three parts start at these character columns.
+constexpr std::array<int, 3> kColumnChars = { 0, 27, 43 };
+constexpr int kLineChars = 52;
+
+// The list window slides in on its first showing in a run only.
+bool g_slidIn = false;
+
+QFont FixedFont()
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPointSize(10);
+    f.setBold(true);
+    return f;
+}
+
+// The label shows "&File" the way a menu does: the letter underlined.
+QString WithMnemonic(const QString& text)
+{
+    QString html = text.toHtmlEscaped();
+    html.replace(QRegularExpression(QStringLiteral("&amp;(\\w)")), QStringLiteral("<u>\\1</u>"));
+    return html;
+}
+
+// Draws a list line's tab-separated parts at fixed columns under the headings.
+class ListLineDelegate : public QStyledItemDelegate {
+public:
+    ListLineDelegate(QObject* parent, std::array<int, 3> columns)
+        : QStyledItemDelegate(parent)
+        , columns_(columns)
+    {
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QStringList parts = opt.text.split(QLatin1Char('\t'));
+        opt.text.clear();
+        const QWidget* view = opt.widget;
+        QStyle* style = view ? view->style() : nullptr;
+        if (style)
+            style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, view);
+        painter->save();
+        painter->setFont(opt.font);
+        const bool selected = opt.state & QStyle::State_Selected;
+        painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        for (qsizetype i = 0; i < parts.size() && i < qsizetype(columns_.size()); ++i) {
+            const QRect at = opt.rect.adjusted(columns_[i] + 3, 0, 0, 0);
+            painter->drawText(at, Qt::AlignLeft | Qt::AlignVCenter, parts[i].trimmed());
+        }
+        painter->restore();
+    }
+
+private:
+    std::array<int, 3> columns_;
+};
+
+QLabel* MakeLabel(QWidget* parent, const QColor& color, const QFont& font)
+{
+    auto* l = new QLabel(parent);
+    l->setFont(font);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
+}
+
+} // namespace
+
+frmPlayerList::frmPlayerList(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    BuildMenus();
+    const int menuHeight = MenuBar->sizeHint().height();
+
+    QFont titleFont = font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    // The bottom label is the title's shadow, the top one is drawn over it.
+    lblProgramTitleBottom = MakeLabel(this, Qt::black, titleFont);
+    lblProgramTitleTop = MakeLabel(this, QColor(255, 255, 0), titleFont);
+    const int titleHeight = QFontMetrics(titleFont).height() + 4;
+    int y = menuHeight + 10;
+    lblProgramTitleBottom->setGeometry(kMargin + 2, y + 2, kWidth - 2 * kMargin, titleHeight);
+    lblProgramTitleTop->setGeometry(kMargin, y, kWidth - 2 * kMargin, titleHeight);
+    for (QLabel* l : { lblProgramTitleBottom, lblProgramTitleTop })
+        l->setAlignment(Qt::AlignCenter);
+    y += titleHeight + 8;
+
+    QFont textFont = font();
+    textFont.setPointSize(9);
+    lblSelectInstructions = MakeLabel(this, Qt::white, textFont);
+    lblSelectInstructions->setWordWrap(true);
+    lblSelectInstructions->setTextFormat(Qt::RichText);
+    lblSelectInstructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int textWidth = kWidth - 2 * kMargin;
+    int textHeight = 0;
+    for (const QString& text : { kSelectText, kGameInProgressText }) {
+        lblSelectInstructions->setText(WithMnemonic(text));
+        textHeight = std::max(textHeight, lblSelectInstructions->heightForWidth(textWidth));
+    }
+    lblSelectInstructions->setGeometry(kMargin, y, textWidth, textHeight);
+    y += textHeight + 10;
+
+    const QFont fixed = FixedFont();
+    const int charWidth = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M'));
+    std::array<int, 3> columns {};
+    for (size_t i = 0; i < columns.size(); ++i)
+        columns[i] = kColumnChars[i] * charWidth;
+
+    QFont headingFont = font();
+    headingFont.setPointSize(9);
+    headingFont.setBold(true);
+    const std::array<QString, 3> headings
+        = { QStringLiteral("Player Name:"), QStringLiteral("Bankroll:"), QStringLiteral("Average Score:") };
+    const int headingHeight = QFontMetrics(headingFont).height() + 2;
+    for (size_t i = 0; i < headings.size(); ++i) {
+        lblHeadings[i] = MakeLabel(this, QColor(255, 255, 192), headingFont);
+        lblHeadings[i]->setText(headings[i]);
+        lblHeadings[i]->setGeometry(kMargin + 5 + columns[i], y, 140, headingHeight);
+    }
+    y += headingHeight + 2;
+
+    lstNames = new QListWidget(this);
+    lstNames->setFont(fixed);
+    lstNames->setItemDelegate(new ListLineDelegate(lstNames, columns));
+    lstNames->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstNames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstNames->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette listPal = lstNames->palette();
+    listPal.setColor(QPalette::Base, Qt::white);
+    listPal.setColor(QPalette::Text, Qt::black);
+    lstNames->setPalette(listPal);
+    lstNames->installEventFilter(this);
+    connect(lstNames, &QListWidget::itemDoubleClicked, this, [this] { lstNames_Choose(); });
+    const int rowHeight = QFontMetrics(fixed).height() + 2;
+    const int listWidth = std::max(kWidth - 2 * kMargin, kLineChars * charWidth + 30);
+    lstNames->setGeometry(kMargin, y, listWidth, kVisibleRows * rowHeight + 6);
+    y += lstNames->height() + 12;
+
+    btnClose = new QPushButton(QStringLiteral("&Close Window"), this);
+    btnClose->setAutoDefault(false);
+    btnClose->setGeometry((kWidth - 130) / 2, y, 130, 28);
+    connect(btnClose, &QPushButton::clicked, this, [this] { btnClose_Click(); });
+    y += btnClose->height() + 14;
+
+    setFixedSize(std::max(kWidth, listWidth + 2 * kMargin), y);
+}
+
+void frmPlayerList::BuildMenus()
+{
+    MenuBar = new QMenuBar(this);
+    const auto add = [this](QMenu* menu, const QString& caption, void (frmPlayerList::*handler)()) {
+        QAction* a = menu->addAction(caption);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    const auto addWindow = [this](QMenu* menu, const QString& caption, void (*show)()) {
+        QAction* a = menu->addAction(caption);
+        connect(a, &QAction::triggered, this, [this, show] { OpenChildWindow(show); });
+        return a;
+    };
+    MenuFile = MenuBar->addMenu(QStringLiteral("&File"));
+    MenuFileAddPlayer = add(MenuFile, QStringLiteral("&Add a Player"), &frmPlayerList::MenuFileAddPlayer_Click);
+    MenuFileDeletePlayer = add(MenuFile, QStringLiteral("&Delete Player"), &frmPlayerList::MenuFileDeletePlayer_Click);
+    MenuFile->addSeparator();
+    MenuFileExit = add(MenuFile, QStringLiteral("E&xit"), &frmPlayerList::MenuFileExit_Click);
+
+    MenuView = MenuBar->addMenu(QStringLiteral("&View"));
+    MenuViewTopTen = addWindow(MenuView, QStringLiteral("&Top Ten List"), &ShowTopTenWindow);
+
+    MenuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
+    MenuHelpContents = MenuHelp->addAction(QStringLiteral("&Contents"));
+    connect(MenuHelpContents, &QAction::triggered, this, [this] { ShowHelpContents(this); });
+    MenuHelpOverview
+        = addWindow(MenuHelp, QStringLiteral("Overview/&Quick Start"), [] { ShowInstructionsWindow(false); });
+    MenuHelp->addSeparator();
+    MenuHelpCheckForUpdates = MenuHelp->addAction(QStringLiteral("Check for &Updates"));
+    connect(MenuHelpCheckForUpdates, &QAction::triggered, this, [this] { ShowUpdateCheck(this); });
+    MenuHelpAbout = addWindow(MenuHelp, QStringLiteral("&About"), &ShowAboutWindow);
+    MenuBar->setGeometry(0, 0, kWidth, MenuBar->sizeHint().height());
+}
+
+void frmPlayerList::Load()
+{
+    const GameState& g = Game();
+    const QString title = g.ProgramName + QStringLiteral(" Player List");
+    setWindowTitle(title);
+    lblProgramTitleTop->setText(title);
+    lblProgramTitleBottom->setText(title);
+    MenuBar->resize(width(), MenuBar->height());
+    CenterOnMain(this);
+    move(x(), y() + Px(250));
+    loaded_ = true;
+    FillPlayerList();
+}
+
+void frmPlayerList::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        QTimer::singleShot(0, this, [this] { Form_Activate(true); });
+    }
+}
+
+void frmPlayerList::Form_Activate(bool firstShowing)
+{
+    if (closing_)
+        return;
+    const bool playing = Game().GameInProgress;
+    MenuFileAddPlayer->setEnabled(!playing);
+    MenuFileDeletePlayer->setEnabled(!playing);
+    lblSelectInstructions->setText(WithMnemonic(playing ? kGameInProgressText : kSelectText));
+    if (playing) {
+        btnClose->setFocus();
+    } else {
+        lstNames->setFocus();
+        HighlightCurrentEntry();
+    }
+    if (firstShowing && !g_slidIn) {
+        g_slidIn = true;
+        SlideIn(this, QStringLiteral("DOWN"));
+    }
+}
+
+void frmPlayerList::paintEvent(QPaintEvent*)
+{
+    // A red ramp on a scale of 512 units, bands 3 units apart, from black at the top.
+    QPainter p(this);
+    const int top = MenuBar->height();
+    const int h = height() - top;
+    for (int i = 0; i <= 256; ++i) {
+        const int y0 = top + 3 * i * h / 512;
+        const int y1 = top + 3 * (i + 1) * h / 512;
+        if (y0 >= height())
+            break;
+        p.fillRect(0, y0, width(), std::max(1, y1 - y0), QColor(std::min(i, 255), 0, 0));
+    }
+}
+
+bool frmPlayerList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstNames && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            lstNames_Choose();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPlayerList::HighlightCurrentEntry()
+{
+    if (lstNames->count() == 0)
+        return;
+    lstNames->setCurrentRow(std::max(lstNames->currentRow(), 0));
+}
+
+void frmPlayerList::FillPlayerList()
+{
+    lstNames->clear();
+    const QList<PlayerRecord> players = ReadPlayers(Game().PlayersFilePath);
+    if (players.isEmpty()) {
+        MenuFileAddPlayer_Click();
+        return;
+    }
+    for (const PlayerRecord& player : players)
+        lstNames->addItem(PlayerListLine(player));
+}
+
+void frmPlayerList::MenuFileAddPlayer_Click()
+{
+    GameState& g = Game();
+    g.PlayerName.clear();
+    addedPlayer_.clear();
+    PlaySound(QStringLiteral("ClickBg.wav"));
+    {
+        frmAddPlayer add(this);
+        add.exec();
+    }
+    const QString name = g.PlayerName;
+    if (name.isEmpty()) {
+        if (isVisible())
+            Form_Activate(false);
+        return;
+    }
+    // The add window has checked the name; the append still fails when the
+    // file cannot be written, or another copy of the game added it meanwhile.
+    if (!AppendPlayer(g.PlayersFilePath, name) && !FindPlayer(g.PlayersFilePath, name)) {
+        g.PlayerName.clear();
+        MsgBox(QStringLiteral("The players file could not be written, so ") + name
+                + QStringLiteral(" was not added.  Please try again later."),
+            vbOKOnly | vbInformation, QStringLiteral("Add a Player"));
+        return;
+    }
+    addedPlayer_ = name;
+    FillPlayerList();
+    // The new player is highlighted, ready to be chosen with Enter.
+    for (int row = 0; row < lstNames->count(); ++row) {
+        if (ListLineName(lstNames->item(row)->text()) == name) {
+            lstNames->setCurrentRow(row);
+            break;
+        }
+    }
+    lstNames->setFocus();
+}
+
+void frmPlayerList::MenuFileDeletePlayer_Click()
+{
+    GameState& g = Game();
+    const QListWidgetItem* item = lstNames->currentItem();
+    const QString line = item && item->isSelected() ? item->text() : QString();
+    const QString name = ListLineName(line);
+    if (name.isEmpty()) {
+        MsgBox(QStringLiteral("Please select a player from the list."), vbOKOnly | vbInformation,
+            QStringLiteral("No Player Selected"));
+        return;
+    }
+    const QString question = QStringLiteral("Delete ") + name + QStringLiteral(" and his/her bankroll of ")
+        + ListLineBankroll(line) + QStringLiteral(" now?");
+    if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Delete Player?")) != vbYes)
+        return;
+    if (!DeletePlayer(g.PlayersFilePath, name))
+        return; // the file is unchanged and the player still listed
+    if (name == g.PlayerName)
+        g.PlayerName.clear();
+    if (name == addedPlayer_)
+        addedPlayer_.clear();
+    FillPlayerList();
+}
+
+void frmPlayerList::MenuFileExit_Click()
+{
+    EndProgram();
+}
+
+void frmPlayerList::OpenChildWindow(void (*show)())
+{
+    PlaySound(QStringLiteral("ClickBg.wav"));
+    show();
+    if (isVisible())
+        Form_Activate(false);
+}
+
+void frmPlayerList::lstNames_Choose()
+{
+    if (closing_)
+        return;
+    if (Game().GameInProgress) {
+        MsgBox(QStringLiteral("You may not change players while a game is in progress.  Select the \"Close "
+                              "Window\" option when you are ready to return to the game."),
+            vbOKOnly | vbCritical, QStringLiteral("GAME IN PROGRESS"));
+        return;
+    }
+    SelectPlayer();
+}
+
+void frmPlayerList::SelectPlayer()
+{
+    GameState& g = Game();
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("bgclick.wav"));
+    const QListWidgetItem* item = lstNames->currentItem();
+    const QString name = item && item->isSelected() ? ListLineName(item->text()) : QString();
+    if (name.isEmpty())
+        return;
+    const std::optional<PlayerRecord> record = FindPlayer(g.PlayersFilePath, name);
+    if (!record) {
+        // Another copy of the game may have deleted the player meanwhile.
+        MsgBox(QStringLiteral("The player ") + name
+                + QStringLiteral(" is no longer in the players file.  Please select another player from the list."),
+            vbOKOnly | vbInformation, QStringLiteral("No Player Selected"));
+        FillPlayerList();
+        return;
+    }
+    LoadPlayer(g, *record);
+    addedPlayer_.clear();
+    if (QWidget* main = MainWindow())
+        main->update();
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("message2.wav"));
+    closing_ = true;
+    SlideOut(this, QStringLiteral("LEFT"));
+    accept();
+}
+
+// A player added in this window and closed without being chosen becomes the
+// current player with that player's own record.
+bool frmPlayerList::TakeUpAddedPlayer()
+{
+    GameState& g = Game();
+    if (addedPlayer_.isEmpty() || g.PlayerName != addedPlayer_)
+        return false;
+    if (const std::optional<PlayerRecord> record = FindPlayer(g.PlayersFilePath, addedPlayer_))
+        LoadPlayer(g, *record);
+    else
+        g.PlayerName.clear();
+    addedPlayer_.clear();
+    return true;
+}
+
+void frmPlayerList::btnClose_Click()
+{
+    if (closing_)
+        return;
+    GameState& g = Game();
+    TakeUpAddedPlayer();
+    if (g.PlayerName.isEmpty()) {
+        if (MsgBox(QStringLiteral("You have not selected a player yet.  Do you wish to exit the game?"),
+                vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("No Player Selected"))
+            == vbYes)
+            EndProgram();
+        else
+            lstNames->setFocus();
+        return;
+    }
+    if (g.SoundOn)
+        PlaySound(QStringLiteral("message2.wav"));
+    closing_ = true;
+    SlideOut(this, QStringLiteral("UP"));
+    accept();
+    if (QWidget* main = MainWindow())
+        main->show();
+}
+
+void frmPlayerList::reject()
+{
+    // The window's own close box and Escape act as the close button.
+    btnClose_Click();
+}
+
+// The game window closes through its own path (a game in progress asks first);
+// the list closes with it.
+void frmPlayerList::EndProgram()
+{
+    frmMain* main = MainForm();
+    if (main && !main->close())
+        return;
+    closing_ = true;
+    done(QDialog::Rejected);
+    // At start-up the program's event loop is not running yet, so closing the
+    // game window cannot end it; this quit does as soon as the loop starts.
+    if (main)
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void ShowPlayerListWindow(bool showCloseButton)
+{
+    frmPlayerList window(MainWindow());
+    window.btnClose->setVisible(showCloseButton);
+    window.Load();
+    window.exec();
+}

@@ -1,0 +1,208 @@
+#include "records/frmTopTen.h"
+
+#include "app/Windows.h"
+#include "game/GameState.h"
+#include "records/TopTen.h"
+#include "ui/MsgBox.h"
+#include "ui/Sound.h"
+#include "ui/Twips.h"
+#include "ui/WindowMotion.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+const QColor frmTopTen::kRowColor(255, 255, 255);
+const QColor frmTopTen::kCurrentPlayerColor(255, 255, 0);
+
+namespace {
+constexpr int kMargin = 16;
+constexpr int kNameChars = 30; // a blank, the name and its dots
+constexpr int kScoreChars = 16;
+constexpr int kHeadingChars = 42;
+
+QFont FixedFont()
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPointSize(10);
+    f.setBold(true);
+    return f;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QColor& color, const QFont& font)
+{
+    auto* l = new QLabel(parent);
+    l->setFont(font);
+    l->setTextFormat(Qt::PlainText);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
+}
+
+void SetTextColor(QLabel* label, const QColor& color)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, color);
+    label->setPalette(pal);
+}
+} // namespace
+
+frmTopTen::frmTopTen(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    const QFont fixed = FixedFont();
+    const QFontMetrics fm(fixed);
+    const int cw = fm.horizontalAdvance(QLatin1Char('M'));
+    const int rankWidth = 4 * cw + 4;
+    const int nameX = kMargin + rankWidth;
+    const int width = nameX + (kNameChars + kScoreChars - 2) * cw + kMargin + 4;
+
+    QFont titleFont = font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
+    const int titleHeight = QFontMetrics(titleFont).height() + 4;
+    // The bottom label is the title's shadow.
+    lblProgramTitleBottom = MakeLabel(this, Qt::black, titleFont);
+    lblProgramTitleTop = MakeLabel(this, QColor(255, 255, 0), titleFont);
+    lblProgramTitleBottom->setGeometry(kMargin + 2, 12, width - 2 * kMargin, titleHeight);
+    lblProgramTitleTop->setGeometry(kMargin, 10, width - 2 * kMargin, titleHeight);
+    for (QLabel* l : { lblProgramTitleBottom, lblProgramTitleTop })
+        l->setAlignment(Qt::AlignCenter);
+    int y = 10 + titleHeight + 10;
+
+    const int rowHeight = fm.height() + 5;
+    lblHeading = MakeLabel(this, QColor(255, 255, 192), fixed);
+    lblHeading->setText(QStringLiteral("Player                               Score"));
+    lblHeading->setGeometry(nameX + cw, y, kHeadingChars * cw + 4, rowHeight);
+    y += rowHeight + 4;
+
+    for (int i = 0; i < kRows; ++i) {
+        // Scores are right-aligned under the end of the heading.
+        Label4[i] = MakeLabel(this, kRowColor, fixed);
+        Label4[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Label4[i]->setGeometry(nameX + (kNameChars - 2) * cw, y, kScoreChars * cw + 2, rowHeight);
+        Label3[i] = MakeLabel(this, kRowColor, fixed);
+        Label3[i]->setGeometry(nameX, y, kNameChars * cw + 2, rowHeight);
+        Label5[i] = MakeLabel(this, QColor(224, 224, 224), fixed);
+        Label5[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        Label5[i]->setText(QString::number(i + 1) + QStringLiteral(". "));
+        Label5[i]->setGeometry(kMargin, y, rankWidth, rowHeight);
+        y += rowHeight;
+    }
+    y += 14;
+
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnResetScores = new QPushButton(QStringLiteral("&Reset Scores"), this);
+    btnOK->setGeometry(width / 2 - 130, y, 120, 28);
+    btnResetScores->setGeometry(width / 2 + 10, y, 120, 28);
+    btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, [this] { btnOK_Click(); });
+    connect(btnResetScores, &QPushButton::clicked, this, [this] { btnResetScores_Click(); });
+    y += 28 + 16;
+    setFixedSize(width, y);
+
+    if (const QWidget* main = MainWindow())
+        move(main->frameGeometry().topLeft() + QPoint(Px(250), Px(1400)));
+    const QString title = Game().ProgramName + QStringLiteral(" Top Ten Scores");
+    setWindowTitle(title);
+    lblProgramTitleTop->setText(title);
+    lblProgramTitleBottom->setText(title);
+}
+
+void frmTopTen::Load()
+{
+    GameState& g = Game();
+    g.TopTenRows = 9;
+    SortTopTen(g.TopTen, g.TopTenRows);
+    for (int i = 0; i < kRows; ++i) {
+        Label3[i]->clear();
+        Label4[i]->clear();
+        SetTextColor(Label3[i], kRowColor);
+        SetTextColor(Label4[i], kRowColor);
+    }
+    int currentRow = -1;
+    for (int i = 0; i < kRows; ++i) {
+        const TopTenRow& row = g.TopTen[i];
+        if (row.Name.isEmpty())
+            break;
+        Label3[i]->setText(
+            QLatin1Char(' ') + row.Name + QString(std::max<qsizetype>(0, 29 - row.Name.size()), QLatin1Char('.')));
+        Label4[i]->setText(QLatin1Char(' ') + FormatMoney(row.Score) + QLatin1Char(' '));
+        // The score of a game still running cannot be in the table yet.
+        if (row.Score == g.GameScore && row.Name == g.PlayerName && !g.GameInProgress)
+            currentRow = i;
+    }
+    if (currentRow >= 0) {
+        SetTextColor(Label3[currentRow], kCurrentPlayerColor);
+        SetTextColor(Label4[currentRow], kCurrentPlayerColor);
+    }
+    btnOK->setFocus();
+}
+
+void frmTopTen::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (activated_)
+        return;
+    activated_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!closing_)
+            SlideIn(this, QStringLiteral("RIGHT"));
+    });
+}
+
+void frmTopTen::paintEvent(QPaintEvent*)
+{
+    // A green ramp on a scale of 512 units, bands 3 units apart, from green 50.
+    QPainter p(this);
+    const int h = height();
+    for (int k = 0; k <= 250; ++k) {
+        const int y0 = 3 * k * h / 512;
+        const int y1 = 3 * (k + 1) * h / 512;
+        if (y0 >= h)
+            break;
+        p.fillRect(0, y0, width(), std::max(1, y1 - y0), QColor(0, std::min(50 + k, 255), 0));
+    }
+}
+
+void frmTopTen::btnOK_Click()
+{
+    if (closing_)
+        return;
+    if (Game().SoundOn)
+        PlaySound(QStringLiteral("message2.wav"));
+    closing_ = true;
+    SlideOut(this, QStringLiteral("LEFT"));
+    accept();
+}
+
+void frmTopTen::btnResetScores_Click()
+{
+    if (closing_)
+        return;
+    if (MsgBox(QStringLiteral("Are you sure you want to reset the list of Top Ten High Scores?"), vbYesNo | vbQuestion,
+            QStringLiteral("Reset High Scores?"))
+        != vbYes)
+        return;
+    GameState& g = Game();
+    ResetTopTen(g);
+    LoadTopTen(g);
+    Load();
+}
+
+void frmTopTen::reject()
+{
+    btnOK_Click();
+}
+
+void ShowTopTenWindow()
+{
+    frmTopTen window(MainWindow());
+    window.Load();
+    window.exec();
+}
