@@ -1,0 +1,115 @@
+#include "app/StartUpData.h"
+#include "app/frmMain.h"
+#include "game/GameState.h"
+#include "records/DataFolder.h"
+#include "records/TopTen.h"
+#include "support/WindowTest.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+TopTenTable OwnTable()
+{
+    TopTenTable table {};
+    for (int i = 0; i < 10; ++i)
+        table[i] = { QStringLiteral("Player %1").arg(i), 9000 - 100 * i };
+    return table;
+}
+
+void WriteOwnTable(const QDateTime& modified)
+{
+    GameState g;
+    g.DataFolder = ResolveDataFolder(QStringLiteral("Solitaire Quibel"));
+    g.TopTen = OwnTable();
+    QVERIFY(SaveTopTen(g));
+    QFile file(TopTenFilePath(g.DataFolder));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> data_;
+
+private slots:
+    void init()
+    {
+        data_ = test::IsolateData();
+        Game() = GameState {};
+        Game().ProgramName = QStringLiteral("Solitaire Quibel");
+    }
+
+    void noTopTenFileGivesTheDefaultTable()
+    {
+        test::MsgBoxRecorder boxes;
+        frmMain main;
+        QVERIFY(main.PrepareWindow());
+        const GameState& g = Game();
+        QVERIFY(boxes.calls.isEmpty());
+        QCOMPARE(g.DataFolder, data_->path() + QStringLiteral("/Solitaire Quibel/"));
+        QCOMPARE(g.PlayersFilePath, g.DataFolder + QStringLiteral("players.dat"));
+        QVERIFY(QFile::exists(TopTenFilePath(g.DataFolder)));
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(g.TopTen[i], (TopTenRow { QStringLiteral("*******"), 7500 - 500 * i }));
+    }
+
+    void oldTableIsOfferedForClearing_data()
+    {
+        QTest::addColumn<QTime>("changedAt");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("16 days, Yes") << QTime(0, 0) << int(vbYes) << true << true;
+        QTest::newRow("16 days, No") << QTime(0, 0) << int(vbNo) << true << false;
+        QTest::newRow("15.25 days") << QTime(18, 0) << int(vbYes) << false << false;
+    }
+
+    void oldTableIsOfferedForClearing()
+    {
+        QFETCH(QTime, changedAt);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, cleared);
+        WriteOwnTable(QDateTime(QDate::currentDate().addDays(-16), changedAt));
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { answer };
+        frmMain main;
+        QVERIFY(main.PrepareWindow());
+
+        QCOMPARE(boxes.calls.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(boxes.calls[0].text,
+                QStringLiteral("The Top Ten High Scores have not been added to in over 15 days.  Would you like "
+                               "to clear them now?"));
+            QCOMPARE(boxes.calls[0].style, int(vbYesNo | vbQuestion));
+            QCOMPARE(boxes.calls[0].title, QStringLiteral("Clear High Scores?"));
+        }
+        const TopTenRow expected = cleared ? TopTenRow { QStringLiteral("*******"), 7500 } : OwnTable()[0];
+        QCOMPARE(Game().TopTen[0], expected);
+    }
+
+    // Files an older version kept beside the program move to the data folder once.
+    void oldDataFilesMoveToTheDataFolder()
+    {
+        QTemporaryDir app;
+        for (const char* name : { "players.dat", "TOPTEN.DAT", "other.dat" }) {
+            QFile f(app.filePath(QString::fromLatin1(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("x\r\n");
+        }
+        GameState& g = Game();
+        g.AppFolder = app.path() + QLatin1Char('/');
+        PrepareDataFolder(g);
+        QVERIFY(QFile::exists(g.PlayersFilePath));
+        QVERIFY(QFile::exists(TopTenFilePath(g.DataFolder)));
+        QVERIFY(QDir(app.path()).entryList(QDir::Files).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"

@@ -1,0 +1,310 @@
+#include "app/StartUpData.h"
+#include "app/Windows.h"
+#include "app/frmMain.h"
+#include "game/GameState.h"
+#include "records/PlayersFile.h"
+#include "records/frmAddPlayer.h"
+#include "records/frmPlayerList.h"
+#include "support/WindowTest.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QStringList FileNames()
+{
+    QStringList names;
+    for (const PlayerRecord& p : ReadPlayers(Game().PlayersFilePath))
+        names.append(p.Name);
+    return names;
+}
+
+int RowOf(const frmPlayerList* w, const QString& name)
+{
+    for (int row = 0; row < w->lstNames->count(); ++row) {
+        if (ListLineName(w->lstNames->item(row)->text()) == name)
+            return row;
+    }
+    return -1;
+}
+
+void PressEnterOn(frmPlayerList* w, const QString& name)
+{
+    w->lstNames->setCurrentRow(RowOf(w, name));
+    QTest::keyClick(w->lstNames, Qt::Key_Return);
+}
+
+void DoubleClickOn(frmPlayerList* w, const QString& name)
+{
+    QListWidgetItem* item = w->lstNames->item(RowOf(w, name));
+    const QPoint at = w->lstNames->visualItemRect(item).center();
+    // A view takes a double-click only on the item a press has just hit.
+    QTest::mouseClick(w->lstNames->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w->lstNames->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Types a name into the add window when it opens and presses Enter.
+void TypeNewPlayer(const QString& name)
+{
+    test::WhenShown<frmAddPlayer>([name](frmAddPlayer* add) {
+        QTest::keyClicks(add->txtPlayerName, name);
+        QTest::keyClick(add->txtPlayerName, Qt::Key_Return);
+    });
+}
+
+} // namespace
+
+class TestFrmPlayerList : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> data_;
+
+    void AddToFile(const QString& name, int32_t bankroll)
+    {
+        QVERIFY(AppendPlayer(Game().PlayersFilePath, name));
+        GameState g = Game();
+        LoadPlayer(g, NewPlayerRecord(name));
+        g.Bankroll = bankroll;
+        QVERIFY(SavePlayers(g));
+    }
+
+private slots:
+    void init()
+    {
+        data_ = test::IsolateData();
+        GameState& g = Game();
+        g = GameState {};
+        g.ProgramName = QStringLiteral("Solitaire Quibel");
+        g.AppFolder = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
+        PrepareDataFolder(g);
+    }
+
+    // With no players the add window comes first; typed names are listed,
+    // the new one highlighted, and Enter chooses it.
+    void addPlayersAndChooseWithEnter()
+    {
+        test::MsgBoxRecorder boxes;
+        QString title;
+        QStringList linesAfterFirst;
+        int currentAfterSecond = -1;
+        TypeNewPlayer(QStringLiteral("  Ann  "));
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            for (int row = 0; row < w->lstNames->count(); ++row)
+                linesAfterFirst.append(w->lstNames->item(row)->text());
+            test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
+                title = add->windowTitle();
+                QTest::keyClicks(add->txtPlayerName, QStringLiteral("Bob"));
+                QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
+            });
+            w->MenuFileAddPlayer->trigger();
+            currentAfterSecond = w->lstNames->currentRow();
+            QTest::keyClick(w->lstNames, Qt::Key_Return);
+        });
+        ShowPlayerListWindow(false);
+
+        QCOMPARE(linesAfterFirst.size(), 1);
+        QCOMPARE(ListLineName(linesAfterFirst[0]), QStringLiteral("Ann"));
+        QCOMPARE(ListLineBankroll(linesAfterFirst[0]), QStringLiteral("$1,000"));
+        QVERIFY(linesAfterFirst[0].endsWith(QStringLiteral("\t$0")));
+        QCOMPARE(title, QStringLiteral("Add Player's Name"));
+        QCOMPARE(currentAfterSecond, 1);
+        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("Bob") }));
+        const GameState& g = Game();
+        QCOMPARE(g.PlayerName, QStringLiteral("Bob"));
+        QCOMPARE(g.Bankroll, 1000);
+        QVERIFY(g.SoundOn && g.ShowInstructions && g.UseHandPopups);
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    // A name already in the file is refused and the window stays; the same
+    // name in other letter case is another player. Closing the list straight
+    // after adding makes the new player current with its own record.
+    void duplicateAndRefusedNames()
+    {
+        AddToFile(QStringLiteral("Ann"), 5000);
+        GameState& g = Game();
+        LoadPlayer(g, *FindPlayer(g.PlayersFilePath, QStringLiteral("Ann")));
+        test::MsgBoxRecorder boxes;
+        QList<bool> stayedOpen;
+        int listed = 0;
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
+                for (const QString& name : { QStringLiteral("Ann"), QStringLiteral("Smith, J") }) {
+                    add->txtPlayerName->setText(name);
+                    QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
+                    stayedOpen.append(add->isVisible() && add->txtPlayerName->selectedText() == name);
+                }
+                add->txtPlayerName->setText(QStringLiteral(" ann"));
+                QTest::keyClick(add->txtPlayerName, Qt::Key_Return);
+            });
+            w->MenuFileAddPlayer->trigger();
+            listed = w->lstNames->count();
+            QTest::mouseClick(w->btnClose, Qt::LeftButton);
+        });
+        ShowPlayerListWindow(true);
+
+        QCOMPARE(stayedOpen, (QList<bool> { true, true }));
+        QCOMPARE(boxes.calls.size(), 2);
+        QCOMPARE(boxes.calls[0].text, QStringLiteral("A player by the name of  Ann already exists."));
+        QCOMPARE(boxes.calls[0].style, int(vbOKOnly | vbCritical));
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Player Name Already Exists"));
+        QVERIFY(boxes.calls[1].text.contains(QStringLiteral("comma")));
+        QCOMPARE(listed, 2);
+        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("ann") }));
+        QCOMPARE(g.PlayerName, QStringLiteral("ann"));
+        QCOMPARE(g.Bankroll, 1000);
+    }
+
+    // Cancel, or an empty name, adds nothing and leaves no player chosen.
+    void cancelledAddLeavesNoPlayer()
+    {
+        AddToFile(QStringLiteral("Ann"), 1000);
+        Game().PlayerName = QStringLiteral("Ann");
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { vbNo, vbNo };
+        QList<bool> open;
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            test::WhenShown<frmAddPlayer>([](frmAddPlayer* add) {
+                QTest::keyClicks(add->txtPlayerName, QStringLiteral("Zed"));
+                QTest::mouseClick(add->btnOkCancel[1], Qt::LeftButton);
+            });
+            w->MenuFileAddPlayer->trigger();
+            QTest::mouseClick(w->btnClose, Qt::LeftButton);
+            open.append(w->isVisible());
+            TypeNewPlayer(QStringLiteral("   "));
+            w->MenuFileAddPlayer->trigger();
+            QTest::keyClick(w, Qt::Key_Escape);
+            open.append(w->isVisible());
+            PressEnterOn(w, QStringLiteral("Ann"));
+        });
+        ShowPlayerListWindow(true);
+
+        QCOMPARE(open, (QList<bool> { true, true }));
+        QCOMPARE(boxes.calls.size(), 2);
+        QCOMPARE(
+            boxes.calls[0].text, QStringLiteral("You have not selected a player yet.  Do you wish to exit the game?"));
+        QCOMPARE(boxes.calls[0].style, int(vbYesNo | vbQuestion | vbDefaultButton2));
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("No Player Selected"));
+        QCOMPARE(FileNames(), QStringList { QStringLiteral("Ann") });
+        QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
+    }
+
+    // A double-click chooses; an empty selection does nothing and later
+    // choices still work; a name gone from the file keeps the list open.
+    void chooseByDoubleClickAndMissingNames()
+    {
+        AddToFile(QStringLiteral("Ann"), 2500);
+        AddToFile(QStringLiteral("Bob"), 1000);
+        test::MsgBoxRecorder boxes;
+        QList<bool> open;
+        int listedAfterMissing = 0;
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            w->lstNames->setCurrentItem(nullptr);
+            QTest::keyClick(w->lstNames, Qt::Key_Return);
+            open.append(w->isVisible());
+            DeletePlayer(Game().PlayersFilePath, QStringLiteral("Bob"));
+            PressEnterOn(w, QStringLiteral("Bob"));
+            open.append(w->isVisible());
+            listedAfterMissing = w->lstNames->count();
+            DoubleClickOn(w, QStringLiteral("Ann"));
+        });
+        ShowPlayerListWindow(false);
+
+        QCOMPARE(open, (QList<bool> { true, true }));
+        QCOMPARE(boxes.calls.size(), 1);
+        QVERIFY(boxes.calls[0].text.contains(QStringLiteral("Bob")));
+        QCOMPARE(listedAfterMissing, 1);
+        QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
+        QCOMPARE(Game().Bankroll, 2500);
+    }
+
+    // No keeps the player; Yes removes the line and, for the current player,
+    // leaves no player chosen.
+    void deletePlayers()
+    {
+        AddToFile(QStringLiteral("Ann"), 2500);
+        AddToFile(QStringLiteral("Bob"), 1000);
+        Game().PlayerName = QStringLiteral("Ann");
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { vbNo, vbYes, vbNo };
+        QList<int> counts;
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            w->lstNames->setCurrentRow(RowOf(w, QStringLiteral("Ann")));
+            w->MenuFileDeletePlayer->trigger();
+            counts.append(w->lstNames->count());
+            w->MenuFileDeletePlayer->trigger();
+            counts.append(w->lstNames->count());
+            w->MenuFileDeletePlayer->trigger(); // nothing highlighted now
+            QTest::mouseClick(w->btnClose, Qt::LeftButton);
+            PressEnterOn(w, QStringLiteral("Bob"));
+        });
+        ShowPlayerListWindow(true);
+
+        QCOMPARE(counts, (QList<int> { 2, 1 }));
+        QCOMPARE(boxes.calls.size(), 4);
+        QCOMPARE(boxes.calls[0].text, QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?"));
+        QCOMPARE(boxes.calls[0].style, int(vbYesNo | vbQuestion));
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Delete Player?"));
+        QCOMPARE(boxes.calls[2].text, QStringLiteral("Please select a player from the list."));
+        QCOMPARE(boxes.calls[2].style, int(vbOKOnly | vbInformation));
+        QCOMPARE(boxes.calls[3].title, QStringLiteral("No Player Selected"));
+        QCOMPARE(FileNames(), QStringList { QStringLiteral("Bob") });
+        QCOMPARE(Game().PlayerName, QStringLiteral("Bob"));
+    }
+
+    // While a game runs the list only shows the players.
+    void gameInProgressRefusesChanges()
+    {
+        AddToFile(QStringLiteral("Ann"), 1000);
+        AddToFile(QStringLiteral("Bob"), 1000);
+        GameState& g = Game();
+        LoadPlayer(g, *FindPlayer(g.PlayersFilePath, QStringLiteral("Ann")));
+        g.GameInProgress = true;
+        test::MsgBoxRecorder boxes;
+        bool addEnabled = true, deleteEnabled = true, closeFocused = false;
+        QString label;
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            test::WaitUntil([w] { return w->focusWidget() == w->btnClose; }, 2000);
+            closeFocused = w->focusWidget() == w->btnClose;
+            addEnabled = w->MenuFileAddPlayer->isEnabled();
+            deleteEnabled = w->MenuFileDeletePlayer->isEnabled();
+            label = w->lblSelectInstructions->text();
+            DoubleClickOn(w, QStringLiteral("Bob"));
+            PressEnterOn(w, QStringLiteral("Bob"));
+            QTest::mouseClick(w->btnClose, Qt::LeftButton);
+        });
+        ShowPlayerListWindow(true);
+
+        QVERIFY(!addEnabled && !deleteEnabled && closeFocused);
+        QVERIFY(label.startsWith(QStringLiteral("GAME IN PROGRESS: The following is a list of players")));
+        QCOMPARE(boxes.calls.size(), 2);
+        for (const MsgBoxCall& call : boxes.calls) {
+            QCOMPARE(call.title, QStringLiteral("GAME IN PROGRESS"));
+            QCOMPARE(call.style, int(vbOKOnly | vbCritical));
+            QVERIFY(call.text.startsWith(QStringLiteral("You may not change players while a game is in progress.")));
+        }
+        QCOMPARE(g.PlayerName, QStringLiteral("Ann"));
+    }
+
+    // Last: closing the game window ends the event loops of this process.
+    void yesToExitClosesTheGameWindow()
+    {
+        frmMain main;
+        QVERIFY(main.PrepareWindow());
+        AddToFile(QStringLiteral("Ann"), 1000);
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { vbYes };
+        test::WhenShown<frmPlayerList>([](frmPlayerList* w) { QTest::mouseClick(w->btnClose, Qt::LeftButton); });
+        ShowPlayerListWindow(true);
+        QCOMPARE(boxes.calls.size(), 1);
+        QVERIFY(!main.isVisible());
+        QVERIFY(Game().PlayerName.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFrmPlayerList)
+#include "test_frmplayerlist.moc"

@@ -1,0 +1,170 @@
+#include "app/StartUpData.h"
+#include "app/Windows.h"
+#include "game/GameState.h"
+#include "records/TopTen.h"
+#include "records/frmTopTen.h"
+#include "support/WindowTest.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+struct Shown {
+    QStringList ranks, names, scores;
+    QList<int> yellowRows;
+    int rowsWithOtherColours = 0;
+};
+
+Shown Read(const frmTopTen* w)
+{
+    Shown s;
+    for (int i = 0; i < frmTopTen::kRows; ++i) {
+        s.ranks.append(w->Label5[i]->text());
+        s.names.append(w->Label3[i]->text());
+        s.scores.append(w->Label4[i]->text());
+        const QColor name = w->Label3[i]->palette().color(QPalette::WindowText);
+        const QColor score = w->Label4[i]->palette().color(QPalette::WindowText);
+        if (name == frmTopTen::kCurrentPlayerColor && score == frmTopTen::kCurrentPlayerColor)
+            s.yellowRows.append(i);
+        else if (name != frmTopTen::kRowColor || score != frmTopTen::kRowColor)
+            ++s.rowsWithOtherColours;
+    }
+    return s;
+}
+
+// Opens the window, reads it, optionally acts on it, and closes it with OK.
+Shown ShowAndRead(const std::function<void(frmTopTen*)>& act = {})
+{
+    Shown shown;
+    test::WhenShown<frmTopTen>([&](frmTopTen* w) {
+        if (act)
+            act(w);
+        shown = Read(w);
+        QTest::mouseClick(w->btnOK, Qt::LeftButton);
+    });
+    ShowTopTenWindow();
+    return shown;
+}
+
+QString Dotted(const QString& name)
+{
+    return QLatin1Char(' ') + name + QString(29 - name.size(), QLatin1Char('.'));
+}
+
+} // namespace
+
+class TestFrmTopTen : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> data_;
+
+private slots:
+    void init()
+    {
+        data_ = test::IsolateData();
+        GameState& g = Game();
+        g = GameState {};
+        g.ProgramName = QStringLiteral("Solitaire Quibel");
+        g.AppFolder = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
+        PrepareDataFolder(g);
+        QVERIFY(ResetTopTen(g));
+        QVERIFY(LoadTopTen(g));
+    }
+
+    // Rows are shown sorted, names dotted to a fixed width, scores as money.
+    void rowsAreSortedAndDotted()
+    {
+        GameState& g = Game();
+        g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
+        g.TopTen[4] = { QStringLiteral("Bartholomew Montgomery"), 5600 };
+        const Shown s = ShowAndRead();
+        QCOMPARE(s.ranks.first(), QStringLiteral("1. "));
+        QCOMPARE(s.ranks.last(), QStringLiteral("10. "));
+        QCOMPARE(s.names[0], Dotted(QStringLiteral("Ann")));
+        QCOMPARE(s.names[0].size(), 30);
+        QCOMPARE(s.scores[0], QStringLiteral(" $8,000 "));
+        QCOMPARE(s.names[5], Dotted(QStringLiteral("Bartholomew Montgomery")));
+        QCOMPARE(s.scores[5], QStringLiteral(" $5,600 "));
+        QCOMPARE(s.scores[9], QStringLiteral(" $3,500 "));
+        QCOMPARE(g.TopTen[0].Name, QStringLiteral("Ann"));
+    }
+
+    // A row without a name ends the table on screen.
+    void emptyNameEndsTheTable()
+    {
+        Game().TopTen[9] = {};
+        const Shown s = ShowAndRead();
+        QCOMPARE(s.names[8], Dotted(QStringLiteral("*******")));
+        QVERIFY(s.names[9].isEmpty() && s.scores[9].isEmpty());
+    }
+
+    // The current player's own row is yellow once the game is over, never
+    // while one is running; with two such rows only the lower one is.
+    void currentPlayersRowHighlight()
+    {
+        GameState& g = Game();
+        g.PlayerName = QStringLiteral("Ann");
+        g.GameScore = 8000;
+        g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
+        g.TopTen[8] = { QStringLiteral("Bob"), 8000 };
+        Shown s = ShowAndRead();
+        const int annRow = int(s.names.indexOf(Dotted(QStringLiteral("Ann"))));
+        QVERIFY(annRow == 0 || annRow == 1);
+        QCOMPARE(s.yellowRows, QList<int> { annRow });
+        QCOMPARE(s.rowsWithOtherColours, 0);
+
+        g.TopTen[0] = { QStringLiteral("Ann"), 8000 };
+        g.TopTen[1] = { QStringLiteral("Ann"), 8000 };
+        s = ShowAndRead();
+        QCOMPARE(s.yellowRows, QList<int> { 1 });
+
+        g.GameInProgress = true;
+        s = ShowAndRead();
+        QVERIFY(s.yellowRows.isEmpty());
+
+        g.GameInProgress = false;
+        g.GameScore = 7999;
+        s = ShowAndRead();
+        QVERIFY(s.yellowRows.isEmpty());
+    }
+
+    // No keeps the table; Yes writes the default table and shows it.
+    void resetScores()
+    {
+        GameState& g = Game();
+        g.PlayerName = QStringLiteral("Ann");
+        g.GameScore = 9000;
+        g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
+        QVERIFY(SaveTopTen(g));
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { vbNo, vbYes };
+        Shown afterNo;
+        const Shown afterYes = ShowAndRead([&](frmTopTen* w) {
+            QTest::mouseClick(w->btnResetScores, Qt::LeftButton);
+            afterNo = Read(w);
+            QTest::mouseClick(w->btnResetScores, Qt::LeftButton);
+        });
+        QCOMPARE(boxes.calls.size(), 2);
+        QCOMPARE(
+            boxes.calls[0].text, QStringLiteral("Are you sure you want to reset the list of Top Ten High Scores?"));
+        QCOMPARE(boxes.calls[0].style, int(vbYesNo | vbQuestion));
+        QCOMPARE(boxes.calls[0].title, QStringLiteral("Reset High Scores?"));
+        QCOMPARE(afterNo.names[0], Dotted(QStringLiteral("Ann")));
+        QCOMPARE(afterNo.yellowRows, QList<int> { 0 });
+
+        QVERIFY(afterYes.yellowRows.isEmpty());
+        for (int i = 0; i < frmTopTen::kRows; ++i) {
+            QCOMPARE(afterYes.names[i], Dotted(QStringLiteral("*******")));
+            QCOMPARE(afterYes.scores[i], QLatin1Char(' ') + FormatMoney(7500 - 500 * i) + QLatin1Char(' '));
+        }
+        GameState fromFile;
+        fromFile.DataFolder = g.DataFolder;
+        QVERIFY(LoadTopTen(fromFile));
+        QCOMPARE(fromFile.TopTen, g.TopTen);
+        QCOMPARE(fromFile.TopTen[0].Score, 7500);
+    }
+};
+
+QTEST_MAIN(TestFrmTopTen)
+#include "test_frmtopten.moc"
