@@ -33,7 +33,7 @@ constexpr int kClientWidth = 792;
 constexpr int kClientHeight = 550;
 constexpr int kTitleHeight = 34;
 constexpr int kStatusHeight = 26;
-constexpr int kHandLabelWidth = 84;
+constexpr int kHandLabelWidth = 83;
 constexpr int kHandLabelHeight = 36;
 constexpr int kButtonSize = 19;
 // Left to right the toolbar shows the buttons in this order.
