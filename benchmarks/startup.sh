@@ -8,15 +8,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 game="$root/build/game/solitaire-quibel"
 runs="${1:-9}"
-n=71
-while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-display=":$n"
-
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY="$display"
-until xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.1; done
+# Runs itself inside a fresh X server.
+if [ -z "${QUIBEL_BENCH_INNER:-}" ]; then
+  exec env QUIBEL_BENCH_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs"
+fi
 
 data="$(mktemp -d)"
 export XDG_DATA_HOME="$data"
