@@ -110,6 +110,7 @@ void ShowHelpContents(QWidget* owner)
     if (!window) {
         window = new HelpWindow(parent);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        CenterOnMain(window);
     }
     window->ShowPage(path);
     window->show();

@@ -3,6 +3,7 @@
 #include "cardlib/CardFaces.h"
 #include "game/GameState.h"
 #include "ui/MsgBox.h"
+#include "ui/WindowMotion.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -20,7 +21,7 @@ constexpr int kRows = 7;
 constexpr int kCardWidth = 71;
 constexpr int kCardHeight = 96;
 constexpr int kRowStep = 38;
-constexpr int kLeft = 16;
+constexpr int kLeft = 36;
 constexpr int kTop = 12;
 constexpr int kPictureWidth = 8 * kCardWidth + 2 * kLeft;
 constexpr int kLabelTop = kTop + (kRows - 1) * kRowStep + kCardHeight + 14;
@@ -80,12 +81,13 @@ void DrawPlayMarker(QPainter& p, int x, int y)
 
 void DrawHandLabels(QPainter& p)
 {
-    constexpr int labelWidth = 60;
+    constexpr int labelWidth = 64;
     const int gap = (kPictureWidth - kNumHandTypes * labelWidth) / (kNumHandTypes + 1);
     // The points of the game's own table, whether or not the game has started.
     GameState rules;
     SetGameConstants(rules);
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f(QStringLiteral("DejaVu Sans Condensed"));
+    f.setStretch(QFont::SemiCondensed);
     f.setPixelSize(9);
     f.setBold(true);
     p.setFont(f);
@@ -169,6 +171,15 @@ frmExample::frmExample(QWidget* parent)
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(kPictureWidth + 24, kPictureHeight + 128);
+    CenterOnMain(this);
+}
+
+void frmExample::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Over the instructions, whatever the window manager makes of it.
+    raise();
+    activateWindow();
 }
 
 bool frmExample::eventFilter(QObject* watched, QEvent* event)

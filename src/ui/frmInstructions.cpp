@@ -20,7 +20,7 @@
 
 namespace {
 constexpr int kWidth = 560;
-constexpr int kHeight = 500;
+constexpr int kHeight = 460;
 constexpr int kBandHeight = 54;
 constexpr int kMargin = 22;
 const QColor kBand(0, 0, 128);
@@ -79,12 +79,12 @@ frmInstructions::frmInstructions(QWidget* parent)
     lblInstructions->setWordWrap(true);
     lblInstructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblInstructions->setText(QString::fromUtf8(kQuickStart));
-    lblInstructions->setGeometry(kMargin, kBandHeight + 10, kWidth - 2 * kMargin, 290);
+    lblInstructions->setGeometry(kMargin, kBandHeight + 10, kWidth - 2 * kMargin, 240);
 
     lblShowExample = MakeLink(this, QStringLiteral("Show me a picture of a game in progress"), this);
-    lblShowExample->setGeometry(kMargin, kBandHeight + 308, kWidth - 2 * kMargin, 22);
+    lblShowExample->setGeometry(kMargin, kBandHeight + 258, kWidth - 2 * kMargin, 22);
     lblHelpTips = MakeLink(this, QStringLiteral("More help and tips: the rules, the hands, scoring and bonuses"), this);
-    lblHelpTips->setGeometry(kMargin, kBandHeight + 334, kWidth - 2 * kMargin, 22);
+    lblHelpTips->setGeometry(kMargin, kBandHeight + 284, kWidth - 2 * kMargin, 22);
 
     chkDoNotShow = new QCheckBox(this);
     chkDoNotShow->setGeometry(kMargin, kHeight - 84, kWidth - 2 * kMargin, 24);
@@ -119,6 +119,10 @@ void frmInstructions::Form_Load()
 
 bool frmInstructions::event(QEvent* event)
 {
+    if (event->type() == QEvent::Show) {
+        raise();
+        activateWindow();
+    }
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         QTimer::singleShot(0, this, [this] { Form_Activate(); });
     return QDialog::event(event);
