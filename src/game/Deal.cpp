@@ -141,11 +141,16 @@ std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards)
     return placements;
 }
 
+int16_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed)
+{
+    if (gamesPlayed == 0)
+        return 0;
+    return ToInt16(static_cast<double>(bankroll) / gamesPlayed).value_or(0);
+}
+
 int16_t PlayerAverage(const GameState& g)
 {
-    if (g.GamesPlayed == 0)
-        return 0;
-    return ToInt16(static_cast<double>(g.Bankroll) / g.GamesPlayed).value_or(0);
+    return PlayerAverage(g.Bankroll, g.GamesPlayed);
 }
 
 QString PlayerStatusLine(const GameState& g)

@@ -81,3 +81,4 @@ std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards);
 // even as a 16-bit value; 0 when no game was played or it does not fit.
 QString PlayerStatusLine(const GameState& g);
 int16_t PlayerAverage(const GameState& g);
+int16_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed);

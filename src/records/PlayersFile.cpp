@@ -1,5 +1,7 @@
 #include "records/PlayersFile.h"
 
+#include "game/Deal.h"
+
 #include "game/VbMath.h"
 #include "records/RecordFiles.h"
 #include "records/Scramble.h"
@@ -193,13 +195,6 @@ void LoadPlayer(GameState& g, const PlayerRecord& record)
     g.ShowInstructions = record.ShowInstructions;
     g.GamesPlayed = record.GamesPlayed;
     g.UseHandPopups = record.UseHandPopups;
-}
-
-int16_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed)
-{
-    if (gamesPlayed == 0)
-        return 0;
-    return ToInt16(static_cast<double>(bankroll) / gamesPlayed).value_or(0);
 }
 
 QString PlayerListLine(const PlayerRecord& record)

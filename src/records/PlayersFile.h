@@ -62,9 +62,6 @@ bool DeletePlayer(const QString& path, const QString& name);
 PlayerRecord CurrentPlayerRecord(const GameState& g);
 void LoadPlayer(GameState& g, const PlayerRecord& record);
 
-// Bankroll per game, nearest with halves to even, as a 16-bit value; 0 when
-// no game was played or it does not fit in 16 bits.
-int16_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed);
 // The player list's line: name, tab, bankroll, tab, average.
 QString PlayerListLine(const PlayerRecord& record);
 // The name (before the first tab) and the bankroll text (between the first

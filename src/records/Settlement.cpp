@@ -1,5 +1,6 @@
 #include "records/Settlement.h"
 
+#include "game/Deal.h"
 #include "records/PlayersFile.h"
 #include "records/TopTen.h"
 

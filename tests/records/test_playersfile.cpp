@@ -1,3 +1,4 @@
+#include "game/Deal.h"
 #include "records/PlayersFile.h"
 
 #include <QDir>
