@@ -128,7 +128,6 @@ private slots:
         QCOMPARE(sb->Panel3D3[18]->Caption(), QStringLiteral("$150  "));
         QCOMPARE(sb->Panel3D3[2]->Caption(), QStringLiteral("0"));
         QCOMPARE(sb->Panel3D3[20]->Caption(), QStringLiteral("$0  "));
-        QCOMPARE(sb->Panel3D3[26]->Caption(), QStringLiteral("$0  "));
         // The rows of the hands made stay lit.
         QCOMPARE(sb->Panel3D3[18 + 5]->BackColor(), QColor(192, 192, 0));
         QCOMPARE(sb->Panel3D3[18 + 2]->BackColor(), QColor(128, 128, 128));
@@ -244,29 +243,47 @@ private slots:
         QCOMPARE(g.TopTen[9].Score, enters ? finalScore : finalScore - belowFinal);
     }
 
-    void closeByTitleBarKeepsTheCreditAndFreesTheGameWindow()
+    void leavingFreesTheGameWindowAndKeepsTheCredit_data()
     {
-        SetUpWonGame(20);
-        EnableGameWindow(false);
-        auto sb = RunScoreboard();
-        QVERIFY(sb);
-        sb->close();
-        QVERIFY(test::WaitUntil([&] { return !sb->isVisible(); }));
-        QVERIFY(w_->centralWidget()->isEnabled());
-        QCOMPARE(Game().Bankroll, 6150);
-        QVERIFY(!Game().NewGameRequested);
+        QTest::addColumn<bool>("newDeal");
+        QTest::newRow("title bar") << false;
+        QTest::newRow("new deal") << true;
     }
 
-    void newDealAsksForANewGame()
+    void leavingFreesTheGameWindowAndKeepsTheCredit()
     {
+        QFETCH(bool, newDeal);
         SetUpWonGame(20);
         EnableGameWindow(false);
         auto sb = RunScoreboard();
         QVERIFY(sb);
-        QTest::mouseClick(sb->btnNewDeal, Qt::LeftButton);
+        if (newDeal)
+            QTest::mouseClick(sb->btnNewDeal, Qt::LeftButton);
+        else
+            sb->close();
         QVERIFY(!sb->isVisible());
-        QVERIFY(Game().NewGameRequested);
         QVERIFY(w_->centralWidget()->isEnabled());
+        QCOMPARE(Game().Bankroll, 6150);
+        QCOMPARE(Game().NewGameRequested, newDeal);
+    }
+
+    void figuresBeyond16BitsAndAnUnwritablePlayersFile()
+    {
+        GameState& g = Game();
+        SetUpWonGame(20);
+        g.HandCounts[9] = 20; // 20 Royal Flushes: a row total of $40,000
+        g.GameScore += 40000;
+        g.ElapsedSeconds = 100000; // no timer bonus left
+        g.GamesPlayed = 1; // an average beyond 16 bits
+        g.PlayersFilePath = g.DataFolder; // a folder: the save fails
+        auto sb = RunScoreboard();
+        QVERIFY(sb);
+        QCOMPARE(sb->Panel3D3[26]->Caption(), QStringLiteral("$40,000  "));
+        QCOMPARE(sb->pnlTimerBonus->Caption(), QStringLiteral("0"));
+        QCOMPARE(g.GameScore, 41250 + 1250 + 1800);
+        QCOMPARE(g.Bankroll, 2000 + 44300);
+        QCOMPARE(
+            w_->c_PlayerStatus->Caption(), QStringLiteral("Player: Ann     Bankroll: $46,300     Average Score: $0"));
     }
 
     void sameDealIsPaidAndDealsTheSameCards()
