@@ -55,14 +55,18 @@ frmAbout::frmAbout(QWidget* parent)
 
     QFont body = font();
     body.setPointSize(11);
-    auto* tagline = MakeLabel(this, QStringLiteral("Poker hands played as solitaire, for one player at a time."), body,
-        QColor(255, 255, 255));
-    tagline->move(kTitleLeft, kTitleTop + lblProgramTitleTop->height() + 14);
+    auto* tagline = MakeLabel(this,
+        QStringLiteral("Solitaire played with the hands of poker: make hands from the cards "
+                       "that touch, win back your entry fee and climb the Top Ten."),
+        body, QColor(255, 255, 255));
+    tagline->setWordWrap(true);
+    tagline->setGeometry(kTitleLeft, kTitleTop + lblProgramTitleTop->height() + 14, kWidth - 2 * kTitleLeft, 60);
+    tagline->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     QFont version = body;
     version.setBold(true);
     lblVersion = MakeLabel(this, QString(), version, QColor(255, 255, 255));
-    lblVersion->setGeometry(kTitleLeft, tagline->geometry().bottom() + 12, kWidth - 2 * kTitleLeft, 22);
+    lblVersion->setGeometry(kTitleLeft, tagline->geometry().bottom() + 8, kWidth - 2 * kTitleLeft, 22);
 
     btnUpdates = new QPushButton(QStringLiteral("Check for &Updates"), this);
     btnUpdates->setAutoDefault(false);
