@@ -113,3 +113,24 @@ void frmAddPlayer::reject()
 {
     btnOkCancel_Click(1);
 }
+
+QString AddNewPlayer(QWidget* parent)
+{
+    GameState& g = Game();
+    g.PlayerName.clear();
+    PlaySound(QStringLiteral("ClickBg.wav"));
+    {
+        frmAddPlayer add(parent);
+        add.exec();
+    }
+    const QString name = g.PlayerName;
+    // The window has checked the name; the append still fails when the file
+    // cannot be written, or another copy of the game added the name meanwhile.
+    if (name.isEmpty() || AppendPlayer(g.PlayersFilePath, name) || FindPlayer(g.PlayersFilePath, name))
+        return name;
+    g.PlayerName.clear();
+    MsgBox(QStringLiteral("The players file could not be written, so ") + name
+            + QStringLiteral(" was not added.  Please try again later."),
+        vbOKOnly | vbInformation, QStringLiteral("Add a Player"));
+    return {};
+}

@@ -32,3 +32,7 @@ private:
     bool activated_ = false;
     bool closing_ = false;
 };
+
+// "Add a Player": clears the current player's name, runs the add window and
+// appends the new player to the players file. The name added, or empty.
+QString AddNewPlayer(QWidget* parent);

@@ -93,14 +93,23 @@ private:
     std::array<int, 3> columns_;
 };
 
-QLabel* MakeLabel(QWidget* parent, const QColor& color, const QFont& font)
+QLabel* MakeLabel(QWidget* parent, const QColor& color, const QFont& font, const QString& text = {})
 {
-    auto* l = new QLabel(parent);
+    auto* l = new QLabel(text, parent);
     l->setFont(font);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, color);
     l->setPalette(pal);
     return l;
+}
+
+QFont SizedFont(const QFont& base, int pointSize, bool bold, bool italic = false)
+{
+    QFont f = base;
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
 }
 
 } // namespace
@@ -109,30 +118,23 @@ frmPlayerList::frmPlayerList(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     BuildMenus();
-    const int menuHeight = MenuBar->sizeHint().height();
+    const int textWidth = kWidth - 2 * kMargin;
+    int y = MenuBar->height() + 10;
 
-    QFont titleFont = font();
-    titleFont.setPointSize(16);
-    titleFont.setBold(true);
-    titleFont.setItalic(true);
     // The bottom label is the title's shadow, the top one is drawn over it.
+    const QFont titleFont = SizedFont(font(), 16, true, true);
+    const int titleHeight = QFontMetrics(titleFont).height() + 4;
     lblProgramTitleBottom = MakeLabel(this, Qt::black, titleFont);
     lblProgramTitleTop = MakeLabel(this, QColor(255, 255, 0), titleFont);
-    const int titleHeight = QFontMetrics(titleFont).height() + 4;
-    int y = menuHeight + 10;
-    lblProgramTitleBottom->setGeometry(kMargin + 2, y + 2, kWidth - 2 * kMargin, titleHeight);
-    lblProgramTitleTop->setGeometry(kMargin, y, kWidth - 2 * kMargin, titleHeight);
-    for (QLabel* l : { lblProgramTitleBottom, lblProgramTitleTop })
-        l->setAlignment(Qt::AlignCenter);
+    lblProgramTitleBottom->setGeometry(kMargin + 2, y + 2, textWidth, titleHeight);
+    lblProgramTitleTop->setGeometry(kMargin, y, textWidth, titleHeight);
+    lblProgramTitleBottom->setAlignment(Qt::AlignCenter);
+    lblProgramTitleTop->setAlignment(Qt::AlignCenter);
     y += titleHeight + 8;
 
-    QFont textFont = font();
-    textFont.setPointSize(9);
-    lblSelectInstructions = MakeLabel(this, Qt::white, textFont);
+    lblSelectInstructions = MakeLabel(this, Qt::white, SizedFont(font(), 9, false));
     lblSelectInstructions->setWordWrap(true);
     lblSelectInstructions->setTextFormat(Qt::RichText);
-    lblSelectInstructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int textWidth = kWidth - 2 * kMargin;
     int textHeight = 0;
     for (const QString& text : { kSelectText, kGameInProgressText }) {
         lblSelectInstructions->setText(WithMnemonic(text));
@@ -144,18 +146,13 @@ frmPlayerList::frmPlayerList(QWidget* parent)
     const QFont fixed = FixedFont();
     const int charWidth = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M'));
     std::array<int, 3> columns {};
-    for (size_t i = 0; i < columns.size(); ++i)
-        columns[i] = kColumnChars[i] * charWidth;
-
-    QFont headingFont = font();
-    headingFont.setPointSize(9);
-    headingFont.setBold(true);
+    const QFont headingFont = SizedFont(font(), 9, true);
+    const int headingHeight = QFontMetrics(headingFont).height() + 2;
     const std::array<QString, 3> headings
         = { QStringLiteral("Player Name:"), QStringLiteral("Bankroll:"), QStringLiteral("Average Score:") };
-    const int headingHeight = QFontMetrics(headingFont).height() + 2;
     for (size_t i = 0; i < headings.size(); ++i) {
-        lblHeadings[i] = MakeLabel(this, QColor(255, 255, 192), headingFont);
-        lblHeadings[i]->setText(headings[i]);
+        columns[i] = kColumnChars[i] * charWidth;
+        lblHeadings[i] = MakeLabel(this, QColor(255, 255, 192), headingFont, headings[i]);
         lblHeadings[i]->setGeometry(kMargin + 5 + columns[i], y, 140, headingHeight);
     }
     y += headingHeight + 2;
@@ -163,27 +160,19 @@ frmPlayerList::frmPlayerList(QWidget* parent)
     lstNames = new QListWidget(this);
     lstNames->setFont(fixed);
     lstNames->setItemDelegate(new ListLineDelegate(lstNames, columns));
-    lstNames->setSelectionMode(QAbstractItemView::SingleSelection);
     lstNames->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstNames->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette listPal = lstNames->palette();
-    listPal.setColor(QPalette::Base, Qt::white);
-    listPal.setColor(QPalette::Text, Qt::black);
-    lstNames->setPalette(listPal);
+    lstNames->setStyleSheet(QStringLiteral("QListWidget { background: white; color: black; }"));
     lstNames->installEventFilter(this);
     connect(lstNames, &QListWidget::itemDoubleClicked, this, [this] { lstNames_Choose(); });
-    const int rowHeight = QFontMetrics(fixed).height() + 2;
-    const int listWidth = std::max(kWidth - 2 * kMargin, kLineChars * charWidth + 30);
-    lstNames->setGeometry(kMargin, y, listWidth, kVisibleRows * rowHeight + 6);
+    const int listWidth = std::max(textWidth, kLineChars * charWidth + 30);
+    lstNames->setGeometry(kMargin, y, listWidth, kVisibleRows * (QFontMetrics(fixed).height() + 2) + 6);
     y += lstNames->height() + 12;
 
     btnClose = new QPushButton(QStringLiteral("&Close Window"), this);
-    btnClose->setAutoDefault(false);
     btnClose->setGeometry((kWidth - 130) / 2, y, 130, 28);
     connect(btnClose, &QPushButton::clicked, this, [this] { btnClose_Click(); });
-    y += btnClose->height() + 14;
-
-    setFixedSize(std::max(kWidth, listWidth + 2 * kMargin), y);
+    setFixedSize(std::max(kWidth, listWidth + 2 * kMargin), y + btnClose->height() + 14);
 }
 
 void frmPlayerList::BuildMenus()
@@ -230,7 +219,6 @@ void frmPlayerList::Load()
     MenuBar->resize(width(), MenuBar->height());
     CenterOnMain(this);
     move(x(), y() + Px(250));
-    loaded_ = true;
     FillPlayerList();
 }
 
@@ -290,6 +278,12 @@ bool frmPlayerList::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+QString frmPlayerList::HighlightedLine() const
+{
+    const QListWidgetItem* item = lstNames->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
 void frmPlayerList::HighlightCurrentEntry()
 {
     if (lstNames->count() == 0)
@@ -311,37 +305,18 @@ void frmPlayerList::FillPlayerList()
 
 void frmPlayerList::MenuFileAddPlayer_Click()
 {
-    GameState& g = Game();
-    g.PlayerName.clear();
-    addedPlayer_.clear();
-    PlaySound(QStringLiteral("ClickBg.wav"));
-    {
-        frmAddPlayer add(this);
-        add.exec();
-    }
-    const QString name = g.PlayerName;
+    addedPlayer_ = AddNewPlayer(this);
+    const QString name = addedPlayer_;
     if (name.isEmpty()) {
         if (isVisible())
             Form_Activate(false);
         return;
     }
-    // The add window has checked the name; the append still fails when the
-    // file cannot be written, or another copy of the game added it meanwhile.
-    if (!AppendPlayer(g.PlayersFilePath, name) && !FindPlayer(g.PlayersFilePath, name)) {
-        g.PlayerName.clear();
-        MsgBox(QStringLiteral("The players file could not be written, so ") + name
-                + QStringLiteral(" was not added.  Please try again later."),
-            vbOKOnly | vbInformation, QStringLiteral("Add a Player"));
-        return;
-    }
-    addedPlayer_ = name;
     FillPlayerList();
     // The new player is highlighted, ready to be chosen with Enter.
     for (int row = 0; row < lstNames->count(); ++row) {
-        if (ListLineName(lstNames->item(row)->text()) == name) {
+        if (ListLineName(lstNames->item(row)->text()) == name)
             lstNames->setCurrentRow(row);
-            break;
-        }
     }
     lstNames->setFocus();
 }
@@ -349,8 +324,7 @@ void frmPlayerList::MenuFileAddPlayer_Click()
 void frmPlayerList::MenuFileDeletePlayer_Click()
 {
     GameState& g = Game();
-    const QListWidgetItem* item = lstNames->currentItem();
-    const QString line = item && item->isSelected() ? item->text() : QString();
+    const QString line = HighlightedLine();
     const QString name = ListLineName(line);
     if (name.isEmpty()) {
         MsgBox(QStringLiteral("Please select a player from the list."), vbOKOnly | vbInformation,
@@ -368,11 +342,6 @@ void frmPlayerList::MenuFileDeletePlayer_Click()
     if (name == addedPlayer_)
         addedPlayer_.clear();
     FillPlayerList();
-}
-
-void frmPlayerList::MenuFileExit_Click()
-{
-    EndProgram();
 }
 
 void frmPlayerList::OpenChildWindow(void (*show)())
@@ -401,8 +370,7 @@ void frmPlayerList::SelectPlayer()
     GameState& g = Game();
     if (g.SoundOn)
         PlaySound(QStringLiteral("bgclick.wav"));
-    const QListWidgetItem* item = lstNames->currentItem();
-    const QString name = item && item->isSelected() ? ListLineName(item->text()) : QString();
+    const QString name = ListLineName(HighlightedLine());
     if (name.isEmpty())
         return;
     const std::optional<PlayerRecord> record = FindPlayer(g.PlayersFilePath, name);
@@ -427,17 +395,16 @@ void frmPlayerList::SelectPlayer()
 
 // A player added in this window and closed without being chosen becomes the
 // current player with that player's own record.
-bool frmPlayerList::TakeUpAddedPlayer()
+void frmPlayerList::TakeUpAddedPlayer()
 {
     GameState& g = Game();
-    if (addedPlayer_.isEmpty() || g.PlayerName != addedPlayer_)
-        return false;
-    if (const std::optional<PlayerRecord> record = FindPlayer(g.PlayersFilePath, addedPlayer_))
-        LoadPlayer(g, *record);
-    else
-        g.PlayerName.clear();
+    if (!addedPlayer_.isEmpty() && g.PlayerName == addedPlayer_) {
+        if (const std::optional<PlayerRecord> record = FindPlayer(g.PlayersFilePath, addedPlayer_))
+            LoadPlayer(g, *record);
+        else
+            g.PlayerName.clear();
+    }
     addedPlayer_.clear();
-    return true;
 }
 
 void frmPlayerList::btnClose_Click()
@@ -450,7 +417,7 @@ void frmPlayerList::btnClose_Click()
         if (MsgBox(QStringLiteral("You have not selected a player yet.  Do you wish to exit the game?"),
                 vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("No Player Selected"))
             == vbYes)
-            EndProgram();
+            MenuFileExit_Click();
         else
             lstNames->setFocus();
         return;
@@ -472,7 +439,7 @@ void frmPlayerList::reject()
 
 // The game window closes through its own path (a game in progress asks first);
 // the list closes with it.
-void frmPlayerList::EndProgram()
+void frmPlayerList::MenuFileExit_Click()
 {
     frmMain* main = MainForm();
     if (main && !main->close())

@@ -66,10 +66,9 @@ private:
     void SelectPlayer();
     void HighlightCurrentEntry();
     void OpenChildWindow(void (*show)());
-    bool TakeUpAddedPlayer();
-    void EndProgram();
+    void TakeUpAddedPlayer();
+    QString HighlightedLine() const;
 
-    bool loaded_ = false;
     bool activated_ = false;
     bool closing_ = false;
     // A player added here and not chosen yet: closing the list makes that

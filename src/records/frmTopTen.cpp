@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QtMath>
 
 const QColor frmTopTen::kRowColor(255, 255, 255);
 const QColor frmTopTen::kCurrentPlayerColor(255, 255, 0);
@@ -55,11 +56,12 @@ frmTopTen::frmTopTen(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     const QFont fixed = FixedFont();
-    const QFontMetrics fm(fixed);
-    const int cw = fm.horizontalAdvance(QLatin1Char('M'));
-    const int rankWidth = 4 * cw + 4;
+    const QFontMetricsF fm(fixed);
+    // Text widths in characters of the fixed font; glyph advances are fractional.
+    const auto cw = [&fm](int chars) { return qCeil(fm.horizontalAdvance(QString(chars, QLatin1Char(' ')))); };
+    const int rankWidth = cw(4) + 4;
     const int nameX = kMargin + rankWidth;
-    const int width = nameX + (kNameChars + kScoreChars - 2) * cw + kMargin + 4;
+    const int width = nameX + cw(kNameChars + kScoreChars - 2) + kMargin + 4;
 
     QFont titleFont = font();
     titleFont.setPointSize(16);
@@ -75,19 +77,19 @@ frmTopTen::frmTopTen(QWidget* parent)
         l->setAlignment(Qt::AlignCenter);
     int y = 10 + titleHeight + 10;
 
-    const int rowHeight = fm.height() + 5;
+    const int rowHeight = qCeil(fm.height()) + 5;
     lblHeading = MakeLabel(this, QColor(255, 255, 192), fixed);
     lblHeading->setText(QStringLiteral("Player                               Score"));
-    lblHeading->setGeometry(nameX + cw, y, kHeadingChars * cw + 4, rowHeight);
+    lblHeading->setGeometry(nameX + cw(1), y, cw(kHeadingChars) + 4, rowHeight);
     y += rowHeight + 4;
 
     for (int i = 0; i < kRows; ++i) {
         // Scores are right-aligned under the end of the heading.
         Label4[i] = MakeLabel(this, kRowColor, fixed);
         Label4[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Label4[i]->setGeometry(nameX + (kNameChars - 2) * cw, y, kScoreChars * cw + 2, rowHeight);
+        Label4[i]->setGeometry(nameX + cw(kNameChars - 2), y, cw(kScoreChars), rowHeight);
         Label3[i] = MakeLabel(this, kRowColor, fixed);
-        Label3[i]->setGeometry(nameX, y, kNameChars * cw + 2, rowHeight);
+        Label3[i]->setGeometry(nameX, y, cw(kNameChars) + 2, rowHeight);
         Label5[i] = MakeLabel(this, QColor(224, 224, 224), fixed);
         Label5[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Label5[i]->setText(QString::number(i + 1) + QStringLiteral(". "));
