@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -86,7 +87,7 @@ void HelpWindow::ShowPage(const QString& path)
         txtHelp->reload();
     else
         txtHelp->setSource(url);
-    txtHelp->scrollToAnchor(QString());
+    txtHelp->verticalScrollBar()->setValue(0);
 }
 
 // One help window at a time, owned by the window that asks for it, so that it
