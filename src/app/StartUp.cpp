@@ -19,8 +19,13 @@ void frmMain::Load()
     GameState& g = Game();
     ShowTitleWindow();
     ShowPlayerListWindow(false);
+    // The player may leave the game from the list.
+    if (closing_)
+        return;
     if (!g.PlayerName.isEmpty())
         NewGame();
+    if (closing_)
+        return;
     ApplyPlayerSettings();
     show();
     raise();
@@ -42,7 +47,7 @@ bool frmMain::PrepareWindow()
         MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
                               "reporting this, just restart your computer to correct this problem."),
                vbOKOnly, g.ProgramName);
-        QCoreApplication::exit(1);
+        closing_ = true;
         return false;
     }
     SetGameConstants(g);

@@ -45,6 +45,8 @@ public:
     // Its first part: folders, data files, deck, constants, top ten, layout,
     // and the window shown with no game. False when the deck cannot be used.
     bool PrepareWindow();
+    // True once the window has agreed to close: the program is ending.
+    bool IsClosing() const { return closing_; }
 
     // Procedures the other windows call.
     void PaintBackground();
@@ -68,6 +70,9 @@ public:
     void CheckForPlays();
     // The victory sequence on this window before the scoreboard.
     void PlayWinSequence();
+    // Whether the board, toolbar and menus take input. Only the window's own
+    // contents are switched off, so the windows it opens stay usable.
+    void EnableGameWindow(bool enabled);
 
     BoardSurface& Surface() { return surface_; }
     QWidget* Board() const { return board_; }

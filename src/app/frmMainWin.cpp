@@ -32,12 +32,10 @@ int CascadeStartX(const QWidget* window)
 }
 } // namespace
 
-void EnableGameWindow(bool enabled)
+void frmMain::EnableGameWindow(bool enabled)
 {
-    if (frmMain* m = MainForm()) {
-        m->centralWidget()->setEnabled(enabled);
-        m->menuBar()->setEnabled(enabled);
-    }
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
 }
 
 void frmMain::PlayWinSequence()

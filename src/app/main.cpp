@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 
 #include <QApplication>
@@ -14,5 +15,9 @@ int main(int argc, char** argv)
 
     frmMain window;
     window.Load();
+    // Leaving from the player list at start-up ends the program before its event
+    // loop runs; so does a deck that cannot be used.
+    if (window.IsClosing())
+        return Cards().InitializeDeck() == 0 ? 1 : 0;
     return QApplication::exec();
 }

@@ -181,7 +181,8 @@ void frmGameStats::btnNewDeal_Click()
 {
     if (!BeginLeaving())
         return;
-    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->EnableGameWindow(true);
     if (frmMain* main = MainForm())
         main->ClearBoard();
     SoundIfOn(QStringLiteral("message2.wav"));

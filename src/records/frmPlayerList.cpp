@@ -446,10 +446,6 @@ void frmPlayerList::MenuFileExit_Click()
         return;
     closing_ = true;
     done(QDialog::Rejected);
-    // At start-up the program's event loop is not running yet, so closing the
-    // game window cannot end it; this quit does as soon as the loop starts.
-    if (main)
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 void ShowPlayerListWindow(bool showCloseButton)

@@ -415,7 +415,8 @@ void frmScoreboard::btnClose_Click()
 {
     if (!BeginLeaving())
         return;
-    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->EnableGameWindow(true);
     SoundIfOn(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("UP"));
     accept();
@@ -427,7 +428,8 @@ void frmScoreboard::btnNewDeal_Click()
 {
     if (!BeginLeaving())
         return;
-    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->EnableGameWindow(true);
     if (frmMain* main = MainForm())
         main->ClearBoard();
     SoundIfOn(QStringLiteral("message2.wav"));
@@ -442,7 +444,8 @@ void frmScoreboard::btnSameDeal_Click()
         return;
     GameState& g = Game();
     frmMain* main = MainForm();
-    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->EnableGameWindow(true);
     if (main)
         main->ClearBoard();
     SoundIfOn(QStringLiteral("message2.wav"));
@@ -466,7 +469,8 @@ void frmScoreboard::btnExit_Click()
 {
     if (!BeginLeaving())
         return;
-    EnableGameWindow(true);
+    if (frmMain* main = MainForm())
+        main->EnableGameWindow(true);
     if (frmMain* main = MainForm())
         main->close();
     QDialog::done(QDialog::Rejected);

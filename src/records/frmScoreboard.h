@@ -14,10 +14,6 @@ class QColor;
 class QLabel;
 class QPushButton;
 
-// Whether the game window takes clicks and menu commands. Only its own
-// contents are switched off, so the windows it opens stay usable.
-void EnableGameWindow(bool enabled);
-
 class frmScoreboard : public QDialog {
     Q_OBJECT
 public:

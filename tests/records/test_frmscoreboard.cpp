@@ -254,7 +254,7 @@ private slots:
     {
         QFETCH(bool, newDeal);
         SetUpWonGame(20);
-        EnableGameWindow(false);
+        w_->EnableGameWindow(false);
         auto sb = RunScoreboard();
         QVERIFY(sb);
         if (newDeal)
