@@ -8,6 +8,7 @@
 //   frmMainDeal.cpp      new game, the shuffling scene and the deal
 //   frmMainPlay.cpp      mouse play: picking, submitting, removal, close-up
 //   frmMainCommands.cpp  clock, hint, pause, restart, forfeit, undo, exit
+//   frmMainWin.cpp       the victory sequence
 //   StartUp.cpp          the load sequence
 
 #include "game/Undo.h"
