@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 
 // The load sequence of the game window, in its fixed order. Every step is
 // allowed to fail without stopping the next one.
@@ -42,6 +43,7 @@ bool frmMain::PrepareWindow()
     g.AppFolder = QDir(appDir.isEmpty() ? QCoreApplication::applicationDirPath() : appDir).absolutePath();
     if (!g.AppFolder.endsWith(QLatin1Char('/')))
         g.AppFolder += QLatin1Char('/');
+    setWindowIcon(QIcon(g.AppFolder + QStringLiteral("solitaire-quibel.svg")));
     PrepareDataFolder(g);
     if (Cards().InitializeDeck() == 0) {
         MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
