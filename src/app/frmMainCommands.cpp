@@ -57,8 +57,7 @@ void frmMain::CheckForPlays()
             ShowScoreboardWindow();
         }
     } else {
-        if (g.SoundOn)
-            PlaySound(QStringLiteral("Schz.wav"));
+        PlayEffect(QStringLiteral("Schz.wav"));
         Pause(0.5);
         c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
         c_score->repaint();
@@ -155,8 +154,7 @@ void frmMain::chkSound_Click()
 {
     GameState& g = Game();
     g.SoundOn = chkSound->isChecked();
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("Clickbg.wav"));
+    PlayEffect(QStringLiteral("Clickbg.wav"));
     SavePlayers(g);
 }
 
@@ -165,8 +163,7 @@ void frmMain::MenuFileUseHandPopups_Click()
     // The action toggles its own tick before this runs.
     GameState& g = Game();
     g.UseHandPopups = MenuFileUseHandPopups->isChecked();
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("Clickbg.wav"));
+    PlayEffect(QStringLiteral("Clickbg.wav"));
     SavePlayers(g);
 }
 
@@ -178,8 +175,7 @@ void frmMain::MenuFileUndo_Click()
     CardDeck& deck = Cards();
     if (!RestoreUndoBoard(g, deck, undo_))
         return;
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("Nervous.wav"));
+    PlayEffect(QStringLiteral("Nervous.wav"));
     for (int c = 1; c <= g.NumColumns; ++c) {
         const int x = g.BoardLeft + c * g.CardWidth;
         surface_.Erase(QRect(x, g.BoardTop + g.RowStep, g.CardWidth + 2, g.CardHeight + (g.NumRows - 1) * g.RowStep));

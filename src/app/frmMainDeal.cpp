@@ -70,8 +70,7 @@ void frmMain::NewGame()
 
     ShufflingScene();
     Pause(2.5);
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     RollUp(msg, QStringLiteral("UP"));
     Pause(0.01);
     msg->deleteLater();
@@ -166,7 +165,6 @@ void frmMain::DealBoard()
         }
     }
     g.ElapsedSeconds = 0;
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("ding.wav"), 1);
+    PlayEffect(QStringLiteral("ding.wav"), 1);
     --busy_;
 }

@@ -14,13 +14,6 @@
 #include <QAction>
 #include <QTimer>
 
-// The sounds of the play itself follow the player's sound setting.
-static void PlayEffect(const char* name)
-{
-    if (Game().SoundOn)
-        PlaySound(QString::fromLatin1(name));
-}
-
 void frmMain::Form_MouseDown(Qt::MouseButton, int x, int y)
 {
     PressedCard = Cards().InitDrag(x, y);
@@ -74,7 +67,7 @@ void frmMain::ClosingStep()
 void frmMain::DropCard(int card)
 {
     GameState& g = Game();
-    PlayEffect("Bloop.wav");
+    PlayEffect(QStringLiteral("Bloop.wav"));
     const int slot = ::DropCard(g, Cards(), static_cast<CardId>(card));
     if (slot >= 0 && !pic_save[slot].isNull()) {
         surface_.Blit(pic_save[slot], MarkerPosition(Cards(), static_cast<CardId>(card)));
@@ -86,13 +79,13 @@ void frmMain::PickCard(int card)
 {
     GameState& g = Game();
     if (g.SelectedCount >= 5) {
-        PlayEffect("Error.wav");
+        PlayEffect(QStringLiteral("Error.wav"));
         CountMisplay();
         ShowPlayNote();
         return;
     }
     MisplayCount = 0;
-    PlayEffect("Bloop2.wav");
+    PlayEffect(QStringLiteral("Bloop2.wav"));
     const int slot = ::PickCard(g, Cards(), static_cast<CardId>(card));
     if (slot < 0)
         return;
@@ -109,7 +102,7 @@ bool frmMain::SubmitSelection()
     CardDeck& deck = Cards();
     const AdjacencyResult adjacency = CheckAdjacent(g, deck);
     if (adjacency.Refused) {
-        PlayEffect("Error.wav");
+        PlayEffect(QStringLiteral("Error.wav"));
         CountMisplay();
         ShowPlayNote();
         return true;
@@ -122,7 +115,7 @@ bool frmMain::SubmitSelection()
     switch (verdict.verdict) {
     case Verdict::Hand:
         if (verdict.royalDing)
-            PlayEffect("ding.wav");
+            PlayEffect(QStringLiteral("ding.wav"));
         LastHandLabel = verdict.handLabel();
         ShowPlayNote();
         break;
@@ -130,14 +123,14 @@ bool frmMain::SubmitSelection()
         ShowPlayNote();
         break;
     case Verdict::Refused:
-        PlayEffect("Error.wav");
+        PlayEffect(QStringLiteral("Error.wav"));
         CountMisplay();
         ShowPlayNote();
         break;
     case Verdict::JokersRefused:
         ShowJokersNote = true;
         ShowPlayNote();
-        PlayEffect("Error.wav");
+        PlayEffect(QStringLiteral("Error.wav"));
         CountMisplay();
         break;
     case Verdict::Nothing:

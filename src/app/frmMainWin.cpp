@@ -63,8 +63,7 @@ void frmMain::PlayWinSequence()
     msg->ShowSliding();
     DoEvents();
 
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("Shim.wav"));
+    PlayEffect(QStringLiteral("Shim.wav"));
     Pause(0.25);
     for (Panel3D* l : lblHand) {
         l->hide();
@@ -99,8 +98,7 @@ void frmMain::PlayWinSequence()
     Pause(1.0);
     ClearBoard();
     show();
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     msg->close();
     msg->deleteLater();
 }

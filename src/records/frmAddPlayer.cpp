@@ -1,4 +1,5 @@
 #include "records/frmAddPlayer.h"
+#include "ui/Ramp.h"
 
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
@@ -70,15 +71,10 @@ void frmAddPlayer::showEvent(QShowEvent* event)
 
 void frmAddPlayer::paintEvent(QPaintEvent*)
 {
-    // A yellow ramp on a scale of 512 units, 2 units a band, bright at the top.
+    // Yellow, bright at the top; the ramp keeps its full height while the window unrolls.
     QPainter p(this);
-    const int h = std::max(height(), kHeight);
-    for (int k = 0; k <= 256; ++k) {
-        const int y0 = 2 * k * h / 512;
-        const int y1 = 2 * (k + 1) * h / 512;
-        const int level = std::min(256 - k, 255);
-        p.fillRect(0, y0, width(), std::max(1, y1 - y0), QColor(level, level, 0));
-    }
+    PaintRamp(p, QRect(0, 0, width(), std::max(height(), kHeight)), 256, 0, 2,
+              [](int v) { return QColor(v, v, 0); });
 }
 
 void frmAddPlayer::btnOkCancel_Click(int index)
@@ -101,8 +97,7 @@ void frmAddPlayer::btnOkCancel_Click(int index)
         // An empty name adds nothing.
         g.PlayerName = check.Result == Verdict::Ok ? check.Name : QString();
     }
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     closing_ = true;
     SetSizeFixed(this, false);
     RollUp(this, QStringLiteral("UP"));

@@ -1,4 +1,5 @@
 #include "records/frmGameStats.h"
+#include "ui/Ramp.h"
 
 #include "app/Windows.h"
 #include "app/frmMain.h"
@@ -35,11 +36,6 @@ QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, int poi
     return l;
 }
 
-void SoundIfOn(const QString& file)
-{
-    if (Game().SoundOn)
-        PlaySound(file);
-}
 } // namespace
 
 frmGameStats::frmGameStats(QWidget* parent)
@@ -129,18 +125,9 @@ void frmGameStats::ArrangeButtons()
 
 void frmGameStats::paintEvent(QPaintEvent*)
 {
-    // Bright red at the top, darkening in bands of 3 in 512; the ramp runs on
-    // past the bottom edge, as it always has.
+    // Bright red at the top, darkening; the ramp runs on past the bottom edge.
     QPainter p(this);
-    const int h = height();
-    for (int i = 256; i >= 0; --i) {
-        const int band = 256 - i;
-        const int top = 3 * band * h / 512;
-        if (top >= h)
-            break;
-        const int bottom = (3 * band + 3) * h / 512;
-        p.fillRect(0, top, width(), qMax(1, bottom - top), QColor(qMin(i, 255), 0, 0));
-    }
+    PaintRamp(p, rect(), 256, 0, 3, [](int v) { return QColor(v, 0, 0); });
 }
 
 void frmGameStats::showEvent(QShowEvent* event)
@@ -172,7 +159,7 @@ void frmGameStats::btnOK_Click()
 {
     if (!BeginLeaving())
         return;
-    SoundIfOn(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("RIGHT"));
     accept();
 }
@@ -181,11 +168,11 @@ void frmGameStats::btnNewDeal_Click()
 {
     if (!BeginLeaving())
         return;
-    if (frmMain* main = MainForm())
+    if (frmMain* main = MainForm()) {
         main->EnableGameWindow(true);
-    if (frmMain* main = MainForm())
         main->ClearBoard();
-    SoundIfOn(QStringLiteral("message2.wav"));
+    }
+    PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("RIGHT"));
     Game().NewGameRequested = true;
     accept();
@@ -198,7 +185,7 @@ void frmGameStats::btnSameDeal_Click()
     frmMain* main = MainForm();
     if (main)
         main->ClearBoard();
-    SoundIfOn(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("RIGHT"));
     // Replaying a lost deal from here is free: no fee, no game counted.
     Game().SameDeal = true;

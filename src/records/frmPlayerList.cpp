@@ -1,4 +1,5 @@
 #include "records/frmPlayerList.h"
+#include "ui/Ramp.h"
 
 #include "app/Windows.h"
 #include "app/frmMain.h"
@@ -253,17 +254,10 @@ void frmPlayerList::Form_Activate(bool firstShowing)
 
 void frmPlayerList::paintEvent(QPaintEvent*)
 {
-    // A red ramp on a scale of 512 units, bands 3 units apart, from black at the top.
+    // Red from black at the top, below the menu bar.
     QPainter p(this);
     const int top = MenuBar->height();
-    const int h = height() - top;
-    for (int i = 0; i <= 256; ++i) {
-        const int y0 = top + 3 * i * h / 512;
-        const int y1 = top + 3 * (i + 1) * h / 512;
-        if (y0 >= height())
-            break;
-        p.fillRect(0, y0, width(), std::max(1, y1 - y0), QColor(std::min(i, 255), 0, 0));
-    }
+    PaintRamp(p, QRect(0, top, width(), height() - top), 0, 256, 3, [](int v) { return QColor(v, 0, 0); });
 }
 
 bool frmPlayerList::eventFilter(QObject* watched, QEvent* event)
@@ -368,8 +362,7 @@ void frmPlayerList::lstNames_Choose()
 void frmPlayerList::SelectPlayer()
 {
     GameState& g = Game();
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("bgclick.wav"));
+    PlayEffect(QStringLiteral("bgclick.wav"));
     const QString name = ListLineName(HighlightedLine());
     if (name.isEmpty())
         return;
@@ -386,8 +379,7 @@ void frmPlayerList::SelectPlayer()
     addedPlayer_.clear();
     if (QWidget* main = MainWindow())
         main->update();
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     closing_ = true;
     SlideOut(this, QStringLiteral("LEFT"));
     accept();
@@ -422,8 +414,7 @@ void frmPlayerList::btnClose_Click()
             lstNames->setFocus();
         return;
     }
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     closing_ = true;
     SlideOut(this, QStringLiteral("UP"));
     accept();

@@ -1,4 +1,5 @@
 #include "records/frmScoreboard.h"
+#include "ui/Ramp.h"
 
 #include "app/Windows.h"
 #include "app/frmMain.h"
@@ -97,11 +98,6 @@ void SoundOrPause(const QString& file)
         Pause(0.1);
 }
 
-void SoundIfOn(const QString& file)
-{
-    if (Game().SoundOn)
-        PlaySound(file);
-}
 
 QString Amount(qint64 value)
 {
@@ -217,14 +213,9 @@ frmScoreboard::frmScoreboard(QWidget* parent)
 
 void frmScoreboard::paintEvent(QPaintEvent*)
 {
-    // Black at the top to white at the bottom: 256 bands of 2 in 512.
+    // Black at the top to white at the bottom.
     QPainter p(this);
-    const int h = height();
-    for (int i = 0; i < 256; ++i) {
-        const int top = 2 * i * h / 512;
-        const int bottom = (2 * i + 2) * h / 512;
-        p.fillRect(0, top, width(), qMax(1, bottom - top), QColor(i, i, i));
-    }
+    PaintRamp(p, rect(), 0, 255, 2, [](int v) { return QColor(v, v, v); });
 }
 
 void frmScoreboard::showEvent(QShowEvent* event)
@@ -330,7 +321,7 @@ void frmScoreboard::ScoringRun()
         if (g.HandCounts[r + 1] <= 0)
             continue;
         ++different;
-        SoundIfOn(QStringLiteral("Message2.wav"));
+        PlayEffect(QStringLiteral("Message2.wav"));
         SetBoth(lblDifferentHandsBonus,
             kMark + QStringLiteral(" Number of Different Hands (") + QString::number(different) + QStringLiteral(") x ")
                 + FormatMoney(g.DifferentHandsBonus) + QStringLiteral(" . . . . . . . . . . . . . . . . . . . . . "));
@@ -417,7 +408,7 @@ void frmScoreboard::btnClose_Click()
         return;
     if (frmMain* main = MainForm())
         main->EnableGameWindow(true);
-    SoundIfOn(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("UP"));
     accept();
     if (frmMain* main = MainForm())
@@ -428,11 +419,11 @@ void frmScoreboard::btnNewDeal_Click()
 {
     if (!BeginLeaving())
         return;
-    if (frmMain* main = MainForm())
+    if (frmMain* main = MainForm()) {
         main->EnableGameWindow(true);
-    if (frmMain* main = MainForm())
         main->ClearBoard();
-    SoundIfOn(QStringLiteral("message2.wav"));
+    }
+    PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("UP"));
     Game().NewGameRequested = true;
     accept();
@@ -444,11 +435,11 @@ void frmScoreboard::btnSameDeal_Click()
         return;
     GameState& g = Game();
     frmMain* main = MainForm();
-    if (frmMain* main = MainForm())
+    if (main) {
         main->EnableGameWindow(true);
-    if (main)
         main->ClearBoard();
-    SoundIfOn(QStringLiteral("message2.wav"));
+    }
+    PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("UP"));
     g.SameDeal = true;
     Pause(0.15);
@@ -469,10 +460,10 @@ void frmScoreboard::btnExit_Click()
 {
     if (!BeginLeaving())
         return;
-    if (frmMain* main = MainForm())
+    if (frmMain* main = MainForm()) {
         main->EnableGameWindow(true);
-    if (frmMain* main = MainForm())
         main->close();
+    }
     QDialog::done(QDialog::Rejected);
 }
 

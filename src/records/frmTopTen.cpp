@@ -1,4 +1,5 @@
 #include "records/frmTopTen.h"
+#include "ui/Ramp.h"
 
 #include "app/Windows.h"
 #include "game/GameState.h"
@@ -160,24 +161,16 @@ void frmTopTen::showEvent(QShowEvent* event)
 
 void frmTopTen::paintEvent(QPaintEvent*)
 {
-    // A green ramp on a scale of 512 units, bands 3 units apart, from green 50.
+    // Green, from green 50 at the top.
     QPainter p(this);
-    const int h = height();
-    for (int k = 0; k <= 250; ++k) {
-        const int y0 = 3 * k * h / 512;
-        const int y1 = 3 * (k + 1) * h / 512;
-        if (y0 >= h)
-            break;
-        p.fillRect(0, y0, width(), std::max(1, y1 - y0), QColor(0, std::min(50 + k, 255), 0));
-    }
+    PaintRamp(p, rect(), 50, 300, 3, [](int v) { return QColor(0, v, 0); });
 }
 
 void frmTopTen::btnOK_Click()
 {
     if (closing_)
         return;
-    if (Game().SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     closing_ = true;
     SlideOut(this, QStringLiteral("LEFT"));
     accept();

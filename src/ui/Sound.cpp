@@ -110,6 +110,12 @@ void PlaySound(const QString& fileName, int flags)
         Wait(seconds * 1000.0 * Scale());
 }
 
+void PlayEffect(const QString& fileName, int flags)
+{
+    if (Game().SoundOn)
+        PlaySound(fileName, flags);
+}
+
 void PlaySoundAndYield(const QString& fileName, int flags)
 {
     PlaySound(fileName, flags);

@@ -9,6 +9,9 @@
 // flags 0 waits for the sound's end (bounded by the file's own length, so a
 // machine without audio output never hangs); flags 1 returns at once.
 void PlaySound(const QString& fileName, int flags = 0);
+// Plays the sound only while the current player has sound effects on (the
+// sounds of the play itself; window motion and menus play whatever the setting).
+void PlayEffect(const QString& fileName, int flags = 0);
 // The same, then lets pending window events run once (for window motion).
 void PlaySoundAndYield(const QString& fileName, int flags = 0);
 // Waits seconds while the windows keep painting and taking events.

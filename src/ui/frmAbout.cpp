@@ -1,4 +1,5 @@
 #include "ui/frmAbout.h"
+#include "ui/Ramp.h"
 
 #include "app/Windows.h"
 #include "game/GameState.h"
@@ -83,11 +84,9 @@ frmAbout::frmAbout(QWidget* parent)
 
 void frmAbout::paintEvent(QPaintEvent*)
 {
+    // Pure blue at the top to black at the bottom.
     QPainter p(this);
-    // 256 bands from pure blue at the top to black at the bottom.
-    const double band = height() / 256.0;
-    for (int i = 0; i < 256; ++i)
-        p.fillRect(QRectF(0.0, i * band, width(), band + 1.0), QColor(0, 0, 255 - i));
+    PaintRamp(p, rect(), 255, 0, 2, [](int v) { return QColor(0, 0, v); });
 }
 
 void frmAbout::showEvent(QShowEvent* event)
@@ -104,8 +103,7 @@ void frmAbout::Form_Activate()
 
 void frmAbout::btnOK_Click()
 {
-    if (Game().SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     accept();
 }
 

@@ -193,8 +193,7 @@ void frmInstructions::btnClose_Click()
     frmMain* main = MainForm();
     if (main)
         main->SetCoverVisible(true);
-    if (g.SoundOn)
-        PlaySound(QStringLiteral("message2.wav"));
+    PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("LEFT"));
     if (main)
         main->SetCoverVisible(false);

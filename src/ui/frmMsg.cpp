@@ -1,5 +1,6 @@
 #include "ui/frmMsg.h"
 
+#include "ui/Ramp.h"
 #include "ui/WindowMotion.h"
 
 #include <QLabel>
@@ -75,17 +76,12 @@ void frmMsg::ShowSliding()
 void frmMsg::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    // A grey ramp from black at the top to white at the bottom, 257 bands.
-    const int h = height();
-    for (int i = 0; i <= 256; ++i) {
-        const int top = i * h / 256;
-        const int bottom = (i + 1) * h / 256;
-        p.fillRect(0, top, width(), qMax(1, bottom - top), QColor(qMin(i, 255), qMin(i, 255), qMin(i, 255)));
-    }
+    // Grey, from black at the top to white at the bottom.
+    PaintRamp(p, rect(), 0, 256, 2, [](int v) { return QColor(v, v, v); });
     // The shadow band and the two filled shapes that frame the text.
     p.setPen(Qt::NoPen);
     p.setBrush(shadow_);
-    p.drawRect(0, h - 8, width(), 8);
+    p.drawRect(0, height() - 8, width(), 8);
     p.drawEllipse(QRect(8, 10, 10, 10));
     p.drawEllipse(QRect(width() - 18, 10, 10, 10));
     p.setPen(QPen(Qt::black, 2));
