@@ -48,7 +48,7 @@ bool frmMain::PrepareWindow()
     if (Cards().InitializeDeck() == 0) {
         MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
                               "reporting this, just restart your computer to correct this problem."),
-               vbOKOnly, g.ProgramName);
+            vbOKOnly, g.ProgramName);
         closing_ = true;
         return false;
     }

@@ -37,7 +37,7 @@ constexpr int kHandLabelWidth = 83;
 constexpr int kHandLabelHeight = 36;
 constexpr int kButtonSize = 19;
 // Left to right the toolbar shows the buttons in this order.
-constexpr std::array<int, 8> kToolbarOrder = {7, 1, 0, 3, 2, 6, 4, 5};
+constexpr std::array<int, 8> kToolbarOrder = { 7, 1, 0, 3, 2, 6, 4, 5 };
 } // namespace
 
 frmMain* MainForm()
@@ -148,11 +148,11 @@ void frmMain::BuildMenus()
     MenuGame->addSeparator();
     MenuFileRestart = add(MenuGame, QStringLiteral("&Restart Game"), {}, &frmMain::MenuFileRestart_Click);
     MenuFilePauseGame = add(MenuGame, QStringLiteral("&Pause Game"), QKeySequence(QStringLiteral("Ctrl+P")),
-                            &frmMain::MenuFilePauseGame_Click);
-    MenuFileUndo
-        = add(MenuGame, QStringLiteral("&Undo Last Move"), QKeySequence(QStringLiteral("Ctrl+Z")), &frmMain::MenuFileUndo_Click);
+        &frmMain::MenuFilePauseGame_Click);
+    MenuFileUndo = add(MenuGame, QStringLiteral("&Undo Last Move"), QKeySequence(QStringLiteral("Ctrl+Z")),
+        &frmMain::MenuFileUndo_Click);
     MenuFileRefreshScreen = add(MenuGame, QStringLiteral("R&efresh Screen"), QKeySequence(QStringLiteral("F12")),
-                                &frmMain::MenuFileRefreshScreen_Click);
+        &frmMain::MenuFileRefreshScreen_Click);
     MenuGame->addSeparator();
     MenuFileUseHandPopups
         = add(MenuGame, QStringLiteral("Use Hand Definition Pop-ups"), {}, &frmMain::MenuFileUseHandPopups_Click);
@@ -167,14 +167,15 @@ void frmMain::BuildMenus()
     MenuViewGameStats->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     connect(MenuViewGameStats, &QAction::triggered, this, [this] { MenuViewGameStats_Click(false); });
     MenuView->addSeparator();
-    MenuViewHint = add(MenuView, QStringLiteral("&Hint"), QKeySequence(QStringLiteral("Ctrl+H")), &frmMain::MenuViewHint_Click);
+    MenuViewHint
+        = add(MenuView, QStringLiteral("&Hint"), QKeySequence(QStringLiteral("Ctrl+H")), &frmMain::MenuViewHint_Click);
     MenuView->addSeparator();
     MenuViewPlayerList = add(MenuView, QStringLiteral("&Player List"), {}, &frmMain::MenuViewPlayerList_Click);
     MenuViewTopTenScores = add(MenuView, QStringLiteral("&Top Ten Scores"), {}, &frmMain::MenuViewTopTenScores_Click);
 
     MenuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    MenuHelpContents
-        = add(MenuHelp, QStringLiteral("&Contents"), QKeySequence(QStringLiteral("F1")), &frmMain::MenuHelpContents_Click);
+    MenuHelpContents = add(
+        MenuHelp, QStringLiteral("&Contents"), QKeySequence(QStringLiteral("F1")), &frmMain::MenuHelpContents_Click);
     MenuHelpOverview = add(MenuHelp, QStringLiteral("Overview/&Quick Start"), {}, &frmMain::MenuHelpOverview_Click);
     MenuHelp->addSeparator();
     MenuCheckForUpdates = add(MenuHelp, QStringLiteral("Check For &Updates"), {}, &frmMain::MenuCheckForUpdates_Click);
@@ -226,7 +227,7 @@ void frmMain::LayOutWindow()
     g.BoardHeight = static_cast<int16_t>(H);
     g.NumColumns = 8;
     g.NumRows = 7;
-    for (int i : {3, 2, 4})
+    for (int i : { 3, 2, 4 })
         DisableToolbarButton(i);
 
     // The toolbar runs right to left from the help button, 300 twips apart.
@@ -378,7 +379,7 @@ QString frmMain::ToolbarHoverText(int index) const
         return Game().GameInProgress ? QStringLiteral(" Restart Game") : QStringLiteral(" Start New Game");
     case 7:
         return Command3D2[7]->text() == QLatin1String(">") ? QStringLiteral(" Resume Game ")
-                                                             : QStringLiteral(" Pause Game ");
+                                                           : QStringLiteral(" Pause Game ");
     default:
         return {};
     }
@@ -521,7 +522,7 @@ void frmMain::Form_Resize()
 
 void frmMain::SetMenusEnabled(bool enabled)
 {
-    for (QMenu* m : {MenuGame, MenuView, MenuHelp})
+    for (QMenu* m : { MenuGame, MenuView, MenuHelp })
         m->menuAction()->setEnabled(enabled);
 }
 

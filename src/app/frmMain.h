@@ -33,8 +33,8 @@ class frmMain : public QMainWindow {
 public:
     static constexpr int kToolbarButtons = 8;
     static constexpr int kHandLabels = 9;
-    static const QColor kHandNormal;   // olive
-    static const QColor kHandMade;     // yellow
+    static const QColor kHandNormal; // olive
+    static const QColor kHandMade; // yellow
     static const QColor kScoreRed;
     static const QColor kScoreGreen;
 
@@ -51,7 +51,7 @@ public:
 
     // Procedures the other windows call.
     void PaintBackground();
-    void ClearBoard();   // only the gradient remains
+    void ClearBoard(); // only the gradient remains
     void RepaintBoard(); // draws CardGrid and the pick markers over what is there
     void ApplyPlayerSettings();
     void CountMisplay();
@@ -81,9 +81,9 @@ public:
     // Controls (named as the game names them).
     Panel3D* c_Title = nullptr;
     QWidget* c_TitleText = nullptr;
-    std::array<QToolButton*, kToolbarButtons> Command3D2{};
+    std::array<QToolButton*, kToolbarButtons> Command3D2 {};
     Panel3D* pnlToolbarCaption = nullptr;
-    std::array<Panel3D*, kHandLabels> lblHand{};
+    std::array<Panel3D*, kHandLabels> lblHand {};
     Panel3D* pnlHandDefinition = nullptr;
     Panel3D* Panel3D1 = nullptr;
     Panel3D* c_PlayerStatus = nullptr;

@@ -26,14 +26,14 @@ void frmMain::Timer1_Timer()
 
 void frmMain::SetInGameCommandsEnabled(bool enabled)
 {
-    for (int i : {2, 3, 4, 7}) {
+    for (int i : { 2, 3, 4, 7 }) {
         if (enabled)
             EnableToolbarButton(i);
         else
             DisableToolbarButton(i);
     }
     for (QAction* a :
-         {MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats, MenuViewHint})
+        { MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats, MenuViewHint })
         a->setEnabled(enabled);
 }
 

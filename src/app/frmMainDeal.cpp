@@ -33,11 +33,11 @@ void frmMain::ShufflingScene()
     // Two zig-zag bands of random faces drawn straight onto the board; they
     // stay until the deal clears the surface.
     const bool narrow = Twips(width()) < 11000;
-    for (int startY : {0, 360}) {
+    for (int startY : { 0, 360 }) {
         int x = narrow ? -10 : 0;
         int y = narrow ? startY - 50 : startY;
         for (int run = 0; run < 3; ++run) {
-            for (int dir : {+5, -5}) {
+            for (int dir : { +5, -5 }) {
                 for (int i = 0; i < 10; ++i) {
                     DoEvents();
                     const int face = 1 + static_cast<int>(Rnd() * 100);
@@ -143,10 +143,10 @@ void frmMain::DealBoard()
     }
     FinishLayOut(g);
 
-    for (int i : {2, 3, 4, 7})
+    for (int i : { 2, 3, 4, 7 })
         EnableToolbarButton(i);
-    for (QAction* a : {MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats,
-                       MenuViewHint})
+    for (QAction* a :
+        { MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats, MenuViewHint })
         a->setEnabled(true);
     SetMenusEnabled(true);
     lblTimer->SetCaption(QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  "));

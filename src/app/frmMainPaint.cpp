@@ -20,8 +20,8 @@ void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.drawPixmap(event->rect(), form_->Surface().Pixmap(),
-                 QRectF(QPointF(event->rect().topLeft()) * form_->Surface().Pixmap().devicePixelRatio(),
-                        QSizeF(event->rect().size()) * form_->Surface().Pixmap().devicePixelRatio()));
+        QRectF(QPointF(event->rect().topLeft()) * form_->Surface().Pixmap().devicePixelRatio(),
+            QSizeF(event->rect().size()) * form_->Surface().Pixmap().devicePixelRatio()));
     if (form_->flyingCard_ != 0)
         Faces().DrawCard(p, form_->flyingCard_, form_->flyingAt_.x(), form_->flyingAt_.y());
 }

@@ -16,7 +16,7 @@ int CardDeck::InitializeDeck()
 
 void CardDeck::SetDefaultValues()
 {
-    cards_.fill(Card{});
+    cards_.fill(Card {});
 }
 
 void CardDeck::SetOffSet(int rowStep)

@@ -49,7 +49,7 @@ public:
     int GetCardY(int card) const;
     void SetCardX(int card, int x);
     void SetCardY(int card, int y);
-    QPoint Position(int card) const { return {GetCardX(card), GetCardY(card)}; }
+    QPoint Position(int card) const { return { GetCardX(card), GetCardY(card) }; }
 
     int GetUser1(int card) const { return value(card).user[1]; }
     int GetUser2(int card) const { return value(card).user[2]; }
@@ -66,14 +66,14 @@ private:
         int y = 0;
         bool blocked = false;
         bool inPlay = false;
-        std::array<int, 5> user{};
+        std::array<int, 5> user {};
     };
     static bool valid(int card) { return card >= 1 && card <= kMaxId; }
     const Card& value(int card) const { return valid(card) ? cards_[card] : none_; }
     void set(int card, int index, int v);
 
-    std::array<Card, kMaxId + 1> cards_{};
-    Card none_{};
+    std::array<Card, kMaxId + 1> cards_ {};
+    Card none_ {};
     int offset_ = 50;
     int width_ = 71;
     int height_ = 96;

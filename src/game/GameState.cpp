@@ -12,13 +12,13 @@ void SetGameConstants(GameState& g)
     g.DifferentHandsBonus = 250;
     g.CardRemovedBonus = 50;
     g.TimerBonusStart = 2000;
-    g.HandPoints = {0, 50, 125, 175, 200, 200, 250, 500, 1000, 2000};
+    g.HandPoints = { 0, 50, 125, 175, 200, 200, 250, 500, 1000, 2000 };
 }
 
 QString HandName(int handType)
 {
-    static const char* const names[] = {"",         "1 Pair",     "2 Pairs",     "3 of a Kind",    "Straight",
-                                        "Flush",    "Full House", "4 of a Kind", "Straight Flush", "Royal Flush"};
+    static const char* const names[] = { "", "1 Pair", "2 Pairs", "3 of a Kind", "Straight", "Flush", "Full House",
+        "4 of a Kind", "Straight Flush", "Royal Flush" };
     return handType >= 1 && handType <= kNumHandTypes ? QString::fromLatin1(names[handType]) : QString();
 }
 

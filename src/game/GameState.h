@@ -10,12 +10,15 @@
 
 using CardId = int16_t;
 
-constexpr int kNumHandTypes = 9;   // HandType 1..9
-constexpr int kDeckSize = 56;      // 52 cards and four jokers
+constexpr int kNumHandTypes = 9; // HandType 1..9
+constexpr int kDeckSize = 56; // 52 cards and four jokers
 constexpr int kFirstJokerId = 110; // jokers are 110..113 on the board
-constexpr int kGridSize = 10;      // CardGrid is 10 x 10, indexed from 1
+constexpr int kGridSize = 10; // CardGrid is 10 x 10, indexed from 1
 
-inline bool IsJoker(int cardOrValue) { return cardOrValue >= 99; }
+inline bool IsJoker(int cardOrValue)
+{
+    return cardOrValue >= 99;
+}
 
 // CardGrid(c, r): the card at column c, row r (both from 1); row NumRows is the bottom.
 class CardGridArray {
@@ -26,7 +29,7 @@ public:
     bool operator==(const CardGridArray&) const = default;
 
 private:
-    std::array<std::array<CardId, kGridSize + 1>, kGridSize + 1> cells_{};
+    std::array<std::array<CardId, kGridSize + 1>, kGridSize + 1> cells_ {};
 };
 
 struct TopTenRow {
@@ -39,7 +42,7 @@ struct GameState {
     // Program identity and folders (set at start).
     QString ProgramName;
     QString ProgramVersion;
-    QString AppFolder;  // ends in '/'
+    QString AppFolder; // ends in '/'
     QString DataFolder; // ends in '/'
     QString PlayersFilePath;
 
@@ -56,8 +59,8 @@ struct GameState {
     int16_t DifferentHandsBonus = 0;
     int16_t CardRemovedBonus = 0;
     int16_t TimerBonusStart = 0;
-    std::array<int16_t, kNumHandTypes + 1> HandPoints{}; // by HandType 1..9
-    std::array<int16_t, kNumHandTypes + 1> HandCounts{}; // by HandType 1..9
+    std::array<int16_t, kNumHandTypes + 1> HandPoints {}; // by HandType 1..9
+    std::array<int16_t, kNumHandTypes + 1> HandCounts {}; // by HandType 1..9
 
     // Board geometry, in pixels of the game window.
     int16_t CardWidth = 0;
@@ -72,13 +75,13 @@ struct GameState {
 
     // Board contents.
     CardGridArray CardGrid;
-    std::array<int16_t, kGridSize + 1> ColumnCardCount{}; // by column 1..8
+    std::array<int16_t, kGridSize + 1> ColumnCardCount {}; // by column 1..8
     int16_t ActiveColumns = 0;
     int16_t CardsOnBoard = 0;
 
     // The deal: positions 1..56 in deal order (slot 0 unused), and the copy a same deal replays.
-    std::array<CardId, kDeckSize + 1> Deck{};
-    std::array<CardId, kDeckSize + 1> SavedDeck{};
+    std::array<CardId, kDeckSize + 1> Deck {};
+    std::array<CardId, kDeckSize + 1> SavedDeck {};
 
     // Running game.
     bool GameInProgress = false;
@@ -92,12 +95,12 @@ struct GameState {
 
     // Pick state.
     int16_t SelectedCount = 0;
-    std::array<CardId, 5> SelectedCards{};
-    std::array<CardId, 5> SelectedHand{};
-    std::array<int16_t, 116> SelectedSlot{}; // by CardId
+    std::array<CardId, 5> SelectedCards {};
+    std::array<CardId, 5> SelectedHand {};
+    std::array<int16_t, 116> SelectedSlot {}; // by CardId
 
     // Records.
-    std::array<TopTenRow, 13> TopTen{};
+    std::array<TopTenRow, 13> TopTen {};
     int16_t TopTenRows = 0;
 };
 

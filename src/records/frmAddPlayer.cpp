@@ -73,8 +73,7 @@ void frmAddPlayer::paintEvent(QPaintEvent*)
 {
     // Yellow, bright at the top; the ramp keeps its full height while the window unrolls.
     QPainter p(this);
-    PaintRamp(p, QRect(0, 0, width(), std::max(height(), kHeight)), 256, 0, 2,
-              [](int v) { return QColor(v, v, 0); });
+    PaintRamp(p, QRect(0, 0, width(), std::max(height(), kHeight)), 256, 0, 2, [](int v) { return QColor(v, v, 0); });
 }
 
 void frmAddPlayer::btnOkCancel_Click(int index)

@@ -98,7 +98,6 @@ void SoundOrPause(const QString& file)
         Pause(0.1);
 }
 
-
 QString Amount(qint64 value)
 {
     return FormatMoney(value) + QLatin1Char(' ');

@@ -35,7 +35,7 @@ void SetMsgBoxResponder(std::function<int(const MsgBoxCall&)> responder)
 int MsgBox(const QString& text, int style, const QString& title)
 {
     if (Responder())
-        return Responder()(MsgBoxCall{text, style, title});
+        return Responder()(MsgBoxCall { text, style, title });
 
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -43,11 +43,11 @@ int MsgBox(const QString& text, int style, const QString& title)
     const int buttons = style & 0x7;
     QList<QMessageBox::StandardButton> order;
     if (buttons == vbYesNoCancel)
-        order = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        order = { QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel };
     else if (buttons == vbYesNo)
-        order = {QMessageBox::Yes, QMessageBox::No};
+        order = { QMessageBox::Yes, QMessageBox::No };
     else
-        order = {QMessageBox::Ok};
+        order = { QMessageBox::Ok };
     for (auto b : order)
         box.addButton(b);
     const int defaultIndex = (style & vbDefaultButton2) && order.size() > 1 ? 1 : 0;

@@ -32,7 +32,7 @@ protected:
 
 private:
     Bevel bevel_;
-    QColor back_{192, 192, 192};
-    QColor fore_{Qt::black};
+    QColor back_ { 192, 192, 192 };
+    QColor fore_ { Qt::black };
     QString caption_;
 };

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 void PaintRamp(QPainter& painter, const QRect& area, int first, int last, double stepUnits,
-               const std::function<QColor(int level)>& colour)
+    const std::function<QColor(int level)>& colour)
 {
     const double unit = area.height() / 512.0;
     const int direction = last >= first ? 1 : -1;

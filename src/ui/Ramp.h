@@ -14,4 +14,4 @@
 class QPainter;
 
 void PaintRamp(QPainter& painter, const QRect& area, int first, int last, double stepUnits,
-               const std::function<QColor(int level)>& colour);
+    const std::function<QColor(int level)>& colour);

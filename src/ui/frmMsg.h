@@ -29,7 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::array<QLabel*, 2> label1_{};
-    std::array<QLabel*, 2> label2_{};
-    QColor shadow_{0, 0, 128};
+    std::array<QLabel*, 2> label1_ {};
+    std::array<QLabel*, 2> label2_ {};
+    QColor shadow_ { 0, 0, 128 };
 };

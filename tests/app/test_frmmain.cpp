@@ -12,15 +12,21 @@
 
 namespace {
 // Card ids: clubs 1..13, diamonds 14..26, hearts 27..39, spades 40..52.
-constexpr CardId Clubs(int rank) { return static_cast<CardId>(rank); }
-constexpr CardId Diamonds(int rank) { return static_cast<CardId>(13 + rank); }
+constexpr CardId Clubs(int rank)
+{
+    return static_cast<CardId>(rank);
+}
+constexpr CardId Diamonds(int rank)
+{
+    return static_cast<CardId>(13 + rank);
+}
 
 QPoint CardCentre(int column, int row)
 {
     const GameState& g = Game();
     const int x = g.BoardLeft + column * g.CardWidth + g.CardWidth / 2;
     const int y = g.BoardTop + row * g.RowStep + (row == g.NumRows ? g.CardHeight / 2 : g.RowStep / 2);
-    return {x, y};
+    return { x, y };
 }
 
 QColor SurfacePixel(frmMain& w, QPoint at)
@@ -41,7 +47,7 @@ class TestFrmMain : public QObject {
     void DealKnownBoard()
     {
         GameState& g = Game();
-        std::array<CardId, kDeckSize + 1> deck{};
+        std::array<CardId, kDeckSize + 1> deck {};
         for (int k = 1; k <= 52; ++k)
             deck[k] = static_cast<CardId>(k);
         for (int k = 53; k <= 56; ++k)
@@ -58,7 +64,7 @@ private slots:
     void init()
     {
         data_ = test::IsolateData();
-        Game() = GameState{};
+        Game() = GameState {};
         Game().ProgramName = QStringLiteral("Solitaire Quibel");
         w_ = std::make_unique<frmMain>();
         w_->PrepareWindow();
@@ -79,11 +85,11 @@ private slots:
 
     void toolbarStandsInItsOrderWithItsHoverTexts()
     {
-        const std::array<int, 8> order = {7, 1, 0, 3, 2, 6, 4, 5};
+        const std::array<int, 8> order = { 7, 1, 0, 3, 2, 6, 4, 5 };
         for (int i = 1; i < 8; ++i)
             QVERIFY(w_->Command3D2[order[i - 1]]->x() < w_->Command3D2[order[i]]->x());
-        const QStringList texts = {" High Scores ", " Player List ", " Undo Last Move ", " Game Stats ",
-                                   " Hint ",        " Help ",        " Restart Game",    " Pause Game "};
+        const QStringList texts = { " High Scores ", " Player List ", " Undo Last Move ", " Game Stats ", " Hint ",
+            " Help ", " Restart Game", " Pause Game " };
         for (int i = 0; i < 8; ++i) {
             QTest::mouseMove(w_->Command3D2[i], QPoint(5, 5));
             QTRY_COMPARE(w_->pnlToolbarCaption->Caption(), texts[i]);
@@ -108,7 +114,7 @@ private slots:
         QCOMPARE(g.CardsOnBoard, 56);
         QVERIFY(g.GameInProgress);
         QCOMPARE(w_->c_PlayerStatus->Caption(),
-                 QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
+            QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
         QVERIFY(!w_->ClockRunning());
     }
@@ -199,7 +205,7 @@ private slots:
         Click(Qt::LeftButton, CardCentre(2, 7));
         Click(Qt::RightButton, CardCentre(5, 3));
         const auto deal = g.SavedDeck;
-        boxes.answers = {vbYes};
+        boxes.answers = { vbYes };
         w_->MenuFileRestart->trigger();
         QCOMPARE(boxes.calls.size(), 1);
         QCOMPARE(boxes.calls[0].title, QStringLiteral("New Game or Same Deal?"));
@@ -240,7 +246,7 @@ private slots:
     void closingDuringAGameAsksToForfeit()
     {
         test::MsgBoxRecorder boxes;
-        boxes.answers = {vbNo};
+        boxes.answers = { vbNo };
         w_->close();
         QVERIFY(w_->isVisible());
         QCOMPARE(boxes.calls.size(), 1);
