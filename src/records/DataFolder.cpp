@@ -34,9 +34,19 @@ QStringList DatFiles(const QString& folder)
 
 } // namespace
 
+QString GetSpecialFolderPath(int folderCode)
+{
+    if (folderCode != kDataFolderCode)
+        return {};
+    QString path = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
 QString ResolveDataFolder(const QString& programName)
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString base = GetSpecialFolderPath(kDataFolderCode);
     const QString preferred = QDir::cleanPath(base + QLatin1Char('/') + programName) + QLatin1Char('/');
     if (!base.isEmpty() && IsWritableFolder(preferred))
         return preferred;

@@ -6,6 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+// The folder the game's data belongs in: code 35, the shared application-data
+// folder, is the user's data folder here. The path has no trailing '/'; empty
+// for a code we do not know or a folder that cannot be found.
+QString GetSpecialFolderPath(int folderCode);
+inline constexpr int kDataFolderCode = 35;
+
 // The user's data folder + "/Solitaire Quibel/" (programName), created when
 // missing. When it cannot be created or written, a folder of the same name in
 // the temporary folder stands in so the game still runs. Always ends in '/'.
