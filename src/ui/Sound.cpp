@@ -91,19 +91,39 @@ quint32 U32(const char* p)
     return qFromLittleEndian<quint32>(p);
 }
 
+struct SoundFile {
+    QString path;
+    double seconds = 0.0;
+};
+
+// The deal alone plays a sound every fourth card: look each name up once.
+const SoundFile& Lookup(const QString& folder, const QString& fileName)
+{
+    static QHash<QString, SoundFile> known;
+    const QString key = folder + QLatin1Char('\n') + fileName;
+    auto it = known.find(key);
+    if (it == known.end()) {
+        SoundFile file;
+        file.path = FindFileNoCase(folder, fileName);
+        if (!file.path.isEmpty())
+            file.seconds = WavDurationSeconds(file.path);
+        it = known.insert(key, file);
+    }
+    return *it;
+}
+
 } // namespace
 
 void PlaySound(const QString& fileName, int flags)
 {
     if (!QCoreApplication::instance())
         return;
-    const QString path = FindFileNoCase(Game().AppFolder, fileName);
-    if (path.isEmpty())
-        return;
     // The file's own length bounds the wait: with no audio output nothing
     // ever reports the end of the sound.
-    const double seconds = WavDurationSeconds(path);
-    if (seconds <= 0.0)
+    const SoundFile& sound = Lookup(Game().AppFolder, fileName);
+    const QString path = sound.path;
+    const double seconds = sound.seconds;
+    if (path.isEmpty() || seconds <= 0.0)
         return;
     Start(path);
     if ((flags & kPlayAsync) == 0)
