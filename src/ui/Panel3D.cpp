@@ -53,20 +53,28 @@ void Panel3D::paintEvent(QPaintEvent*)
     p.drawText(r.adjusted(3, 1, -3, -1), static_cast<int>(alignment()), text());
 }
 
+// A panel keeps its mouse events: the board under it must not take a press
+// on a hand label for a press on the table, nor a move over it for a move
+// over the cards.
 void Panel3D::mousePressEvent(QMouseEvent* event)
 {
     emit pressed(event->button());
-    QLabel::mousePressEvent(event);
+    event->accept();
+}
+
+void Panel3D::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
 }
 
 void Panel3D::mouseDoubleClickEvent(QMouseEvent* event)
 {
     emit doubleClicked();
-    QLabel::mouseDoubleClickEvent(event);
+    event->accept();
 }
 
 void Panel3D::mouseMoveEvent(QMouseEvent* event)
 {
     emit hovered();
-    QLabel::mouseMoveEvent(event);
+    event->accept();
 }

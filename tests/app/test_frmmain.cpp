@@ -160,6 +160,24 @@ private slots:
         QVERIFY(w_->MenuFileUndo->isEnabled());
     }
 
+    void handLabelsShowDefinitionsAndTakeOnlyTheRightButton()
+    {
+        Game().UseHandPopups = true;
+        QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
+        QTRY_VERIFY(w_->pnlHandDefinition->isVisible());
+        QVERIFY(w_->pnlHandDefinition->Caption().startsWith(QStringLiteral("FULL HOUSE\r")));
+        QTest::mouseMove(w_->Board(), CardCentre(4, 4));
+        QTRY_VERIFY(!w_->pnlHandDefinition->isVisible());
+
+        Click(Qt::LeftButton, CardCentre(1, 7));
+        Click(Qt::LeftButton, CardCentre(2, 7));
+        QTest::mouseClick(w_->lblHand[0], Qt::LeftButton);
+        QCOMPARE(Game().CardsOnBoard, int16_t(56)); // a left click on a label plays nothing
+        QTest::mousePress(w_->lblHand[0], Qt::RightButton);
+        QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
+        QCOMPARE(Game().CardsOnBoard, int16_t(54));
+    }
+
     void aRefusedHandCountsTwoMisplaysAndKeepsThePicks()
     {
         test::MsgBoxRecorder boxes;

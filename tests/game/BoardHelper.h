@@ -7,7 +7,11 @@
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 
-#include <initializer_list>
+#include <QStringList>
+
+#include <vector>
+
+enum Suits { Clubs = 1, Diamonds, Hearts, Spades };
 
 // Rank 1..13 (Ace 1), suit 1..4 (clubs, diamonds, hearts, spades).
 inline CardId Card(int rank, int suit)
@@ -15,7 +19,24 @@ inline CardId Card(int rank, int suit)
     return static_cast<CardId>((suit - 1) * 13 + rank);
 }
 
-enum Suits { Clubs = 1, Diamonds, Hearts, Spades };
+// "7C QH AS 10D"; a bare number is a card id as it is (jokers: "110").
+inline std::vector<CardId> Cards(const char* text)
+{
+    std::vector<CardId> ids;
+    for (const QString& t : QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        bool isId = false;
+        const int id = t.toInt(&isId);
+        if (isId) {
+            ids.push_back(static_cast<CardId>(id));
+            continue;
+        }
+        const QString rank = t.chopped(1);
+        const int face = QStringLiteral("AJQK").indexOf(rank);
+        const int value = face < 0 ? rank.toInt() : face == 0 ? 1 : 10 + face;
+        ids.push_back(Card(value, QStringLiteral("CDHS").indexOf(t.back()) + 1));
+    }
+    return ids;
+}
 
 struct TestBoard {
     GameState g;
@@ -39,7 +60,7 @@ struct TestBoard {
     }
 
     // Column c holds these cards, listed from the top one down to the bottom one.
-    void Column(int c, std::initializer_list<CardId> topToBottom)
+    void Column(int c, const std::vector<CardId>& topToBottom)
     {
         int r = g.NumRows - static_cast<int>(topToBottom.size()) + 1;
         for (const CardId card : topToBottom) {
@@ -56,17 +77,18 @@ struct TestBoard {
             ++r;
         }
     }
+    void Column(int c, const char* topToBottom) { Column(c, Cards(topToBottom)); }
 
     // One card in each of the columns from `first` on, all in the bottom row.
-    void BottomRow(int first, std::initializer_list<CardId> leftToRight)
+    void BottomRow(int first, const char* leftToRight)
     {
         int c = first;
-        for (const CardId card : leftToRight)
+        for (const CardId card : Cards(leftToRight))
             Column(c++, { card });
     }
 
     // Picks the cards as the player would, each into the lowest free slot.
-    void Pick(std::initializer_list<CardId> picked)
+    void Pick(const std::vector<CardId>& picked)
     {
         for (const CardId card : picked) {
             const int slot = g.SelectedCount;
