@@ -209,11 +209,13 @@ void frmMain::LayOutWindow()
     g.RowStep = smallScreen_ ? 38 : 50;
 
     adjustSize();
-    setFixedSize(sizeHint());
-    if (smallScreen_)
+    // The window keeps its size on a large screen; a small one gets it maximised.
+    if (smallScreen_) {
         setWindowState(Qt::WindowMaximized);
-    else
+    } else {
+        setFixedSize(sizeHint());
         move(avail.left() + (avail.width() - width()) / 2, avail.top() + (avail.height() - height()) / 2);
+    }
 
     const int W = kClientWidth;
     const int H = kClientHeight;
