@@ -27,18 +27,13 @@ void CheckPacked(const TestBoard& b, const std::set<CardId>& removed)
     int total = 0;
     for (int c = 1; c <= g.NumColumns; ++c) {
         const int k = g.ColumnCardCount[c];
-        if (c > g.ActiveColumns) {
-            QCOMPARE(k, 0);
-        } else {
-            QVERIFY2(k > 0, qPrintable(QStringLiteral("column %1 of %2 is empty").arg(c).arg(g.ActiveColumns)));
-        }
+        QVERIFY2(c > g.ActiveColumns ? k == 0 : k > 0, qPrintable(QStringLiteral("column %1").arg(c)));
         for (int r = 1; r <= g.NumRows; ++r) {
             const CardId card = g.CardGrid(c, r);
             if (r <= g.NumRows - k) {
                 QCOMPARE(card, CardId(0));
                 continue;
             }
-            QVERIFY(card != 0);
             QCOMPARE(b.cards.GetUser3(card), c);
             QCOMPARE(b.cards.GetUser4(card), r);
             QCOMPARE(b.cards.Position(card), CellPosition(g, c, r));
@@ -62,55 +57,32 @@ class TestRemoval : public QObject {
     Q_OBJECT
 
 private slots:
-    void bottomCardOfFullColumn()
+    void bottomAndTopCardOfFullColumns()
     {
         TestBoard b;
         FullBoard(b);
         const CardId bottom = b.g.CardGrid(2, 7);
         const CardId second = b.g.CardGrid(2, 6);
         const CardId top = b.g.CardGrid(2, 1);
-        const auto step = PickAndRemove(b, bottom);
+        auto step = PickAndRemove(b, bottom);
         QVERIFY(step);
         QCOMPARE(step->kind, RemovalCase::BottomRemoved);
         QCOMPARE(step->newBottom, second);
         QCOMPARE(step->newBottomAt, CellPosition(b.g, 2, 7));
-        QVERIFY(!b.cards.IsCardBlocked(second));
         QCOMPARE(b.g.CardGrid(2, 2), top);
-        QCOMPARE(b.g.CardGrid(2, 1), CardId(0));
-        const int x = CellPosition(b.g, 2, 1).x();
-        QCOMPARE(step->copySource, QRect(x, CellPosition(b.g, 2, 1).y(), 71, 7 * 50));
+        QCOMPARE(step->copySource, QRect(CellPosition(b.g, 2, 1), QSize(71, 7 * 50)));
         QCOMPARE(step->copyTarget, CellPosition(b.g, 2, 2));
         QCOMPARE(step->erase, QRect(CellPosition(b.g, 2, 1), QSize(71, 50)));
         QVERIFY(step->dropSound());
         QCOMPARE(b.g.SelectedCount, int16_t(0));
-        QCOMPARE(b.g.SelectedCards[0], CardId(0));
         QVERIFY(!IsPicked(b.cards, bottom));
-        CheckPacked(b, { bottom });
-    }
 
-    void topCardMovesNothing()
-    {
-        TestBoard b;
-        FullBoard(b);
-        const CardId top = b.g.CardGrid(5, 1);
-        const auto step = PickAndRemove(b, top);
+        const CardId otherTop = b.g.CardGrid(5, 1);
+        step = PickAndRemove(b, otherTop);
         QCOMPARE(step->kind, RemovalCase::AboveRemoved);
         QVERIFY(step->copySource.isEmpty());
         QCOMPARE(step->erase, QRect(CellPosition(b.g, 5, 1), QSize(71, 50)));
-        CheckPacked(b, { top });
-    }
-
-    void lastCardOfColumn()
-    {
-        TestBoard b;
-        b.Column(1, { Card(2, 1), Card(3, 1) });
-        b.Column(2, { Card(9, 2) });
-        const auto step = PickAndRemove(b, Card(9, 2));
-        QCOMPARE(step->kind, RemovalCase::ColumnEmptied);
-        QVERIFY(!step->dropSound());
-        QCOMPARE(step->erase, QRect(CellPosition(b.g, 2, 7), QSize(71, 96)));
-        QCOMPARE(b.g.ColumnCardCount[2], int16_t(0));
-        QCOMPARE(b.cards.Position(Card(9, 2)), kParkedPosition);
+        CheckPacked(b, { bottom, otherTop });
     }
 
     void pairInRowsFiveAndSix_data()
@@ -128,19 +100,13 @@ private slots:
         CardId before[8];
         for (int r = 1; r <= 7; ++r)
             before[r] = b.g.CardGrid(4, r);
-        if (upperFirst)
-            b.Pick({ before[5], before[6] });
-        else
-            b.Pick({ before[6], before[5] });
+        b.Pick(upperFirst ? std::vector { before[5], before[6] } : std::vector { before[6], before[5] });
         const auto steps = RemoveSelectedCards(b.g, b.cards);
         QCOMPARE(steps.size(), size_t(2));
         QCOMPARE(steps[0].card, upperFirst ? before[5] : before[6]);
-        QCOMPARE(b.g.CardGrid(4, 1), CardId(0));
-        QCOMPARE(b.g.CardGrid(4, 2), CardId(0));
         for (int r = 3; r <= 6; ++r)
             QCOMPARE(b.g.CardGrid(4, r), before[r - 2]);
         QCOMPARE(b.g.CardGrid(4, 7), before[7]);
-        QCOMPARE(b.g.SelectedCount, int16_t(0));
         CheckPacked(b, { before[5], before[6] });
     }
 
@@ -151,8 +117,7 @@ private slots:
         b.Pick({ b.g.CardGrid(1, 7), b.g.CardGrid(2, 7) });
         const CardId letGo = b.g.SelectedCards[1];
         b.cards.SetUser2(letGo, 0);
-        const auto steps = RemoveSelectedCards(b.g, b.cards);
-        QCOMPARE(steps.size(), size_t(1));
+        QCOMPARE(RemoveSelectedCards(b.g, b.cards).size(), size_t(1));
         QCOMPARE(b.g.CardGrid(2, 7), letGo);
         QVERIFY(!RemoveCardAndDrop(b.g, b.cards, 0));
     }
@@ -180,13 +145,13 @@ private slots:
         QVERIFY(CloseUpColumns(b.g, b.cards).shifts.empty());
     }
 
-    void closeUpTwoColumnsOneSound()
+    void closeUpTwoColumnsOneSoundThenTheRightmost()
     {
         TestBoard b;
-        b.BottomRow(1, { Card(1, 1), Card(2, 1), Card(3, 1), Card(4, 1), Card(5, 1) });
-        b.Pick({ Card(2, 1), Card(3, 1) });
+        b.BottomRow(1, "AC 2C 3C 4C 5C");
+        b.Pick(Cards("2C 3C"));
         RemoveSelectedCards(b.g, b.cards);
-        const CloseUp up = CloseUpColumns(b.g, b.cards);
+        CloseUp up = CloseUpColumns(b.g, b.cards);
         QVERIFY(up.colGoneSound);
         QCOMPARE(up.columnsClosed, 2);
         // Column 2 first takes 3..5 (3 being empty too), then again 4..5.
@@ -194,19 +159,18 @@ private slots:
         QCOMPARE(up.shifts[3].from, 3);
         QCOMPARE(up.shifts[3].to, 2);
         QCOMPARE(b.g.ActiveColumns, int16_t(3));
-        QCOMPARE(b.g.CardGrid(2, 7), Card(4, 1));
-        QCOMPARE(b.g.CardGrid(3, 7), Card(5, 1));
-        QCOMPARE(b.cards.Position(Card(5, 1)), CellPosition(b.g, 3, 7));
+        QCOMPARE(b.g.CardGrid(2, 7), Card(4, Clubs));
+        QCOMPARE(b.cards.Position(Card(5, Clubs)), CellPosition(b.g, 3, 7));
         QCOMPARE(b.g.ColumnCardCount[4], int16_t(0));
-    }
 
-    void closeUpRightmostColumn()
-    {
-        TestBoard b;
-        b.BottomRow(1, { Card(1, 1), Card(2, 1), Card(3, 1) });
-        b.Pick({ Card(3, 1) });
-        RemoveSelectedCards(b.g, b.cards);
-        const CloseUp up = CloseUpColumns(b.g, b.cards);
+        // The last card of a column leaves with no drop; closing the rightmost column shifts nothing.
+        b.Pick(Cards("5C"));
+        const RemovalStep last = RemoveSelectedCards(b.g, b.cards).at(0);
+        QCOMPARE(last.kind, RemovalCase::ColumnEmptied);
+        QVERIFY(!last.dropSound());
+        QCOMPARE(last.erase, QRect(CellPosition(b.g, 3, 7), QSize(71, 96)));
+        QCOMPARE(b.cards.Position(Card(5, Clubs)), kParkedPosition);
+        up = CloseUpColumns(b.g, b.cards);
         QVERIFY(!up.colGoneSound);
         QVERIFY(up.shifts.empty());
         QCOMPARE(up.columnsClosed, 1);
@@ -216,12 +180,12 @@ private slots:
     void randomPlaysKeepColumnsPacked()
     {
         std::mt19937 rng(20240611);
-        for (int game = 0; game < 40; ++game) {
+        for (int game = 0; game < 40 && !QTest::currentTestFailed(); ++game) {
             TestBoard b;
             FullBoard(b);
             std::set<CardId> removed;
-            while (b.g.CardsOnBoard > 0) {
-                // Up to five cards of the board, picked in random order.
+            while (b.g.CardsOnBoard > 0 && !QTest::currentTestFailed()) {
+                // Up to five cards of the board, picked in random order; now and then one let go.
                 std::vector<CardId> onBoard;
                 for (int c = 1; c <= b.g.ActiveColumns; ++c)
                     for (int r = 1; r <= b.g.NumRows; ++r)
@@ -242,8 +206,6 @@ private slots:
                 b.g.CardsOnBoard -= count;
                 CloseUpColumns(b.g, b.cards);
                 CheckPacked(b, removed);
-                if (QTest::currentTestFailed())
-                    return;
             }
             QCOMPARE(b.g.ActiveColumns, int16_t(0));
         }
