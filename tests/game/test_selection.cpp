@@ -4,20 +4,13 @@
 #include <QTest>
 
 namespace {
-// Three full columns: column c holds ranks from the top, suit = column.
+// Three full columns: column c holds ranks A..7 from the top, suit = column.
+const char* const kThreeColumns[] = { "AC 2C 3C 4C 5C 6C 7C", "AD 2D 3D 4D 5D 6D 7D", "AH 2H 3H 4H 5H 6H 7H" };
+
 void ThreeFullColumns(TestBoard& b)
 {
-    b.Column(1, { Card(1, 1), Card(2, 1), Card(3, 1), Card(4, 1), Card(5, 1), Card(6, 1), Card(7, 1) });
-    b.Column(2, { Card(1, 2), Card(2, 2), Card(3, 2), Card(4, 2), Card(5, 2), Card(6, 2), Card(7, 2) });
-    b.Column(3, { Card(1, 3), Card(2, 3), Card(3, 3), Card(4, 3), Card(5, 3), Card(6, 3), Card(7, 3) });
-}
-
-AdjacencyResult Submit(TestBoard& b, std::initializer_list<CardId> picked)
-{
-    b.g.SelectedCards.fill(0);
-    b.g.SelectedCount = 0;
-    b.Pick(picked);
-    return CheckAdjacent(b.g, b.cards);
+    for (int c = 1; c <= 3; ++c)
+        b.Column(c, kThreeColumns[c - 1]);
 }
 } // namespace
 
@@ -29,106 +22,89 @@ private slots:
     {
         TestBoard b;
         ThreeFullColumns(b);
-        const CardId middle = Card(4, 2);
-        QCOMPARE(CardAbove(b.g, b.cards, middle), Card(3, 2));
-        QCOMPARE(CardBelow(b.g, b.cards, middle), Card(5, 2));
-        QCOMPARE(CardLeft(b.g, b.cards, middle), Card(4, 1));
-        QCOMPARE(CardRight(b.g, b.cards, middle), Card(4, 3));
-        QCOMPARE(CardAbove(b.g, b.cards, Card(1, 1)), CardId(0));
-        QCOMPARE(CardLeft(b.g, b.cards, Card(1, 1)), CardId(0));
-        QCOMPARE(CardBelow(b.g, b.cards, Card(7, 3)), CardId(0));
+        const CardId middle = Card(4, Diamonds);
+        QCOMPARE(CardAbove(b.g, b.cards, middle), Card(3, Diamonds));
+        QCOMPARE(CardBelow(b.g, b.cards, middle), Card(5, Diamonds));
+        QCOMPARE(CardLeft(b.g, b.cards, middle), Card(4, Clubs));
+        QCOMPARE(CardRight(b.g, b.cards, middle), Card(4, Hearts));
+        QCOMPARE(CardAbove(b.g, b.cards, Card(1, Clubs)), CardId(0));
+        QCOMPARE(CardLeft(b.g, b.cards, Card(1, Clubs)), CardId(0));
+        QCOMPARE(CardBelow(b.g, b.cards, Card(7, Hearts)), CardId(0));
         QCOMPARE(CardAbove(b.g, b.cards, 0), CardId(0));
-
         // Storage beyond ActiveColumns is not the board.
-        b.g.CardGrid(4, 4) = Card(9, 4);
-        QCOMPARE(CardRight(b.g, b.cards, Card(4, 3)), CardId(0));
+        b.g.CardGrid(4, 4) = Card(9, Spades);
+        QCOMPARE(CardRight(b.g, b.cards, Card(4, Hearts)), CardId(0));
     }
 
-    void adjacencyCount()
+    void adjacency_data()
     {
-        TestBoard b;
-        ThreeFullColumns(b);
-
-        AdjacencyResult r = Submit(b, { Card(6, 1), Card(7, 1) });
-        QCOMPARE(r.AdjacentLinks, int16_t(2));
-        QVERIFY(!r.Refused);
-
-        r = Submit(b, { Card(6, 1), Card(7, 2) }); // diagonal
-        QCOMPARE(r.AdjacentLinks, int16_t(0));
-        QVERIFY(r.Refused);
-
-        r = Submit(b, { Card(5, 1), Card(6, 1), Card(7, 1) });
-        QCOMPARE(r.AdjacentLinks, int16_t(4));
-
-        r = Submit(b, { Card(5, 1), Card(6, 1), Card(7, 2) }); // one pair, one card apart
-        QVERIFY(r.Refused);
-
-        // A 2 x 2 block holds four pairs: any fifth card passes with it.
-        r = Submit(b, { Card(6, 1), Card(7, 1), Card(6, 2), Card(7, 2), Card(1, 3) });
-        QCOMPARE(r.AdjacentLinks, int16_t(8));
-        QVERIFY(!r.Refused);
-
-        // Four in an L and one apart: three pairs only.
-        r = Submit(b, { Card(5, 1), Card(6, 1), Card(7, 1), Card(7, 2), Card(1, 3) });
-        QVERIFY(r.Refused);
+        QTest::addColumn<bool>("jokerBoard");
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<int>("links");
+        QTest::addColumn<bool>("refused");
+        const auto row = [](const char* name, bool jokerBoard, const char* picked, int links, bool refused) {
+            QTest::newRow(name) << jokerBoard << QString::fromLatin1(picked) << links << refused;
+        };
+        row("pair one above the other", false, "6C 7C", 2, false);
+        row("diagonal", false, "6C 7D", 0, true);
+        row("three in a column", false, "5C 6C 7C", 4, false);
+        row("one pair and a card apart", false, "5C 6C 7D", 0, true);
+        // It is a count: a 2 x 2 block holds four pairs, so any fifth card passes with it.
+        row("block and a card apart", false, "6C 7C 6D 7D AH", 8, false);
+        row("L of four and a card apart", false, "5C 6C 7C 7D AH", 0, true);
+        // Joker board: 2C 3C 110 | 2D 111 4D | 9H 9S.
+        row("bottom-row joker with any card", true, "9H 110", 1, false);
+        row("joker alone, above the bottom", true, "111", 1, false);
+        row("joker above the bottom, diagonal", true, "111 2C", 0, true);
+        row("joker above the bottom, beside", true, "111 4D", 2, false);
+        row("single card: nothing to judge", true, "9H", 0, false);
+        row("no card", true, "", 0, false);
     }
 
-    void jokerExemptions()
+    void adjacency()
     {
+        QFETCH(bool, jokerBoard);
+        QFETCH(QString, picked);
+        QFETCH(int, links);
+        QFETCH(bool, refused);
         TestBoard b;
-        b.Column(1, { Card(2, 1), Card(3, 1), 110 });
-        b.Column(2, { Card(2, 2), 111, Card(4, 2) });
-        b.Column(3, { Card(9, 3), Card(9, 4) });
-
-        // A joker in the bottom row goes with any card of the board.
-        AdjacencyResult r = Submit(b, { Card(9, 3), 110 });
-        QCOMPARE(r.AdjacentLinks, int16_t(1));
-        QVERIFY(!r.Refused);
-
-        // A joker alone, on any row.
-        r = Submit(b, { 111 });
-        QCOMPARE(r.AdjacentLinks, int16_t(1));
-
-        // A joker above the bottom row needs its neighbour like any card.
-        r = Submit(b, { 111, Card(2, 1) }); // diagonal
-        QVERIFY(r.Refused);
-        r = Submit(b, { 111, Card(4, 2) });
-        QCOMPARE(r.AdjacentLinks, int16_t(2));
-
-        // A single ordinary card, or none: nothing to judge, silently.
-        r = Submit(b, { Card(9, 3) });
-        QCOMPARE(r.AdjacentLinks, int16_t(0));
-        QVERIFY(!r.Refused);
-        r = Submit(b, {});
-        QCOMPARE(r.AdjacentLinks, int16_t(0));
-        QVERIFY(!r.Refused);
+        if (jokerBoard) {
+            b.Column(1, "2C 3C 110");
+            b.Column(2, "2D 111 4D");
+            b.Column(3, "9H 9S");
+        } else {
+            ThreeFullColumns(b);
+        }
+        b.Pick(Cards(qPrintable(picked)));
+        const AdjacencyResult r = CheckAdjacent(b.g, b.cards);
+        QCOMPARE(int(r.AdjacentLinks), links);
+        QCOMPARE(r.Refused, refused);
     }
 
     void pickAndDrop()
     {
         TestBoard b;
         ThreeFullColumns(b);
-        QCOMPARE(PickCard(b.g, b.cards, Card(1, 1)), 0);
-        QCOMPARE(PickCard(b.g, b.cards, Card(2, 1)), 1);
-        QCOMPARE(PickCard(b.g, b.cards, Card(3, 1)), 2);
-        QVERIFY(IsPicked(b.cards, Card(2, 1)));
+        QCOMPARE(PickCard(b.g, b.cards, Card(1, Clubs)), 0);
+        QCOMPARE(PickCard(b.g, b.cards, Card(2, Clubs)), 1);
+        QCOMPARE(PickCard(b.g, b.cards, Card(3, Clubs)), 2);
+        QVERIFY(IsPicked(b.cards, Card(2, Clubs)));
 
-        QCOMPARE(DropCard(b.g, b.cards, Card(2, 1)), 1);
-        QVERIFY(!IsPicked(b.cards, Card(2, 1)));
+        QCOMPARE(DropCard(b.g, b.cards, Card(2, Clubs)), 1);
+        QVERIFY(!IsPicked(b.cards, Card(2, Clubs)));
         QCOMPARE(b.g.SelectedCount, int16_t(2));
-        QCOMPARE(b.g.SelectedCards[1], CardId(0));
-        QCOMPARE(b.g.SelectedCards[2], Card(3, 1)); // slots are not packed
-        QCOMPARE(DropCard(b.g, b.cards, Card(2, 1)), -1);
+        QCOMPARE(b.g.SelectedCards[2], Card(3, Clubs)); // slots are not packed
+        QCOMPARE(DropCard(b.g, b.cards, Card(2, Clubs)), -1);
 
-        QCOMPARE(PickCard(b.g, b.cards, Card(4, 1)), 1); // the lowest free slot
-        QCOMPARE(PickCard(b.g, b.cards, Card(5, 1)), 3);
-        QCOMPARE(PickCard(b.g, b.cards, Card(6, 1)), 4);
-        QCOMPARE(PickCard(b.g, b.cards, Card(7, 1)), -1); // a sixth is refused
+        QCOMPARE(PickCard(b.g, b.cards, Card(4, Clubs)), 1); // the lowest free slot
+        QCOMPARE(PickCard(b.g, b.cards, Card(5, Clubs)), 3);
+        QCOMPARE(PickCard(b.g, b.cards, Card(6, Clubs)), 4);
+        QCOMPARE(PickCard(b.g, b.cards, Card(7, Clubs)), -1); // a sixth is refused
         QCOMPARE(b.g.SelectedCount, int16_t(5));
-        QVERIFY(!IsPicked(b.cards, Card(7, 1)));
+        QVERIFY(!IsPicked(b.cards, Card(7, Clubs)));
 
         // A slot whose card was let go elsewhere counts as free.
-        b.cards.SetUser2(Card(5, 1), 0);
+        b.cards.SetUser2(Card(5, Clubs), 0);
         --b.g.SelectedCount;
         QCOMPARE(LowestFreeSlot(b.g, b.cards), 3);
 
