@@ -8,7 +8,7 @@
 
 namespace {
 // A submission as the window runs it, without the screen.
-Judgement Play(TestBoard& b, UndoRecord& record, std::initializer_list<CardId> picked)
+Judgement Play(TestBoard& b, UndoRecord& record, const std::vector<CardId>& picked)
 {
     for (const CardId card : picked)
         PickCard(b.g, b.cards, card);
@@ -30,7 +30,7 @@ struct Snapshot {
     int16_t activeColumns = 0;
     std::array<int16_t, kGridSize + 1> counts {};
 
-    Snapshot(const TestBoard& b, std::initializer_list<CardId> cardsToWatch)
+    Snapshot(const TestBoard& b, const std::vector<CardId>& cardsToWatch)
         : grid(b.g.CardGrid)
         , activeColumns(b.g.ActiveColumns)
         , counts(b.g.ColumnCardCount)
@@ -50,40 +50,32 @@ class TestUndo : public QObject {
     Q_OBJECT
 
 private slots:
-    void nothingBeforeTheFirstPlay()
-    {
-        TestBoard b;
-        b.Column(1, { Card(7, Clubs), Card(7, Hearts) });
-        b.g.CardsOnBoard = 56;
-        UndoRecord record;
-        QVERIFY(!RestoreUndoBoard(b.g, b.cards, record));
-        QCOMPARE(b.g.CardGrid(1, 7), Card(7, Hearts));
-        QCOMPARE(b.g.ActiveColumns, int16_t(1));
-    }
-
     void pairTakenBack()
     {
         TestBoard b;
-        b.Column(1, { Card(2, Clubs), Card(7, Clubs), Card(7, Hearts) });
-        b.Column(2, { Card(9, Diamonds), Card(5, Spades) });
+        b.Column(1, "2C 7C 7H");
+        b.Column(2, "9D 5S");
         b.g.CardsOnBoard = 56;
         b.g.HandCounts[1] = 1;
-        b.g.GameScore = 50;
+        b.g.GameScore = 980;
         b.g.HandsMade = 1;
-        const std::initializer_list<CardId> watched
-            = { Card(2, Clubs), Card(7, Clubs), Card(7, Hearts), Card(9, Diamonds), Card(5, Spades) };
+        const std::vector<CardId> watched = Cards("2C 7C 7H 9D 5S");
         const Snapshot before(b, watched);
         UndoRecord record;
-        QCOMPARE(Play(b, record, { Card(7, Clubs), Card(7, Hearts) }).handType, 1);
-        QCOMPARE(b.g.CardGrid(1, 7), Card(2, Clubs));
+        QVERIFY(!RestoreUndoBoard(b.g, b.cards, record)); // nothing before the first play
+        QCOMPARE(Snapshot(b, watched), before);
 
+        QCOMPARE(Play(b, record, Cards("7C 7H")).handType, 1);
+        QCOMPARE(b.g.CardGrid(1, 7), Card(2, Clubs));
+        QVERIFY(b.g.FeeWonBack);
         // A refused play in between leaves the record alone.
-        QCOMPARE(Play(b, record, { Card(2, Clubs), Card(5, Spades) }).verdict, Verdict::Refused);
+        QCOMPARE(Play(b, record, Cards("2C 5S")).verdict, Verdict::Refused);
         QCOMPARE(b.g.SelectedCount, int16_t(2));
 
         QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
         QCOMPARE(Snapshot(b, watched), before);
-        QCOMPARE(b.g.GameScore, 50);
+        QCOMPARE(b.g.GameScore, 980);
+        QVERIFY(!b.g.FeeWonBack);
         QCOMPARE(b.g.HandsMade, int16_t(1));
         QCOMPARE(b.g.HandCounts[1], int16_t(1));
         QCOMPARE(b.g.CardsOnBoard, int16_t(56));
@@ -97,15 +89,13 @@ private slots:
     void closedColumnsAndJokerComeBack()
     {
         TestBoard b;
-        b.Column(1, { Card(2, Clubs), Card(3, Clubs) });
-        b.Column(2, { Card(9, Diamonds) });
-        b.Column(3, { 112 });
-        b.Column(4, { Card(4, Hearts) });
+        b.Column(1, "2C 3C");
+        b.BottomRow(2, "9D 112 4H");
         b.g.CardsOnBoard = 56;
-        const std::initializer_list<CardId> watched = { Card(9, Diamonds), 112, Card(4, Hearts) };
+        const std::vector<CardId> watched = Cards("9D 112 4H");
         const Snapshot before(b, watched);
         UndoRecord record;
-        QCOMPARE(Play(b, record, { Card(9, Diamonds), 112 }).verdict, Verdict::JokerRemoval);
+        QCOMPARE(Play(b, record, Cards("9D 112")).verdict, Verdict::JokerRemoval);
         QCOMPARE(b.g.ActiveColumns, int16_t(2));
         QCOMPARE(b.g.CardGrid(2, 7), Card(4, Hearts));
 
@@ -113,21 +103,6 @@ private slots:
         QCOMPARE(Snapshot(b, watched), before);
         QCOMPARE(record.UndoGrid(3, 7), CardId(55)); // the joker is kept as 55
         QCOMPARE(b.g.CardsOnBoard, int16_t(56));
-    }
-
-    void feeWonBackTakenBack()
-    {
-        TestBoard b;
-        b.Column(1, { Card(7, Clubs), Card(7, Hearts) });
-        b.Column(2, { Card(2, Spades) });
-        b.g.CardsOnBoard = 56;
-        b.g.GameScore = 980;
-        UndoRecord record;
-        Play(b, record, { Card(7, Clubs), Card(7, Hearts) });
-        QVERIFY(b.g.FeeWonBack);
-        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
-        QVERIFY(!b.g.FeeWonBack);
-        QCOMPARE(b.g.GameScore, 980);
     }
 };
 
