@@ -65,241 +65,207 @@ void MakeDeck(const QString& root, const QString& deck, const QString& svgName, 
     WriteFile(folder + QLatin1Char('/') + svgName, svg);
 }
 
+const char kOneCardSvg[]
+    = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><rect id='1_club' width='5' height='5'/></svg>";
+const char kNoCardSvg[]
+    = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><rect id='x' width='5' height='5'/></svg>";
+// A green ace of clubs, a blue joker, an empty two of clubs.
+const char kTinySvg[] = "<svg xmlns='http://www.w3.org/2000/svg' width='300' height='100'>"
+                        "<rect id='1_club' x='0' y='0' width='71' height='96' fill='#00ff00'/>"
+                        "<rect id='joker' x='100' y='0' width='71' height='96' fill='#0000ff'/>"
+                        "<g id='2_club'/>"
+                        "</svg>";
+
+// Every ordinary card: from the deck or not as told, the game's size, not
+// blank, and no two alike.
+void CheckAllFaces(CardFaces& faces, bool fromDeck)
+{
+    QSet<QByteArray> seen;
+    for (int card = 1; card <= 52; ++card) {
+        const QPixmap face = faces.Face(card);
+        QVERIFY2(faces.DeckHasFace(card) == fromDeck && face.size() == CardFaces::kCardSize && NonBlank(face),
+            qPrintable(CardFaces::ElementId(card)));
+        seen.insert(Digest(face));
+    }
+    QCOMPARE(seen.size(), 52);
+}
+
 } // namespace
 
 class TestCardFaces : public QObject {
     Q_OBJECT
 
 private slots:
-    void elementIdsAndPictures();
-    void deckLoadsOnFirstFace();
-    void installedDeckFaces();
-    void fallbackFaces();
-    void brokenOrForeignDeckFallsBack();
-    void missingElementsDrawnByUs();
-    void drawCard();
-    void cacheBySizeAndRatio();
+    void elementIdsAndPictures()
+    {
+        QCOMPARE(CardFaces::ElementId(1), QStringLiteral("1_club"));
+        QCOMPARE(CardFaces::ElementId(26), QStringLiteral("king_diamond"));
+        QCOMPARE(CardFaces::ElementId(37), QStringLiteral("jack_heart"));
+        QCOMPARE(CardFaces::ElementId(112), QStringLiteral("black_joker"));
+        QCOMPARE(CardFaces::ElementId(113), QStringLiteral("red_joker"));
+        QCOMPARE(CardFaces::ElementId(CardFaces::kBackPicture), QStringLiteral("back"));
+        QVERIFY(CardFaces::ElementId(0).isEmpty());
+
+        QCOMPARE(CardFaces::PictureOf(53), 1);
+        QCOMPARE(CardFaces::PictureOf(100), 48);
+        QCOMPARE(CardFaces::PictureOf(109), 5);
+        QCOMPARE(CardFaces::PictureOf(-3), 0);
+        QCOMPARE(CardFaces::PictureOf(500), CardFaces::kBackPicture);
+    }
+
+    void deckLoadsOnFirstFace()
+    {
+        CardFaces faces;
+        faces.SetCardSize(QSize(50, 70));
+        QVERIFY(faces.Face(0).isNull());
+        QVERIFY(!faces.IsDeckLoaded());
+        QVERIFY(!faces.Face(5).isNull());
+        QVERIFY(faces.IsDeckLoaded());
+    }
+
+    void installedDeckFaces()
+    {
+        CardFaces faces;
+        if (faces.DeckName().isEmpty())
+            QSKIP("no card deck installed");
+        if (faces.DeckName() != QStringLiteral("svg-nicu-white"))
+            qWarning("default deck missing, using %s", qPrintable(faces.DeckName()));
+        CheckAllFaces(faces, true);
+        QCOMPARE(faces.Face(53).cacheKey(), faces.Face(1).cacheKey());
+        QVERIFY(Count(faces.Face(27)).red > 0);
+        QCOMPARE(Count(faces.Face(40)).red, 0);
+        QVERIFY(NonBlank(faces.Face(110)) && NonBlank(faces.Face(111)) && NonBlank(faces.Back()));
+        if (faces.DeckName() == QStringLiteral("svg-nicu-white")) {
+            QVERIFY(faces.DeckHasFace(110) && faces.DeckHasFace(113));
+            QVERIFY(Digest(faces.Face(110)) != Digest(faces.Face(111)));
+            QCOMPARE(faces.Face(112).cacheKey(), faces.Face(110).cacheKey());
+        }
+    }
+
+    void fallbackFaces()
+    {
+        QTemporaryDir empty;
+        qputenv("QUIBEL_CARDDECKS", empty.path().toLocal8Bit());
+        CardFaces faces;
+        QVERIFY(faces.DeckName().isEmpty());
+        qunsetenv("QUIBEL_CARDDECKS");
+        CheckAllFaces(faces, false);
+        for (int card = 1; card <= 52; ++card) {
+            const int suit = (card - 1) / 13 + 1;
+            QVERIFY2((Count(faces.Face(card)).red > 0) == (suit == 2 || suit == 3), qPrintable(QString::number(card)));
+        }
+        QCOMPARE(Count(faces.Face(110)).red, 0);
+        QVERIFY(Count(faces.Face(111)).red > 0);
+        QVERIFY(NonBlank(faces.Face(110)) && NonBlank(faces.Back()) && NonBlank(faces.Face(114)));
+        // Sizes other than the game's still give a full face.
+        QVERIFY(NonBlank(faces.Face(33, QSize(20, 27))));
+        QVERIFY(NonBlank(faces.Face(33, QSize(300, 400))));
+    }
+
+    void brokenOrForeignDeckFallsBack()
+    {
+        QTemporaryDir root;
+        MakeDeck(root.path(), QStringLiteral("svg-nicu-white"), QStringLiteral("white.svgz"), "not an svg at all");
+        // A deck may not reach outside its folder.
+        MakeDeck(root.path(), QStringLiteral("svg-escape"), QStringLiteral("inside.svg"), kOneCardSvg);
+        WriteFile(
+            QDir(root.path()).filePath(QStringLiteral("svg-escape/index.desktop")), "SVG=../svg-escape/inside.svg\n");
+        // A valid SVG that holds no card is no deck.
+        MakeDeck(root.path(), QStringLiteral("svg-empty"), QStringLiteral("e.svg"), kNoCardSvg);
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("svg-no-index")));
+
+        CardFaces faces;
+        faces.SetDeckFolder(root.path());
+        QVERIFY(faces.DeckName().isEmpty());
+        QVERIFY(NonBlank(faces.Face(1)));
+        QVERIFY(Count(faces.Face(40)).opaque > 0);
+
+        faces.SetDeckFolder(QDir(root.path()).filePath(QStringLiteral("no-such-folder")));
+        QVERIFY(faces.DeckName().isEmpty());
+        QVERIFY(NonBlank(faces.Face(40)));
+    }
+
+    void missingElementsDrawnByUs()
+    {
+        QTemporaryDir root;
+        MakeDeck(root.path(), QStringLiteral("svg-tiny"), QStringLiteral("tiny.svg"), kTinySvg);
+        CardFaces faces;
+        faces.SetDeckFolder(root.path());
+        QCOMPARE(faces.DeckName(), QStringLiteral("svg-tiny"));
+
+        QVERIFY(faces.DeckHasFace(1));
+        const QImage ace = faces.Face(1).toImage();
+        QCOMPARE(ace.pixelColor(35, 48), QColor(0, 255, 0));
+        QCOMPARE(ace.pixelColor(1, 1), QColor(0, 255, 0));
+
+        // An empty element counts as missing.
+        QVERIFY(!faces.DeckHasFace(2));
+        QVERIFY(NonBlank(faces.Face(2)));
+        QVERIFY(!faces.DeckHasFace(27));
+        QVERIFY(Count(faces.Face(27)).red > 0);
+
+        // A deck's single joker serves both colours.
+        QVERIFY(faces.DeckHasFace(110) && faces.DeckHasFace(111));
+        QCOMPARE(faces.Face(111).toImage().pixelColor(35, 48), QColor(0, 0, 255));
+        QVERIFY(!faces.DeckHasFace(CardFaces::kBackPicture));
+        QVERIFY(NonBlank(faces.Back()));
+    }
+
+    void drawCard()
+    {
+        CardFaces faces;
+        const auto draw = [&faces](QImage& on, int card, int x, int y) {
+            QPainter painter(&on);
+            faces.DrawCard(painter, card, x, y);
+        };
+        const QColor table(0, 90, 0);
+        QImage board(200, 150, QImage::Format_ARGB32);
+        board.fill(table);
+        const QImage before = board;
+        draw(board, 0, 10, 10);
+        draw(board, -100, 10, 10);
+        QCOMPARE(board, before);
+
+        // The card covers exactly its own rectangle.
+        draw(board, 14, 100, 20);
+        QVERIFY(board.pixelColor(135, 68) != table);
+        QCOMPARE(board.pixelColor(99, 68), table);
+        QCOMPARE(board.pixelColor(171, 68), table);
+        QCOMPARE(board.pixelColor(135, 19), table);
+        QCOMPARE(board.pixelColor(135, 116), table);
+
+        // On a HiDPI surface the card keeps its logical size.
+        QImage hidpi(400, 300, QImage::Format_ARGB32);
+        hidpi.setDevicePixelRatio(2);
+        hidpi.fill(Qt::black);
+        draw(hidpi, 14, 0, 0);
+        QVERIFY(hidpi.pixelColor(120, 180) != QColor(Qt::black));
+        QCOMPARE(hidpi.pixelColor(143, 100), QColor(Qt::black));
+        QCOMPARE(hidpi.pixelColor(70, 193), QColor(Qt::black));
+    }
+
+    void cacheBySizeAndRatio()
+    {
+        CardFaces faces;
+        const QPixmap first = faces.Face(7);
+        QCOMPARE(faces.Face(7).cacheKey(), first.cacheKey());
+        const QPixmap sharp = faces.Face(7, CardFaces::kCardSize, 2.0);
+        QVERIFY(sharp.cacheKey() != first.cacheKey());
+        QCOMPARE(sharp.size(), CardFaces::kCardSize * 2);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(CardFaces::kCardSize));
+        QCOMPARE(faces.Face(7, CardFaces::kCardSize, 2.0).cacheKey(), sharp.cacheKey());
+        QCOMPARE(faces.Face(7, CardFaces::kCardSize, 1.25).size(), QSize(89, 120));
+        QVERIFY(faces.Face(7, QSize(40, 54)).cacheKey() != first.cacheKey());
+
+        // Nonsense ratios fall back to 1 rather than producing an empty picture.
+        QCOMPARE(faces.Face(7, CardFaces::kCardSize, 0.0).size(), CardFaces::kCardSize);
+        QCOMPARE(faces.Face(7, CardFaces::kCardSize, qQNaN()).size(), CardFaces::kCardSize);
+        QVERIFY(faces.Face(7, QSize(0, 96)).isNull());
+
+        faces.ClearCache();
+        QVERIFY(faces.Face(7).cacheKey() != first.cacheKey());
+    }
 };
-
-void TestCardFaces::elementIdsAndPictures()
-{
-    QCOMPARE(CardFaces::ElementId(1), QStringLiteral("1_club"));
-    QCOMPARE(CardFaces::ElementId(10), QStringLiteral("10_club"));
-    QCOMPARE(CardFaces::ElementId(27), QStringLiteral("1_heart"));
-    QCOMPARE(CardFaces::ElementId(37), QStringLiteral("jack_heart"));
-    QCOMPARE(CardFaces::ElementId(51), QStringLiteral("queen_spade"));
-    QCOMPARE(CardFaces::ElementId(26), QStringLiteral("king_diamond"));
-    QCOMPARE(CardFaces::ElementId(110), QStringLiteral("black_joker"));
-    QCOMPARE(CardFaces::ElementId(111), QStringLiteral("red_joker"));
-    QCOMPARE(CardFaces::ElementId(112), QStringLiteral("black_joker"));
-    QCOMPARE(CardFaces::ElementId(113), QStringLiteral("red_joker"));
-    QCOMPARE(CardFaces::ElementId(CardFaces::kBackPicture), QStringLiteral("back"));
-    QVERIFY(CardFaces::ElementId(0).isEmpty());
-
-    QCOMPARE(CardFaces::PictureOf(53), 1);
-    QCOMPARE(CardFaces::PictureOf(100), 48);
-    QCOMPARE(CardFaces::PictureOf(109), 5);
-    QCOMPARE(CardFaces::PictureOf(-3), 0);
-    QCOMPARE(CardFaces::PictureOf(500), CardFaces::kBackPicture);
-}
-
-void TestCardFaces::deckLoadsOnFirstFace()
-{
-    CardFaces faces;
-    QVERIFY(!faces.IsDeckLoaded());
-    faces.SetCardSize(QSize(50, 70));
-    QVERIFY(!faces.IsDeckLoaded());
-    QVERIFY(faces.Face(0).isNull());
-    QVERIFY(!faces.IsDeckLoaded());
-    QVERIFY(!faces.Face(5).isNull());
-    QVERIFY(faces.IsDeckLoaded());
-}
-
-void TestCardFaces::installedDeckFaces()
-{
-    CardFaces faces;
-    if (faces.DeckName().isEmpty())
-        QSKIP("no card deck installed");
-    if (faces.DeckName() != QStringLiteral("svg-nicu-white"))
-        qWarning("default deck missing, using %s", qPrintable(faces.DeckName()));
-
-    QSet<QByteArray> seen;
-    for (int card = 1; card <= 52; ++card) {
-        QVERIFY2(faces.DeckHasFace(card), qPrintable(CardFaces::ElementId(card)));
-        const QPixmap face = faces.Face(card);
-        QCOMPARE(face.size(), CardFaces::kCardSize);
-        QVERIFY2(NonBlank(face), qPrintable(CardFaces::ElementId(card)));
-        seen.insert(Digest(face));
-    }
-    QCOMPARE(seen.size(), 52);
-    QCOMPARE(faces.Face(53).cacheKey(), faces.Face(1).cacheKey());
-    QVERIFY(Count(faces.Face(27)).red > 0);
-    QCOMPARE(Count(faces.Face(40)).red, 0);
-
-    QVERIFY(NonBlank(faces.Face(110)));
-    QVERIFY(NonBlank(faces.Face(111)));
-    QVERIFY(NonBlank(faces.Back()));
-    if (faces.DeckName() == QStringLiteral("svg-nicu-white")) {
-        QVERIFY(faces.DeckHasFace(110));
-        QVERIFY(faces.DeckHasFace(113));
-        QVERIFY(Digest(faces.Face(110)) != Digest(faces.Face(111)));
-        QCOMPARE(faces.Face(112).cacheKey(), faces.Face(110).cacheKey());
-    }
-}
-
-void TestCardFaces::fallbackFaces()
-{
-    QTemporaryDir empty;
-    QVERIFY(empty.isValid());
-    qputenv("QUIBEL_CARDDECKS", empty.path().toLocal8Bit());
-    CardFaces faces;
-    QVERIFY(faces.DeckName().isEmpty());
-    qunsetenv("QUIBEL_CARDDECKS");
-
-    QSet<QByteArray> seen;
-    for (int card = 1; card <= 52; ++card) {
-        QVERIFY(!faces.DeckHasFace(card));
-        const QPixmap face = faces.Face(card);
-        QVERIFY2(NonBlank(face), qPrintable(QString::number(card)));
-        const int suit = (card - 1) / 13 + 1;
-        const bool red = suit == 2 || suit == 3;
-        QVERIFY2((Count(face).red > 0) == red, qPrintable(QString::number(card)));
-        seen.insert(Digest(face));
-    }
-    QCOMPARE(seen.size(), 52);
-
-    QVERIFY(NonBlank(faces.Face(110)));
-    QCOMPARE(Count(faces.Face(110)).red, 0);
-    QVERIFY(Count(faces.Face(111)).red > 0);
-    QVERIFY(NonBlank(faces.Back()));
-    QVERIFY(NonBlank(faces.Face(114)));
-    // Sizes other than the game's still give a full face.
-    QVERIFY(NonBlank(faces.Face(33, QSize(20, 27))));
-    QVERIFY(NonBlank(faces.Face(33, QSize(300, 400))));
-}
-
-void TestCardFaces::brokenOrForeignDeckFallsBack()
-{
-    QTemporaryDir root;
-    MakeDeck(root.path(), QStringLiteral("svg-nicu-white"), QStringLiteral("white.svgz"), "not an svg at all");
-    // A deck may not reach outside its folder.
-    const QByteArray valid
-        = R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><rect id="1_club" width="5" height="5"/></svg>)";
-    MakeDeck(root.path(), QStringLiteral("svg-escape"), QStringLiteral("inside.svg"), valid);
-    WriteFile(QDir(root.path()).filePath(QStringLiteral("svg-escape/index.desktop")), "SVG=../svg-escape/inside.svg\n");
-    // A valid SVG that holds no card is no deck.
-    MakeDeck(root.path(), QStringLiteral("svg-empty"), QStringLiteral("e.svg"),
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><rect id="x" width="5" height="5"/></svg>)");
-    QVERIFY(QDir(root.path()).mkdir(QStringLiteral("svg-no-index")));
-
-    CardFaces faces;
-    faces.SetDeckFolder(root.path());
-    QVERIFY(faces.DeckName().isEmpty());
-    QVERIFY(NonBlank(faces.Face(1)));
-    QVERIFY(Count(faces.Face(40)).opaque > 0);
-
-    faces.SetDeckFolder(QDir(root.path()).filePath(QStringLiteral("no-such-folder")));
-    QVERIFY(faces.DeckName().isEmpty());
-    QVERIFY(NonBlank(faces.Face(40)));
-}
-
-void TestCardFaces::missingElementsDrawnByUs()
-{
-    QTemporaryDir root;
-    MakeDeck(root.path(), QStringLiteral("svg-tiny"), QStringLiteral("tiny.svg"),
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="300" height="100">
-             <rect id="1_club" x="0" y="0" width="71" height="96" fill="#00ff00"/>
-             <rect id="joker" x="100" y="0" width="71" height="96" fill="#0000ff"/>
-             <g id="2_club"/>
-           </svg>)");
-    CardFaces faces;
-    faces.SetDeckFolder(root.path());
-    QCOMPARE(faces.DeckName(), QStringLiteral("svg-tiny"));
-
-    QVERIFY(faces.DeckHasFace(1));
-    const QImage ace = faces.Face(1).toImage();
-    QCOMPARE(ace.pixelColor(35, 48), QColor(0, 255, 0));
-    QCOMPARE(ace.pixelColor(1, 1), QColor(0, 255, 0));
-
-    // An empty element counts as missing.
-    QVERIFY(!faces.DeckHasFace(2));
-    QVERIFY(NonBlank(faces.Face(2)));
-    QVERIFY(!faces.DeckHasFace(27));
-    QVERIFY(Count(faces.Face(27)).red > 0);
-
-    // A deck's single joker serves both colours.
-    QVERIFY(faces.DeckHasFace(110));
-    QVERIFY(faces.DeckHasFace(111));
-    QCOMPARE(faces.Face(111).toImage().pixelColor(35, 48), QColor(0, 0, 255));
-    QVERIFY(!faces.DeckHasFace(CardFaces::kBackPicture));
-    QVERIFY(NonBlank(faces.Back()));
-}
-
-void TestCardFaces::drawCard()
-{
-    CardFaces faces;
-    QImage board(200, 150, QImage::Format_ARGB32);
-    board.fill(QColor(0, 90, 0));
-    const QImage before = board;
-    {
-        QPainter painter(&board);
-        faces.DrawCard(painter, 0, 10, 10);
-        faces.DrawCard(painter, -100, 10, 10);
-    }
-    QCOMPARE(board, before);
-
-    {
-        QPainter painter(&board);
-        faces.DrawCard(painter, 14, 100, 20);
-    }
-    // The card covers exactly its own rectangle.
-    QVERIFY(board.pixelColor(135, 68) != QColor(0, 90, 0));
-    QCOMPARE(board.pixelColor(99, 68), QColor(0, 90, 0));
-    QCOMPARE(board.pixelColor(171, 68), QColor(0, 90, 0));
-    QCOMPARE(board.pixelColor(135, 19), QColor(0, 90, 0));
-    QCOMPARE(board.pixelColor(135, 116), QColor(0, 90, 0));
-
-    // On a HiDPI surface the card keeps its logical size.
-    QImage hidpi(400, 300, QImage::Format_ARGB32);
-    hidpi.setDevicePixelRatio(2);
-    hidpi.fill(Qt::black);
-    {
-        QPainter painter(&hidpi);
-        faces.DrawCard(painter, 14, 0, 0);
-    }
-    QVERIFY(hidpi.pixelColor(120, 180) != QColor(Qt::black));
-    QCOMPARE(hidpi.pixelColor(143, 100), QColor(Qt::black));
-    QCOMPARE(hidpi.pixelColor(70, 193), QColor(Qt::black));
-}
-
-void TestCardFaces::cacheBySizeAndRatio()
-{
-    CardFaces faces;
-    const QPixmap first = faces.Face(7);
-    QCOMPARE(faces.Face(7).cacheKey(), first.cacheKey());
-    QCOMPARE(faces.Face(7, CardFaces::kCardSize, 1.0).cacheKey(), first.cacheKey());
-
-    const QPixmap sharp = faces.Face(7, CardFaces::kCardSize, 2.0);
-    QVERIFY(sharp.cacheKey() != first.cacheKey());
-    QCOMPARE(sharp.size(), CardFaces::kCardSize * 2);
-    QCOMPARE(sharp.devicePixelRatio(), 2.0);
-    QCOMPARE(sharp.deviceIndependentSize(), QSizeF(CardFaces::kCardSize));
-    QCOMPARE(faces.Face(7, CardFaces::kCardSize, 2.0).cacheKey(), sharp.cacheKey());
-
-    const QPixmap odd = faces.Face(7, CardFaces::kCardSize, 1.25);
-    QCOMPARE(odd.size(), QSize(89, 120));
-
-    QVERIFY(faces.Face(7, QSize(40, 54)).cacheKey() != first.cacheKey());
-    QVERIFY(faces.Back().cacheKey() != first.cacheKey());
-
-    // Nonsense ratios fall back to 1 rather than producing an empty picture.
-    QCOMPARE(faces.Face(7, CardFaces::kCardSize, 0.0).size(), CardFaces::kCardSize);
-    QCOMPARE(faces.Face(7, CardFaces::kCardSize, qQNaN()).size(), CardFaces::kCardSize);
-    QVERIFY(faces.Face(7, QSize(0, 96)).isNull());
-
-    faces.ClearCache();
-    QVERIFY(faces.Face(7).cacheKey() != first.cacheKey());
-}
 
 QTEST_MAIN(TestCardFaces)
 #include "test_cardfaces.moc"
