@@ -31,33 +31,27 @@ private slots:
         QVERIFY(!title.isVisible());
 
         QString spelt;
-        for (QLabel* l : title.lblProgramName) {
-            QVERIFY(l);
-            spelt += l->text();
-        }
-        QCOMPARE(spelt, QStringLiteral("SOLITAIREQUIBELTM"));
-
         for (int i = 0; i < frmTitle::kLetters; ++i) {
+            spelt += title.lblProgramName[i]->text();
             const QColor expected = i % 2 == 1 ? QColor(0, 0, 0) : QColor(255, 0, 0);
             QCOMPARE(title.lblProgramName[i]->palette().color(QPalette::WindowText), expected);
         }
+        QCOMPARE(spelt, QStringLiteral("SOLITAIREQUIBELTM"));
+        // Two lines, each letter right after the one before it from the line's start.
         const int firstTop = title.lblProgramName[0]->y();
         const int secondTop = title.lblProgramName[9]->y();
         QVERIFY(secondTop > firstTop);
-        for (int i = 1; i <= 8; ++i)
-            QCOMPARE(title.lblProgramName[i]->y(), firstTop);
-        for (int i = 10; i <= 14; ++i)
-            QCOMPARE(title.lblProgramName[i]->y(), secondTop);
-        // Each letter lands right after the one before it, from the line's start.
         QCOMPARE(title.lblProgramName[0]->x(), 80);
         QCOMPARE(title.lblProgramName[9]->x(), 240);
-        for (int i : { 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15 }) {
+        for (int i = 1; i < frmTitle::kLetters; ++i) {
+            if (i == 9)
+                continue;
+            if (i < 15)
+                QCOMPARE(title.lblProgramName[i]->y(), i < 9 ? firstTop : secondTop);
             const QLabel* before = title.lblProgramName[i - 1];
             QCOMPARE(title.lblProgramName[i]->x(), before->x() + before->width());
         }
         QVERIFY(title.lblWelcome->isVisibleTo(&title));
-        QCOMPARE(title.shpBar->height(), 35);
-        QCOMPARE(title.shpBar->width(), 8 * 50 + 6 * 9);
     }
 
     // Keys, clicks and close requests in the middle of the animation change nothing.
@@ -86,7 +80,6 @@ private slots:
     void showTitleWindowReturnsWhenDone()
     {
         ShowTitleWindow();
-        QVERIFY(test::VisibleWindow<frmTitle>() == nullptr);
         const auto tops = QApplication::topLevelWidgets();
         QVERIFY(std::none_of(tops.begin(), tops.end(), [](QWidget* w) { return qobject_cast<frmTitle*>(w); }));
     }
