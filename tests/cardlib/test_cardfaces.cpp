@@ -142,13 +142,22 @@ private slots:
         }
     }
 
+    // Decks that are broken, hold no card or reach outside their folder are
+    // passed over, and every picture is drawn by our own code.
     void fallbackFaces()
     {
-        QTemporaryDir empty;
-        qputenv("QUIBEL_CARDDECKS", empty.path().toLocal8Bit());
+        QTemporaryDir root;
+        MakeDeck(root.path(), QStringLiteral("svg-nicu-white"), QStringLiteral("white.svgz"), "not an svg at all");
+        MakeDeck(root.path(), QStringLiteral("svg-escape"), QStringLiteral("inside.svg"), kOneCardSvg);
+        WriteFile(
+            QDir(root.path()).filePath(QStringLiteral("svg-escape/index.desktop")), "SVG=../svg-escape/inside.svg\n");
+        MakeDeck(root.path(), QStringLiteral("svg-empty"), QStringLiteral("e.svg"), kNoCardSvg);
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("svg-no-index")));
+        qputenv("QUIBEL_CARDDECKS", root.path().toLocal8Bit());
         CardFaces faces;
         QVERIFY(faces.DeckName().isEmpty());
         qunsetenv("QUIBEL_CARDDECKS");
+
         CheckAllFaces(faces, false);
         for (int card = 1; card <= 52; ++card) {
             const int suit = (card - 1) / 13 + 1;
@@ -160,25 +169,6 @@ private slots:
         // Sizes other than the game's still give a full face.
         QVERIFY(NonBlank(faces.Face(33, QSize(20, 27))));
         QVERIFY(NonBlank(faces.Face(33, QSize(300, 400))));
-    }
-
-    void brokenOrForeignDeckFallsBack()
-    {
-        QTemporaryDir root;
-        MakeDeck(root.path(), QStringLiteral("svg-nicu-white"), QStringLiteral("white.svgz"), "not an svg at all");
-        // A deck may not reach outside its folder.
-        MakeDeck(root.path(), QStringLiteral("svg-escape"), QStringLiteral("inside.svg"), kOneCardSvg);
-        WriteFile(
-            QDir(root.path()).filePath(QStringLiteral("svg-escape/index.desktop")), "SVG=../svg-escape/inside.svg\n");
-        // A valid SVG that holds no card is no deck.
-        MakeDeck(root.path(), QStringLiteral("svg-empty"), QStringLiteral("e.svg"), kNoCardSvg);
-        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("svg-no-index")));
-
-        CardFaces faces;
-        faces.SetDeckFolder(root.path());
-        QVERIFY(faces.DeckName().isEmpty());
-        QVERIFY(NonBlank(faces.Face(1)));
-        QVERIFY(Count(faces.Face(40)).opaque > 0);
 
         faces.SetDeckFolder(QDir(root.path()).filePath(QStringLiteral("no-such-folder")));
         QVERIFY(faces.DeckName().isEmpty());
@@ -193,7 +183,6 @@ private slots:
         faces.SetDeckFolder(root.path());
         QCOMPARE(faces.DeckName(), QStringLiteral("svg-tiny"));
 
-        QVERIFY(faces.DeckHasFace(1));
         const QImage ace = faces.Face(1).toImage();
         QCOMPARE(ace.pixelColor(35, 48), QColor(0, 255, 0));
         QCOMPARE(ace.pixelColor(1, 1), QColor(0, 255, 0));
@@ -229,10 +218,8 @@ private slots:
         // The card covers exactly its own rectangle.
         draw(board, 14, 100, 20);
         QVERIFY(board.pixelColor(135, 68) != table);
-        QCOMPARE(board.pixelColor(99, 68), table);
-        QCOMPARE(board.pixelColor(171, 68), table);
-        QCOMPARE(board.pixelColor(135, 19), table);
-        QCOMPARE(board.pixelColor(135, 116), table);
+        for (const QPoint outside : { QPoint(99, 68), QPoint(171, 68), QPoint(135, 19), QPoint(135, 116) })
+            QCOMPARE(board.pixelColor(outside), table);
 
         // On a HiDPI surface the card keeps its logical size.
         QImage hidpi(400, 300, QImage::Format_ARGB32);
