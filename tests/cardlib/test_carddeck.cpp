@@ -27,126 +27,116 @@ class TestCardDeck : public QObject {
     Q_OBJECT
 
 private slots:
-    void identity();
-    void userValues();
-    void hitTestOnStrips();
-    void cardsOffTheBoardNeverFound();
+    void identity()
+    {
+        // id, rank, suit
+        for (const auto& [id, value, suit] : { std::array { 13, 13, 1 }, { 14, 1, 2 }, { 37, 11, 3 }, { 52, 13, 4 } }) {
+            QCOMPARE(CardDeck::GetCardValue(id), value);
+            QCOMPARE(CardDeck::GetCardSuit(id), suit);
+        }
+        // Each suit holds all thirteen ranks once.
+        std::array<std::array<int, 14>, 5> seen {};
+        for (int id = 1; id <= 52; ++id) {
+            const int v = CardDeck::GetCardValue(id);
+            const int s = CardDeck::GetCardSuit(id);
+            QVERIFY(v >= 1 && v <= 13 && s >= 1 && s <= 4);
+            QCOMPARE(++seen[s][v], 1);
+        }
+        // Jokers are known as jokers without having been dealt; no card is neither.
+        for (int joker = 110; joker <= 113; ++joker)
+            QVERIFY(CardDeck::GetCardValue(joker) >= 99);
+        QVERIFY(CardDeck::GetCardValue(0) < 1 || (CardDeck::GetCardValue(0) > 13 && CardDeck::GetCardValue(0) < 99));
+    }
+
+    // Ids outside the deck are ignored and id 0 never reads as a board cell;
+    // a reset clears every value, the jokers' too.
+    void userValues()
+    {
+        CardDeck deck;
+        QVERIFY(deck.InitializeDeck() != 0);
+        deck.SetUser2(5, -1);
+        deck.SetUser4(5, 7);
+        deck.SetUser3(112, 8);
+        QCOMPARE(deck.GetUser3(112), 8);
+        deck.SetUser3(0, 3);
+        deck.SetUser4(-1, 3);
+        deck.SetUser2(CardDeck::kMaxId + 1, 3);
+        QCOMPARE(deck.GetUser3(0), 0);
+        QCOMPARE(deck.GetUser4(-1), 0);
+        QCOMPARE(deck.GetUser2(CardDeck::kMaxId + 1), 0);
+
+        deck.SetCardX(5, 40);
+        deck.AdjustCardBlocked(5, true);
+        deck.SetDefaultValues();
+        QCOMPARE(deck.GetUser2(5), 0);
+        QCOMPARE(deck.GetUser4(5), 0);
+        QCOMPARE(deck.GetUser3(112), 0);
+        QCOMPARE(deck.GetCardX(5), 0);
+        QVERIFY(!deck.IsCardBlocked(5));
+    }
+
+    void hitTestOnStrips()
+    {
+        CardDeck deck;
+        deck.InitializeDeck();
+        deck.SetOffSet(kRowStep);
+        const int w = deck.CardWidth();
+        const int h = deck.CardHeight();
+        const std::array<int, 7> left { 1, 14, 27, 40, 110, 2, 15 };
+        const std::array<int, 7> right { 3, 16, 29, 42, 111, 4, 17 };
+        LayColumn(deck, left, kLeft);
+        LayColumn(deck, right, kLeft + w);
+
+        for (int row = 0; row < 7; ++row) {
+            const int top = kTop + row * kRowStep;
+            QCOMPARE(deck.InitDrag(kLeft, top), left[row]);
+            QCOMPARE(deck.InitDrag(kLeft + w - 1, top + kRowStep - 1), left[row]);
+            QCOMPARE(deck.InitDrag(kLeft + w, top), right[row]);
+        }
+        // The bottom card answers on its whole face, down to its last pixel row.
+        const int bottomTop = kTop + 6 * kRowStep;
+        QCOMPARE(deck.InitDrag(kLeft + 30, bottomTop + h - 1), left[6]);
+        QCOMPARE(deck.InitDrag(kLeft + 30, bottomTop + h), 0);
+        QCOMPARE(deck.InitDrag(kLeft + 30, kTop - 1), 0);
+        QCOMPARE(deck.InitDrag(kLeft - 1, kTop + 5), 0);
+        QCOMPARE(deck.InitDrag(kLeft + 2 * w, kTop + 5), 0);
+
+        // Once the bottom card leaves, the card above it shows whole.
+        deck.SetCardX(left[6], -100);
+        deck.SetCardY(left[6], -100);
+        QCOMPARE(deck.InitDrag(kLeft + 30, bottomTop + 5), left[5]);
+        QCOMPARE(deck.InitDrag(kLeft + 30, kTop + 5 * kRowStep + h - 1), left[5]);
+        QCOMPARE(deck.InitDrag(kLeft + 30, kTop + 5 * kRowStep + h), 0);
+    }
+
+    void cardsOffTheBoardNeverFound()
+    {
+        CardDeck deck;
+        deck.InitializeDeck();
+        QCOMPARE(deck.InitDrag(0, 0), 0);
+        deck.DealCard(7, -100, 0);
+        QCOMPARE(deck.InitDrag(-100, 0), 0);
+        QCOMPARE(deck.InitDrag(-50, 40), 0);
+        // A card at x = 0 is off the board even though it would overlap the window.
+        deck.SetCardX(7, 0);
+        deck.SetCardY(7, 0);
+        QCOMPARE(deck.InitDrag(5, 5), 0);
+        deck.SetCardX(7, 1);
+        QCOMPARE(deck.InitDrag(5, 5), 7);
+        // Parked after its removal, even over a spot where it once lay.
+        deck.SetCardX(7, -100);
+        deck.SetCardY(7, -100);
+        QCOMPARE(deck.InitDrag(5, 5), 0);
+        QCOMPARE(deck.InitDrag(-70, -70), 0);
+
+        // A reset table holds no card where a column lay.
+        LayColumn(deck, { 1, 2, 3, 4, 5, 6, 7 }, kLeft);
+        QVERIFY(deck.InitDrag(kLeft + 1, kTop + 1) != 0);
+        deck.SetDefaultValues();
+        QCOMPARE(deck.InitDrag(kLeft + 1, kTop + 1), 0);
+        QCOMPARE(deck.InitDrag(kLeft + 1, kTop + 6 * kRowStep + 1), 0);
+    }
 };
-
-void TestCardDeck::identity()
-{
-    // id, rank, suit
-    for (const auto& [id, value, suit] : { std::array { 13, 13, 1 }, { 14, 1, 2 }, { 37, 11, 3 }, { 52, 13, 4 } }) {
-        QCOMPARE(CardDeck::GetCardValue(id), value);
-        QCOMPARE(CardDeck::GetCardSuit(id), suit);
-    }
-    // Each suit holds all thirteen ranks once.
-    std::array<std::array<int, 14>, 5> seen {};
-    for (int id = 1; id <= 52; ++id) {
-        const int v = CardDeck::GetCardValue(id);
-        const int s = CardDeck::GetCardSuit(id);
-        QVERIFY(v >= 1 && v <= 13 && s >= 1 && s <= 4);
-        QCOMPARE(++seen[s][v], 1);
-    }
-    // Jokers are known as jokers without having been dealt; no card is neither.
-    for (int joker = 110; joker <= 113; ++joker)
-        QVERIFY(CardDeck::GetCardValue(joker) >= 99);
-    QVERIFY(CardDeck::GetCardValue(0) < 1 || (CardDeck::GetCardValue(0) > 13 && CardDeck::GetCardValue(0) < 99));
-}
-
-void TestCardDeck::userValues()
-{
-    CardDeck deck;
-    QVERIFY(deck.InitializeDeck() != 0);
-    deck.SetUser2(5, -1);
-    deck.SetUser3(5, 4);
-    deck.SetUser4(5, 7);
-    deck.SetUser3(112, 8);
-    QCOMPARE(deck.GetUser2(5), -1);
-    QCOMPARE(deck.GetUser3(5), 4);
-    QCOMPARE(deck.GetUser4(5), 7);
-    QCOMPARE(deck.GetUser3(112), 8);
-    QCOMPARE(deck.GetUser2(6), 0);
-
-    // Ids outside the deck are ignored, and id 0 never reads as a board cell.
-    deck.SetUser3(0, 3);
-    deck.SetUser4(-1, 3);
-    deck.SetUser2(CardDeck::kMaxId + 1, 3);
-    QCOMPARE(deck.GetUser3(0), 0);
-    QCOMPARE(deck.GetUser4(-1), 0);
-    QCOMPARE(deck.GetUser2(CardDeck::kMaxId + 1), 0);
-
-    deck.SetCardX(5, 40);
-    deck.AdjustCardBlocked(5, true);
-    deck.SetDefaultValues();
-    QCOMPARE(deck.GetUser2(5), 0);
-    QCOMPARE(deck.GetUser4(5), 0);
-    QCOMPARE(deck.GetUser3(112), 0);
-    QCOMPARE(deck.GetCardX(5), 0);
-    QVERIFY(!deck.IsCardBlocked(5));
-}
-
-void TestCardDeck::hitTestOnStrips()
-{
-    CardDeck deck;
-    deck.InitializeDeck();
-    deck.SetOffSet(kRowStep);
-    const int w = deck.CardWidth();
-    const int h = deck.CardHeight();
-    const std::array<int, 7> left { 1, 14, 27, 40, 110, 2, 15 };
-    const std::array<int, 7> right { 3, 16, 29, 42, 111, 4, 17 };
-    LayColumn(deck, left, kLeft);
-    LayColumn(deck, right, kLeft + w);
-
-    for (int row = 0; row < 7; ++row) {
-        const int top = kTop + row * kRowStep;
-        QCOMPARE(deck.InitDrag(kLeft, top), left[row]);
-        QCOMPARE(deck.InitDrag(kLeft + w - 1, top + kRowStep - 1), left[row]);
-        QCOMPARE(deck.InitDrag(kLeft + w, top), right[row]);
-    }
-    // The bottom card answers on its whole face, down to its last pixel row.
-    const int bottomTop = kTop + 6 * kRowStep;
-    QCOMPARE(deck.InitDrag(kLeft + 30, bottomTop + h - 1), left[6]);
-    QCOMPARE(deck.InitDrag(kLeft + 30, bottomTop + h), 0);
-    QCOMPARE(deck.InitDrag(kLeft + 30, kTop - 1), 0);
-    QCOMPARE(deck.InitDrag(kLeft - 1, kTop + 5), 0);
-    QCOMPARE(deck.InitDrag(kLeft + 2 * w, kTop + 5), 0);
-
-    // Once the bottom card leaves, the card above it shows whole.
-    deck.SetCardX(left[6], -100);
-    deck.SetCardY(left[6], -100);
-    QCOMPARE(deck.InitDrag(kLeft + 30, bottomTop + 5), left[5]);
-    QCOMPARE(deck.InitDrag(kLeft + 30, kTop + 5 * kRowStep + h - 1), left[5]);
-    QCOMPARE(deck.InitDrag(kLeft + 30, kTop + 5 * kRowStep + h), 0);
-}
-
-void TestCardDeck::cardsOffTheBoardNeverFound()
-{
-    CardDeck deck;
-    deck.InitializeDeck();
-    QCOMPARE(deck.InitDrag(0, 0), 0);
-    deck.DealCard(7, -100, 0);
-    QCOMPARE(deck.InitDrag(-100, 0), 0);
-    QCOMPARE(deck.InitDrag(-50, 40), 0);
-    // A card at x = 0 is off the board even though it would overlap the window.
-    deck.SetCardX(7, 0);
-    deck.SetCardY(7, 0);
-    QCOMPARE(deck.InitDrag(5, 5), 0);
-    deck.SetCardX(7, 1);
-    QCOMPARE(deck.InitDrag(5, 5), 7);
-    // Parked after its removal, even over a spot where it once lay.
-    deck.SetCardX(7, -100);
-    deck.SetCardY(7, -100);
-    QCOMPARE(deck.InitDrag(5, 5), 0);
-    QCOMPARE(deck.InitDrag(-70, -70), 0);
-
-    // A reset table holds no card where a column lay.
-    LayColumn(deck, { 1, 2, 3, 4, 5, 6, 7 }, kLeft);
-    QVERIFY(deck.InitDrag(kLeft + 1, kTop + 1) != 0);
-    deck.SetDefaultValues();
-    QCOMPARE(deck.InitDrag(kLeft + 1, kTop + 1), 0);
-    QCOMPARE(deck.InitDrag(kLeft + 1, kTop + 6 * kRowStep + 1), 0);
-}
 
 QTEST_MAIN(TestCardDeck)
 #include "test_carddeck.moc"
