@@ -101,10 +101,6 @@ private slots:
         QVERIFY(parts[1].contains(QStringLiteral("Noah")));
         QVERIFY(parts[2].endsWith(QStringLiteral("wearing the same clothes.")));
         QVERIFY(parts[4].endsWith(QStringLiteral("(the choice is yours).")));
-
-        b.g.ElapsedSeconds = 0;
-        ApplyHintPenalty(b.g);
-        QCOMPARE(b.g.ElapsedSeconds, 10);
     }
 
     void endOfGame()
