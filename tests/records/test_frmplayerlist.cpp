@@ -85,13 +85,16 @@ private slots:
         PrepareDataFolder(g);
     }
 
-    // With no players the add window comes first; typed names are listed,
-    // the new one highlighted, and Enter chooses it.
-    void addPlayersAndChooseWithEnter()
+    // With no players the add window comes first; typed names are listed and
+    // the new one highlighted. Enter on no selection does nothing, a name gone
+    // from the file keeps the list open, and a double-click chooses.
+    void addPlayersThenChooseByDoubleClick()
     {
         test::MsgBoxRecorder boxes;
         QStringList linesAfterFirst;
         int currentAfterSecond = -1;
+        QList<bool> open;
+        int listedAfterMissing = 0;
         TypeNewPlayer(QStringLiteral("  Ann  "));
         test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
             for (int row = 0; row < w->lstNames->count(); ++row)
@@ -102,16 +105,24 @@ private slots:
             });
             w->MenuFileAddPlayer->trigger();
             currentAfterSecond = w->lstNames->currentRow();
+            w->lstNames->setCurrentItem(nullptr);
             QTest::keyClick(w->lstNames, Qt::Key_Return);
+            open.append(w->isVisible());
+            DeletePlayer(Game().PlayersFilePath, QStringLiteral("Bob"));
+            PressEnterOn(w, QStringLiteral("Bob"));
+            open.append(w->isVisible());
+            listedAfterMissing = w->lstNames->count();
+            DoubleClickOn(w, QStringLiteral("Ann"));
         });
         ShowPlayerListWindow(false);
 
         QCOMPARE(linesAfterFirst, QStringList { PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))) });
         QCOMPARE(currentAfterSecond, 1);
-        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("Bob") }));
-        QCOMPARE(Game().PlayerName, QStringLiteral("Bob"));
-        QCOMPARE(Game().Bankroll, 1000);
-        QVERIFY(boxes.calls.isEmpty());
+        QCOMPARE(open, (QList<bool> { true, true }));
+        QCOMPARE(boxes.calls.size(), 1);
+        QVERIFY(boxes.calls[0].text.contains(QStringLiteral("Bob")));
+        QCOMPARE(listedAfterMissing, 1);
+        QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
     }
 
     // A name already in the file is refused and the window stays; the same
@@ -151,10 +162,11 @@ private slots:
         QCOMPARE(g.Bankroll, 1000);
     }
 
-    // Cancel, or an empty name, adds nothing and leaves no player chosen.
+    // Cancel, or an empty name, adds nothing and leaves no player chosen;
+    // Enter then chooses a player with the record of the file.
     void cancelledAddLeavesNoPlayer()
     {
-        AddToFile({ { QStringLiteral("Ann"), 1000 } });
+        AddToFile({ { QStringLiteral("Ann"), 2500 } });
         Game().PlayerName = QStringLiteral("Ann");
         test::MsgBoxRecorder boxes;
         boxes.answers = { vbNo, vbNo };
@@ -181,33 +193,6 @@ private slots:
             boxes.calls[0].text, QStringLiteral("You have not selected a player yet.  Do you wish to exit the game?"));
         QCOMPARE(boxes.calls[0].style, int(vbYesNo | vbQuestion | vbDefaultButton2)); // No unless chosen
         QCOMPARE(FileNames(), QStringList { QStringLiteral("Ann") });
-        QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
-    }
-
-    // A double-click chooses; an empty selection does nothing and later
-    // choices still work; a name gone from the file keeps the list open.
-    void chooseByDoubleClickAndMissingNames()
-    {
-        AddToFile({ { QStringLiteral("Ann"), 2500 }, { QStringLiteral("Bob"), 1000 } });
-        test::MsgBoxRecorder boxes;
-        QList<bool> open;
-        int listedAfterMissing = 0;
-        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
-            w->lstNames->setCurrentItem(nullptr);
-            QTest::keyClick(w->lstNames, Qt::Key_Return);
-            open.append(w->isVisible());
-            DeletePlayer(Game().PlayersFilePath, QStringLiteral("Bob"));
-            PressEnterOn(w, QStringLiteral("Bob"));
-            open.append(w->isVisible());
-            listedAfterMissing = w->lstNames->count();
-            DoubleClickOn(w, QStringLiteral("Ann"));
-        });
-        ShowPlayerListWindow(false);
-
-        QCOMPARE(open, (QList<bool> { true, true }));
-        QCOMPARE(boxes.calls.size(), 1);
-        QVERIFY(boxes.calls[0].text.contains(QStringLiteral("Bob")));
-        QCOMPARE(listedAfterMissing, 1);
         QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
         QCOMPARE(Game().Bankroll, 2500);
     }
