@@ -70,9 +70,7 @@ private slots:
             QStringLiteral("Amazing!!!  You cleared ALL of the cards!  You have just earned a $2,000 bonus."));
         QCOMPARE(ClearedBonusFor(1)->Message, QStringLiteral("Wow!!!  You cleared all but 1 card!  "));
         QCOMPARE(ClearedBonusFor(4)->Bonus, 750);
-        QCOMPARE(ClearedBonusFor(10)->Bonus, 100);
-        QVERIFY(!ClearedBonusFor(11));
-        QVERIFY(!ClearedBonusFor(-1));
+        QVERIFY(!ClearedBonusFor(-1)); // 10 and 11 left are in the table below
     }
 
     void finalScores_data()
