@@ -152,42 +152,6 @@ private slots:
         QCOMPARE(Game().Bankroll, 2000 + 4750);
     }
 
-    void leavingFreesTheGameWindowAndKeepsTheCredit_data()
-    {
-        QTest::addColumn<int32_t>("fee");
-        QTest::newRow("title bar") << 0;
-        QTest::newRow("new deal") << 0;
-        QTest::newRow("same deal") << 1000;
-    }
-
-    // Same Deal alone deals at once: the same cards, for another fee.
-    void leavingFreesTheGameWindowAndKeepsTheCredit()
-    {
-        QFETCH(int32_t, fee);
-        const QByteArray leaveBy = QTest::currentDataTag();
-        GameState& g = Game();
-        w_->NewGame();
-        const auto deck = g.Deck;
-        const int32_t games = g.GamesPlayed;
-        SetUpWonGame();
-        w_->EnableGameWindow(false);
-        auto sb = RunScoreboard();
-        QVERIFY(sb);
-        const int32_t credited = g.Bankroll;
-        if (leaveBy == "title bar")
-            sb->close();
-        else
-            QTest::mouseClick(leaveBy == "new deal" ? sb->btnNewDeal : sb->btnSameDeal, Qt::LeftButton);
-        QVERIFY(!sb->isVisible());
-        QVERIFY(w_->centralWidget()->isEnabled());
-        QCOMPARE(g.NewGameRequested, leaveBy == "new deal");
-        QCOMPARE(g.Bankroll, credited - fee);
-        QCOMPARE(FileBankroll(), g.Bankroll);
-        QCOMPARE(g.GamesPlayed, games + (fee ? 1 : 0));
-        if (fee)
-            QVERIFY(g.GameInProgress && g.Deck == deck);
-    }
-
     void figuresBeyond16BitsAndAnUnwritablePlayersFile()
     {
         GameState& g = Game();
@@ -253,14 +217,44 @@ private slots:
         QVERIFY(g.GameInProgress);
     }
 
-    // Last: the game window closes for good.
-    void exitClosesTheGameWindow()
+    void leavingFreesTheGameWindowAndKeepsTheCredit_data()
     {
+        QTest::addColumn<int32_t>("fee");
+        QTest::newRow("title bar") << 0;
+        QTest::newRow("new deal") << 0;
+        QTest::newRow("same deal") << 1000;
+        QTest::newRow("exit") << 0; // last: the game window closes for good
+    }
+
+    // Same Deal alone deals at once: the same cards, for another fee.
+    void leavingFreesTheGameWindowAndKeepsTheCredit()
+    {
+        QFETCH(int32_t, fee);
+        const QByteArray leaveBy = QTest::currentDataTag();
+        GameState& g = Game();
+        w_->NewGame();
+        const auto deck = g.Deck;
+        const int32_t games = g.GamesPlayed;
+        SetUpWonGame();
+        w_->EnableGameWindow(false);
         auto sb = RunScoreboard();
         QVERIFY(sb);
-        QTest::mouseClick(sb->btnExit, Qt::LeftButton);
+        const int32_t credited = g.Bankroll;
+        const QHash<QByteArray, QPushButton*> buttons { { "new deal", sb->btnNewDeal },
+            { "same deal", sb->btnSameDeal }, { "exit", sb->btnExit } };
+        if (QPushButton* button = buttons.value(leaveBy))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            sb->close(); // the title bar
         QVERIFY(!sb->isVisible());
-        QVERIFY(!w_->isVisible());
+        QCOMPARE(w_->isVisible(), leaveBy != "exit");
+        QVERIFY(w_->centralWidget()->isEnabled());
+        QCOMPARE(g.NewGameRequested, leaveBy == "new deal");
+        QCOMPARE(g.Bankroll, credited - fee);
+        QCOMPARE(FileBankroll(), g.Bankroll);
+        QCOMPARE(g.GamesPlayed, games + (fee ? 1 : 0));
+        if (fee)
+            QVERIFY(g.GameInProgress && g.Deck == deck);
     }
 };
 
