@@ -1,9 +1,13 @@
 #pragma once
 
-// What the window tests share: no waits, data in a temporary folder, message
-// boxes answered by the test, and a way to act on a modal window once it shows.
+// What the window tests share: no waits, data in a temporary folder, a fresh
+// game with or without its window, message boxes answered by the test, and a
+// way to act on a modal window once it shows.
 
+#include "app/StartUpData.h"
+#include "app/frmMain.h"
 #include "game/GameState.h"
+#include "records/PlayersFile.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
 
@@ -29,6 +33,53 @@ inline std::unique_ptr<QTemporaryDir> IsolateData()
     SetTimeScale(0);
     return dir;
 }
+
+// A fresh GameState as at start-up, its data folder prepared in a temporary
+// folder kept alive by the returned object.
+inline std::unique_ptr<QTemporaryDir> FreshGame()
+{
+    auto dir = IsolateData();
+    GameState& g = Game();
+    g = GameState {};
+    g.ProgramName = QStringLiteral("Solitaire Quibel");
+    g.AppFolder = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
+    PrepareDataFolder(g);
+    return dir;
+}
+
+// Adds the player to the players file and plays as it, with the sound off.
+inline void PlayAs(const QString& name)
+{
+    GameState& g = Game();
+    QVERIFY(AppendPlayer(g.PlayersFilePath, name));
+    LoadPlayer(g, *FindPlayer(g.PlayersFilePath, name));
+    g.SoundOn = false;
+}
+
+// The game window prepared over a fresh game, optionally with a player.
+class GameWindow {
+public:
+    void Open(const QString& player = {})
+    {
+        data_ = FreshGame();
+        w_ = std::make_unique<frmMain>();
+        QVERIFY(w_->PrepareWindow());
+        if (!player.isEmpty())
+            PlayAs(player);
+    }
+    void Close()
+    {
+        w_.reset();
+        data_.reset();
+    }
+    frmMain* get() const { return w_.get(); }
+    frmMain* operator->() const { return w_.get(); }
+    frmMain& operator*() const { return *w_; }
+
+private:
+    std::unique_ptr<QTemporaryDir> data_;
+    std::unique_ptr<frmMain> w_;
+};
 
 // Records every message box and answers them in turn (OK or the default
 // answer when the queue is empty).
