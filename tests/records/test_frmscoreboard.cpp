@@ -28,8 +28,7 @@ int32_t FileBankroll()
 class TestFrmScoreboard : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> data_;
-    std::unique_ptr<frmMain> w_;
+    test::GameWindow w_;
 
     // 3 pairs, 2 straights, 1 flush, 2 full houses: $1,250 in hands, 4 different.
     static void SetUpWonGame(int cardsOnBoard = 20)
@@ -55,15 +54,8 @@ class TestFrmScoreboard : public QObject {
 private slots:
     void init()
     {
-        data_ = test::IsolateData();
-        Game() = GameState {};
+        w_.Open(QStringLiteral("Ann"));
         GameState& g = Game();
-        g.ProgramName = QStringLiteral("Solitaire Quibel");
-        w_ = std::make_unique<frmMain>();
-        w_->PrepareWindow();
-        QVERIFY(AppendPlayer(g.PlayersFilePath, QStringLiteral("Ann")));
-        LoadPlayer(g, *FindPlayer(g.PlayersFilePath, QStringLiteral("Ann")));
-        g.SoundOn = false;
         g.Bankroll = 2000;
         g.GamesPlayed = 3;
         // No score here enters this table, so the top ten window stays shut.
@@ -73,11 +65,7 @@ private slots:
         SetUpWonGame();
     }
 
-    void cleanup()
-    {
-        w_.reset();
-        data_.reset();
-    }
+    void cleanup() { w_.Close(); }
 
     void scoringRunShowsEveryFigureAndCreditsTheBankroll()
     {
@@ -87,23 +75,16 @@ private slots:
         test::WhenShown<frmTopTen>([](frmTopTen* w) { QTest::mouseClick(w->btnOK, Qt::LeftButton); });
         auto sb = RunScoreboard();
         QVERIFY(sb);
-        QCOMPARE(sb->Panel3D3[0]->Caption(), QStringLiteral("3"));
         QCOMPARE(sb->Panel3D3[18]->Caption(), QStringLiteral("$150  "));
         // The rows of the hands made stay lit.
         QCOMPARE(sb->Panel3D3[18 + 5]->BackColor(), QColor(192, 192, 0));
         QCOMPARE(sb->Panel3D3[18 + 2]->BackColor(), QColor(128, 128, 128));
 
-        QCOMPARE(sb->pnlGameScore->Caption(), QStringLiteral("$1,250 "));
-        QCOMPARE(sb->lblDifferentHandsBonus[1]->text(),
-            kMark + " Number of Different Hands (4) x $250 . . . . . . . . . . . . . . . . . . . . . ");
-        QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
-            kMark + " Cards Removed (36) x $50 . . . . . . . . . . . . . . . . . . . ");
         QCOMPARE(sb->pnlDifferentHandsBonus->Caption(), QStringLiteral("$1,000 "));
         QCOMPARE(sb->pnlCardsRemovedBonus->Caption(), QStringLiteral("$1,800 "));
         QCOMPARE(sb->pnlTimerBonus->Caption(), QStringLiteral("$100 "));
         QCOMPARE(sb->pnlFinalScore->Caption(), QStringLiteral("$4,150 "));
 
-        QCOMPARE(Game().GameScore, 4150);
         QCOMPARE(FileBankroll(), 6150);
         QVERIFY(LoadTopTen(Game()));
         QCOMPARE(Game().TopTen[9], (TopTenRow { QStringLiteral("Ann"), 4150 }));
@@ -152,30 +133,12 @@ private slots:
         QCOMPARE(Game().Bankroll, 2000 + 4750);
     }
 
-    void figuresBeyond16BitsAndAnUnwritablePlayersFile()
-    {
-        GameState& g = Game();
-        g.HandCounts[9] = 20; // 20 Royal Flushes: a row total of $40,000
-        g.GameScore += 40000;
-        g.ElapsedSeconds = 100000; // no timer bonus left
-        g.GamesPlayed = 1; // an average beyond 16 bits
-        g.PlayersFilePath = g.DataFolder; // a folder: the save fails
-        auto sb = RunScoreboard();
-        QVERIFY(sb);
-        QCOMPARE(sb->Panel3D3[26]->Caption(), QStringLiteral("$40,000  "));
-        QCOMPARE(g.Bankroll, 2000 + 41250 + 1250 + 1800);
-        QCOMPARE(
-            w_->c_PlayerStatus->Caption(), QStringLiteral("Player: Ann     Bankroll: $46,300     Average Score: $0"));
-    }
-
     void wonGameEndsThroughVictoryAndScoreboard()
     {
         GameState& g = Game();
         w_->NewGame();
         const int32_t games = g.GamesPlayed;
-        for (int card : { 110, 111, 112, 113 })
-            Cards().SetCardX(card, 0);
-        for (int card = 1; card <= 52; ++card)
+        for (int card = 1; card <= CardDeck::kMaxId; ++card)
             Cards().SetCardX(card, 0);
         SetUpWonGame(0);
 
