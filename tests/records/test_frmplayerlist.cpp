@@ -1,4 +1,3 @@
-#include "app/StartUpData.h"
 #include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
@@ -60,7 +59,7 @@ void TypeNewPlayer(const QString& name)
 
 class TestFrmPlayerList : public QObject {
     Q_OBJECT
-private:
+
     std::unique_ptr<QTemporaryDir> data_;
 
     static void AddToFile(const QList<std::pair<QString, int32_t>>& players)
@@ -75,15 +74,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        data_ = test::IsolateData();
-        GameState& g = Game();
-        g = GameState {};
-        g.ProgramName = QStringLiteral("Solitaire Quibel");
-        g.AppFolder = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
-        PrepareDataFolder(g);
-    }
+    void init() { data_ = test::FreshGame(); }
 
     // With no players the add window comes first; typed names are listed and
     // the new one highlighted. Enter on no selection does nothing, a name gone
