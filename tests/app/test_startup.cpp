@@ -1,7 +1,6 @@
 #include "app/StartUpData.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
-#include "records/DataFolder.h"
 #include "records/TopTen.h"
 #include "support/WindowTest.h"
 
@@ -15,7 +14,7 @@ const TopTenRow kOwnRow { QStringLiteral("Player"), 9000 };
 void WriteOwnTable(const QDateTime& modified)
 {
     GameState g;
-    g.DataFolder = ResolveDataFolder(QStringLiteral("Solitaire Quibel"));
+    g.DataFolder = Game().DataFolder;
     g.TopTen[0] = kOwnRow;
     QVERIFY(SaveTopTen(g));
     QFile file(TopTenFilePath(g.DataFolder));
@@ -27,27 +26,20 @@ void WriteOwnTable(const QDateTime& modified)
 
 class TestStartup : public QObject {
     Q_OBJECT
-private:
+
     std::unique_ptr<QTemporaryDir> data_;
 
 private slots:
-    void init()
-    {
-        data_ = test::IsolateData();
-        Game() = GameState {};
-        Game().ProgramName = QStringLiteral("Solitaire Quibel");
-    }
+    void init() { data_ = test::FreshGame(); }
 
     void noTopTenFileGivesTheDefaultTable()
     {
         test::MsgBoxRecorder boxes;
         frmMain main;
         QVERIFY(main.PrepareWindow());
-        const GameState& g = Game();
         QVERIFY(boxes.calls.isEmpty());
-        QCOMPARE(g.PlayersFilePath, data_->path() + QStringLiteral("/Solitaire Quibel/players.dat"));
-        QVERIFY(QFile::exists(TopTenFilePath(g.DataFolder)));
-        QCOMPARE(g.TopTen[9], (TopTenRow { QStringLiteral("*******"), 3000 }));
+        QVERIFY(QFile::exists(TopTenFilePath(Game().DataFolder)));
+        QCOMPARE(Game().TopTen[9], (TopTenRow { QStringLiteral("*******"), 3000 }));
     }
 
     void oldTableIsOfferedForClearing_data()
@@ -85,10 +77,8 @@ private slots:
     void oldDataFilesMoveToTheDataFolder()
     {
         QTemporaryDir app;
-        for (const QString& name : { "players.dat", "TOPTEN.DAT", "other.dat" }) {
-            QFile f(app.filePath(name));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        for (const QString& name : { "players.dat", "TOPTEN.DAT", "other.dat" })
+            QVERIFY(QFile(app.filePath(name)).open(QIODevice::WriteOnly));
         GameState& g = Game();
         g.AppFolder = app.path() + QLatin1Char('/');
         PrepareDataFolder(g);
