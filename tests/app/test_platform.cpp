@@ -16,13 +16,10 @@ private slots:
         QTest::addColumn<int>("major");
         QTest::addColumn<int>("minor");
         QTest::addColumn<QString>("name");
-        QTest::newRow("95") << 1 << 4 << 0 << "Windows 95";
         QTest::newRow("98") << 1 << 4 << 10 << "Windows 98";
         QTest::newRow("Me") << 1 << 4 << 90 << "Windows Millennium";
         QTest::newRow("9x other") << 1 << 4 << 3 << "";
         QTest::newRow("NT 3") << 2 << 3 << 51 << "Windows NT 3.51";
-        QTest::newRow("NT 4") << 2 << 4 << 0 << "Windows NT 4.0";
-        QTest::newRow("2000") << 2 << 5 << 0 << "Windows 2000";
         QTest::newRow("XP") << 2 << 5 << 1 << "Windows XP";
         QTest::newRow("6 and up") << 2 << 10 << 0 << "Windows Vista or Greater";
         QTest::newRow("0 to 2") << 2 << 2 << 0 << "Windows Vista or Greater";
@@ -40,14 +37,12 @@ private slots:
 
     void thisSystemIsNoWindows() { QCOMPARE(WindowsVersionName(), QStringLiteral("Failed")); }
 
-    void dataFolderIsTheUsersDataFolder()
+    void dataFolderCodeIsTheUsersDataFolder()
     {
         QTemporaryDir home;
         qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/")).toUtf8());
         QCOMPARE(GetSpecialFolderPath(kDataFolderCode), home.path());
         QCOMPARE(GetSpecialFolderPath(26), QString());
-        QCOMPARE(
-            ResolveDataFolder(QStringLiteral("Solitaire Quibel")), home.path() + QStringLiteral("/Solitaire Quibel/"));
     }
 };
 
