@@ -1,0 +1,27 @@
+#pragma once
+
+// Whole-file reads and writes for the tests that build or inspect data files.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTest>
+
+namespace test {
+
+// The file's bytes; empty when it cannot be read.
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Replaces the file's contents; fails the calling test when it cannot.
+inline void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+} // namespace test
