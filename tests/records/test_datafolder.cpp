@@ -1,4 +1,5 @@
 #include "records/DataFolder.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,19 +7,6 @@
 #include <QTest>
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QStringList Files(const QString& folder)
 {
@@ -39,9 +27,9 @@ class TestDataFolder : public QObject {
     {
         init();
         for (const QString& name : inApp)
-            WriteBytes(app_ + name, name.toLower().toLatin1());
+            test::WriteBytes(app_ + name, name.toLower().toLatin1());
         for (const QString& name : inData)
-            WriteBytes(data_ + name, "keep");
+            test::WriteBytes(data_ + name, "keep");
         return MoveOldDataFiles(app_, data_);
     }
 
@@ -64,7 +52,7 @@ private slots:
 
         // A file where the folder should be cannot be made into a folder, whoever runs the test.
         const QString blocker = root_->filePath(QStringLiteral("blocker"));
-        WriteBytes(blocker, "x");
+        test::WriteBytes(blocker, "x");
         qputenv("XDG_DATA_HOME", blocker.toLocal8Bit());
         const QByteArray oldTmp = qgetenv("TMPDIR");
         const QString tmp = root_->filePath(QStringLiteral("tmp"));
@@ -84,23 +72,23 @@ private slots:
 
         QCOMPARE(MoveFrom({ "topten.dat", "other.dat", "readme.txt" }).Copied, QStringList { "TopTen.dat" });
         QCOMPARE(Files(app_), QStringList { "readme.txt" });
-        QCOMPARE(ReadBytes(data_ + "TopTen.dat"), QByteArray("topten.dat"));
+        QCOMPARE(test::ReadBytes(data_ + "TopTen.dat"), QByteArray("topten.dat"));
 
         QCOMPARE(MoveFrom({ "Players.DAT", "TopTen.dat" }).Copied, (QStringList { "players.dat", "TopTen.dat" }));
         QVERIFY(Files(app_).isEmpty());
-        QCOMPARE(ReadBytes(data_ + "players.dat"), QByteArray("players.dat"));
+        QCOMPARE(test::ReadBytes(data_ + "players.dat"), QByteArray("players.dat"));
     }
 
     void failedCopyKeepsSource()
     {
         // Something that is not a file already holds the players file's place.
         QVERIFY(QDir(data_).mkdir(QStringLiteral("players.dat")));
-        WriteBytes(app_ + QStringLiteral("players.dat"), "precious");
-        WriteBytes(app_ + QStringLiteral("topten.dat"), "scores");
+        test::WriteBytes(app_ + QStringLiteral("players.dat"), "precious");
+        test::WriteBytes(app_ + QStringLiteral("topten.dat"), "scores");
         const DataFileMove move = MoveOldDataFiles(app_, data_);
         QCOMPARE(move.Copied, QStringList { QStringLiteral("TopTen.dat") });
         QCOMPARE(move.KeptInPlace, QStringList { QStringLiteral("players.dat") });
-        QCOMPARE(ReadBytes(app_ + QStringLiteral("players.dat")), QByteArray("precious"));
+        QCOMPARE(test::ReadBytes(app_ + QStringLiteral("players.dat")), QByteArray("precious"));
     }
 };
 
