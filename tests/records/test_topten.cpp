@@ -1,26 +1,10 @@
 #include "records/TopTen.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestTopTen : public QObject {
     Q_OBJECT
@@ -40,7 +24,7 @@ private slots:
     {
         QCOMPARE(TopTenStartupCheck(g_.DataFolder), TopTenStartup::Missing);
         QVERIFY(ResetTopTen(g_));
-        QCOMPARE(ReadBytes(dir_->filePath(QStringLiteral("TopTen.dat"))),
+        QCOMPARE(test::ReadBytes(dir_->filePath(QStringLiteral("TopTen.dat"))),
             QByteArray(
                 "*******\r\n7500\r\n*******\r\n7000\r\n*******\r\n6500\r\n*******\r\n6000\r\n*******\r\n5500\r\n"
                 "*******\r\n5000\r\n*******\r\n4500\r\n*******\r\n4000\r\n*******\r\n3500\r\n*******\r\n3000\r\n"));
@@ -56,7 +40,7 @@ private slots:
         QCOMPARE(g_.TopTen[9], (TopTenRow { QStringLiteral("Zoë"), 3001 }));
         QCOMPARE(g_.TopTen[10], TopTenRow()); // the empty row the sort takes along stays last
         // Saved numbers carry a blank before them.
-        const QByteArray saved = ReadBytes(TopTenFilePath(g_.DataFolder));
+        const QByteArray saved = test::ReadBytes(TopTenFilePath(g_.DataFolder));
         QVERIFY(saved.startsWith("*******\r\n 7500\r\n"));
         QVERIFY(saved.endsWith("*******\r\n 3500\r\nZo\xEB\r\n 3001\r\n"));
 
@@ -108,7 +92,7 @@ private slots:
             g_.TopTen[i] = { QStringLiteral("old"), 1 };
         // Two values on one line, a quoted comma, blanks around values, text as a
         // score, a quote never closed, then the file ends.
-        WriteBytes(dir_->filePath(QStringLiteral("TopTen.dat")),
+        test::WriteBytes(dir_->filePath(QStringLiteral("TopTen.dat")),
             "Ann, 5000\r\n  \"Smith, J\" junk\r\n 4000 \r\nBo\nabc\r\n\r\n7\r\n\"Cy\r\n");
         QVERIFY(LoadTopTen(g_));
         const QList<TopTenRow> read
@@ -116,7 +100,7 @@ private slots:
                   { QString(), 7 }, { QStringLiteral("Cy\r\n"), 1 }, { QStringLiteral("old"), 1 } };
         QCOMPARE(QList<TopTenRow>(g_.TopTen.begin(), g_.TopTen.begin() + read.size()), read);
 
-        WriteBytes(dir_->filePath(QStringLiteral("TopTen.dat")), QByteArray("\0\xFF,,,\"\"\"", 8));
+        test::WriteBytes(dir_->filePath(QStringLiteral("TopTen.dat")), QByteArray("\0\xFF,,,\"\"\"", 8));
         QVERIFY(LoadTopTen(g_));
         QCOMPARE(g_.TopTen[9], (TopTenRow { QStringLiteral("old"), 1 }));
 
@@ -129,22 +113,22 @@ private slots:
     // A table written under another letter case is found, read and rewritten in place.
     void fileNameInAnyCase()
     {
-        WriteBytes(dir_->filePath(QStringLiteral("topten.dat")), "Old\r\n100\r\n");
+        test::WriteBytes(dir_->filePath(QStringLiteral("topten.dat")), "Old\r\n100\r\n");
         QCOMPARE(TopTenStartupCheck(g_.DataFolder), TopTenStartup::Current);
         QVERIFY(LoadTopTen(g_) && SaveTopTen(g_));
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("topten.dat") });
-        QVERIFY(ReadBytes(dir_->filePath(QStringLiteral("topten.dat"))).startsWith("Old\r\n 100\r\n"));
+        QVERIFY(test::ReadBytes(dir_->filePath(QStringLiteral("topten.dat"))).startsWith("Old\r\n 100\r\n"));
     }
 
     void failedSaveKeepsFile()
     {
         QVERIFY(ResetTopTen(g_));
-        const QByteArray old = ReadBytes(TopTenFilePath(g_.DataFolder));
+        const QByteArray old = test::ReadBytes(TopTenFilePath(g_.DataFolder));
         QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("topten.tmp")));
         g_.TopTen[0] = { QStringLiteral("new"), 99999 };
         QVERIFY(!SaveTopTen(g_));
         QVERIFY(!ResetTopTen(g_));
-        QCOMPARE(ReadBytes(TopTenFilePath(g_.DataFolder)), old);
+        QCOMPARE(test::ReadBytes(TopTenFilePath(g_.DataFolder)), old);
     }
 
     void ageInWholeDaysHalfToEven()
