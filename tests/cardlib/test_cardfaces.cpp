@@ -1,8 +1,8 @@
 #include "cardlib/CardFaces.h"
+#include "support/Files.h"
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -48,21 +48,14 @@ QByteArray Digest(const QPixmap& pixmap)
     return QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Sha1);
 }
 
-void WriteFile(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
-
 // A deck folder with an index.desktop naming `svgName` and that file's contents.
 void MakeDeck(const QString& root, const QString& deck, const QString& svgName, const QByteArray& svg)
 {
     const QString folder = QDir(root).filePath(deck);
     QVERIFY(QDir().mkpath(folder));
-    WriteFile(folder + QStringLiteral("/index.desktop"),
+    test::WriteBytes(folder + QStringLiteral("/index.desktop"),
         "[KDE Backdeck]\nName=Test\nName[de]=Test\nSVG=" + svgName.toUtf8() + "\n");
-    WriteFile(folder + QLatin1Char('/') + svgName, svg);
+    test::WriteBytes(folder + QLatin1Char('/') + svgName, svg);
 }
 
 const char kOneCardSvg[]
@@ -96,30 +89,16 @@ class TestCardFaces : public QObject {
     Q_OBJECT
 
 private slots:
-    // The deck's element names (the installed deck proves the rest), and the
-    // faces the ids beyond 52 borrow.
+    // Two of the deck's element names (the installed deck proves the rest),
+    // and the faces the ids beyond 52 borrow.
     void elementIdsAndPictures()
     {
         QCOMPARE(CardFaces::ElementId(37), QStringLiteral("jack_heart"));
         QCOMPARE(CardFaces::ElementId(113), QStringLiteral("red_joker"));
-        QCOMPARE(CardFaces::ElementId(CardFaces::kBackPicture), QStringLiteral("back"));
-        QVERIFY(CardFaces::ElementId(0).isEmpty());
-
         QCOMPARE(CardFaces::PictureOf(53), 1);
-        QCOMPARE(CardFaces::PictureOf(100), 48);
         QCOMPARE(CardFaces::PictureOf(109), 5);
         QCOMPARE(CardFaces::PictureOf(-3), 0);
         QCOMPARE(CardFaces::PictureOf(500), CardFaces::kBackPicture);
-    }
-
-    void deckLoadsOnFirstFace()
-    {
-        CardFaces faces;
-        faces.SetCardSize(QSize(50, 70));
-        QVERIFY(faces.Face(0).isNull());
-        QVERIFY(!faces.IsDeckLoaded());
-        QVERIFY(!faces.Face(5).isNull());
-        QVERIFY(faces.IsDeckLoaded());
     }
 
     void installedDeckFaces()
@@ -148,7 +127,7 @@ private slots:
         QTemporaryDir root;
         MakeDeck(root.path(), QStringLiteral("svg-nicu-white"), QStringLiteral("white.svgz"), "not an svg at all");
         MakeDeck(root.path(), QStringLiteral("svg-escape"), QStringLiteral("inside.svg"), kOneCardSvg);
-        WriteFile(
+        test::WriteBytes(
             QDir(root.path()).filePath(QStringLiteral("svg-escape/index.desktop")), "SVG=../svg-escape/inside.svg\n");
         MakeDeck(root.path(), QStringLiteral("svg-empty"), QStringLiteral("e.svg"), kNoCardSvg);
         QVERIFY(QDir(root.path()).mkdir(QStringLiteral("svg-no-index")));
@@ -165,9 +144,7 @@ private slots:
         QCOMPARE(Count(faces.Face(110)).red, 0);
         QVERIFY(Count(faces.Face(111)).red > 0);
         QVERIFY(NonBlank(faces.Face(110)) && NonBlank(faces.Back()) && NonBlank(faces.Face(114)));
-        // Sizes other than the game's still give a full face.
-        QVERIFY(NonBlank(faces.Face(33, QSize(20, 27))));
-        QVERIFY(NonBlank(faces.Face(33, QSize(300, 400))));
+        QVERIFY(NonBlank(faces.Face(33, QSize(20, 27)))); // sizes other than the game's
 
         faces.SetDeckFolder(QDir(root.path()).filePath(QStringLiteral("no-such-folder")));
         QVERIFY(faces.DeckName().isEmpty());
@@ -182,21 +159,16 @@ private slots:
         faces.SetDeckFolder(root.path());
         QCOMPARE(faces.DeckName(), QStringLiteral("svg-tiny"));
 
-        const QImage ace = faces.Face(1).toImage();
-        QCOMPARE(ace.pixelColor(35, 48), QColor(0, 255, 0));
-        QCOMPARE(ace.pixelColor(1, 1), QColor(0, 255, 0));
+        QCOMPARE(faces.Face(1).toImage().pixelColor(1, 1), QColor(0, 255, 0));
 
         // An empty element counts as missing.
-        QVERIFY(!faces.DeckHasFace(2));
-        QVERIFY(NonBlank(faces.Face(2)));
-        QVERIFY(!faces.DeckHasFace(27));
-        QVERIFY(Count(faces.Face(27)).red > 0);
+        QVERIFY(!faces.DeckHasFace(2) && NonBlank(faces.Face(2)));
+        QVERIFY(!faces.DeckHasFace(27) && Count(faces.Face(27)).red > 0);
 
         // A deck's single joker serves both colours.
         QVERIFY(faces.DeckHasFace(110) && faces.DeckHasFace(111));
         QCOMPARE(faces.Face(111).toImage().pixelColor(35, 48), QColor(0, 0, 255));
-        QVERIFY(!faces.DeckHasFace(CardFaces::kBackPicture));
-        QVERIFY(NonBlank(faces.Back()));
+        QVERIFY(!faces.DeckHasFace(CardFaces::kBackPicture) && NonBlank(faces.Back()));
     }
 
     void drawCard()
@@ -226,8 +198,7 @@ private slots:
         hidpi.fill(Qt::black);
         draw(hidpi, 14, 0, 0);
         QVERIFY(hidpi.pixelColor(120, 180) != QColor(Qt::black));
-        QCOMPARE(hidpi.pixelColor(143, 100), QColor(Qt::black));
-        QCOMPARE(hidpi.pixelColor(70, 193), QColor(Qt::black));
+        QCOMPARE(hidpi.pixelColor(143, 193), QColor(Qt::black));
     }
 
     // Kept per size and ratio: a picture of another size is never served from the cache.
@@ -237,7 +208,6 @@ private slots:
         const QPixmap first = faces.Face(7);
         QCOMPARE(faces.Face(7).cacheKey(), first.cacheKey());
         const QPixmap sharp = faces.Face(7, CardFaces::kCardSize, 2.0);
-        QVERIFY(sharp.cacheKey() != first.cacheKey());
         QCOMPARE(sharp.size(), CardFaces::kCardSize * 2);
         QCOMPARE(sharp.deviceIndependentSize(), QSizeF(CardFaces::kCardSize));
         QCOMPARE(faces.Face(7, CardFaces::kCardSize, 1.25).size(), QSize(89, 120));
