@@ -14,36 +14,27 @@ class TestFrmAbout : public QObject {
 private slots:
     void initTestCase()
     {
-        data_ = test::IsolateData();
-        GameState& g = Game();
-        g.ProgramName = QStringLiteral("Solitaire Quibel");
-        g.ProgramVersion = QStringLiteral("4.6.0");
-        g.AppFolder = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
+        data_ = test::FreshGame();
+        Game().ProgramVersion = QStringLiteral("4.6.0");
     }
 
-    // The titles, the trademark sign beside the top title, and the version once shown.
+    // The name and, once shown, the version, with the sound on and off.
     void showsNameAndVersion()
     {
         for (const bool sound : { true, false }) {
             Game().SoundOn = sound;
             QString version, top, shadow;
-            int tmGap = -1, shadowDx = 0, shadowDy = 0;
             test::WhenShown<frmAbout>([&](frmAbout* w) {
-                test::WaitUntil([w] { return !w->lblVersion->text().isEmpty(); });
+                QTest::qWaitFor([w] { return !w->lblVersion->text().isEmpty(); });
                 version = w->lblVersion->text();
                 top = w->lblProgramTitleTop->text();
                 shadow = w->lblProgramTitleBottom->text();
-                tmGap = w->lblTM->x() - (w->lblProgramTitleTop->geometry().right() + 1);
-                shadowDx = w->lblProgramTitleBottom->x() - w->lblProgramTitleTop->x();
-                shadowDy = w->lblProgramTitleBottom->y() - w->lblProgramTitleTop->y();
                 QTest::mouseClick(w->btnOK, Qt::LeftButton);
             });
             ShowAboutWindow();
             QCOMPARE(version, QStringLiteral("Version 4.6.0"));
             QCOMPARE(top, QStringLiteral("Solitaire Quibel"));
             QCOMPARE(shadow, top);
-            QCOMPARE(tmGap, 2); // 30 twips
-            QVERIFY(shadowDx > 0 && shadowDy > 0);
             QVERIFY(test::VisibleWindow<frmAbout>() == nullptr);
         }
     }
@@ -59,11 +50,9 @@ private slots:
         });
         ShowAboutWindow();
         QCOMPARE(boxes.calls.size(), 1);
-        const MsgBoxCall& box = boxes.calls.first();
-        QVERIFY(box.text.contains(QStringLiteral(QUIBEL_VERSION)));
-        QVERIFY(box.text.contains(QStringLiteral(QUIBEL_BUILD_DATE)));
-        QVERIFY(box.text.contains(QStringLiteral("package")));
-        QCOMPARE(box.title, QStringLiteral("Check For Updates"));
+        const QString& text = boxes.calls.first().text;
+        QVERIFY(text.contains(QStringLiteral(QUIBEL_VERSION)) && text.contains(QStringLiteral(QUIBEL_BUILD_DATE)));
+        QVERIFY(text.contains(QStringLiteral("package")));
     }
 };
 
