@@ -222,7 +222,7 @@ private slots:
         test::MsgBoxRecorder boxes;
         bool viewOnly = false;
         test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
-            viewOnly = test::WaitUntil([w] { return w->focusWidget() == w->btnClose; }, 2000)
+            viewOnly = QTest::qWaitFor([w] { return w->focusWidget() == w->btnClose; }, 2000)
                 && !w->MenuFileAddPlayer->isEnabled() && !w->MenuFileDeletePlayer->isEnabled()
                 && w->lblSelectInstructions->text().startsWith(
                     QStringLiteral("GAME IN PROGRESS: The following is a list of players"));

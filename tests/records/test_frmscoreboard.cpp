@@ -46,7 +46,7 @@ class TestFrmScoreboard : public QObject {
     {
         auto sb = std::make_unique<frmScoreboard>(MainForm());
         sb->show();
-        if (!test::WaitUntil([&] { return sb->btnSameDeal->isVisible(); }))
+        if (!QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }))
             return nullptr;
         return sb;
     }

@@ -24,21 +24,13 @@
 
 namespace test {
 
-// Points the data folder at a fresh temporary folder and sets waits to zero.
-// Keep the returned folder alive for the test's length.
-inline std::unique_ptr<QTemporaryDir> IsolateData()
+// A fresh GameState as at start-up with no waits, its data folder prepared
+// in a temporary folder kept alive by the returned object.
+inline std::unique_ptr<QTemporaryDir> FreshGame()
 {
     auto dir = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", dir->path().toUtf8());
     SetTimeScale(0);
-    return dir;
-}
-
-// A fresh GameState as at start-up, its data folder prepared in a temporary
-// folder kept alive by the returned object.
-inline std::unique_ptr<QTemporaryDir> FreshGame()
-{
-    auto dir = IsolateData();
     GameState& g = Game();
     g = GameState {};
     g.ProgramName = QStringLiteral("Solitaire Quibel");
@@ -131,12 +123,6 @@ template <class W> void WhenShown(std::function<void(W*)> act, int timeoutMs = 5
         }
     });
     timer->start(10);
-}
-
-// Waits (processing events) until `done` holds or the time runs out.
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    return QTest::qWaitFor(done, timeoutMs);
 }
 
 } // namespace test
