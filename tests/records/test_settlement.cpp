@@ -53,17 +53,6 @@ private slots:
         QCOMPARE(TimerBonusCountUp(0), QList<int32_t>());
     }
 
-    void timerBonus()
-    {
-        GameState g;
-        SetGameConstants(g);
-        for (const auto& [seconds, bonus] : QList<std::pair<int, int>> {
-                 { 0, 2000 }, { 380, 100 }, { 399, 5 }, { 400, 0 }, { std::numeric_limits<int32_t>::max(), 0 } }) {
-            g.ElapsedSeconds = seconds;
-            QCOMPARE(TimerBonus(g), bonus);
-        }
-    }
-
     void clearedBoard()
     {
         QCOMPARE(ClearedBonusNotice(*ClearedBonusFor(0)),
@@ -108,8 +97,6 @@ private slots:
     void averagesAndTotalsDoNotWrap()
     {
         GameState g = WonGame(0, 380);
-        QCOMPARE(HandRowTotal(g, 1), 200);
-        QCOMPARE(HandRowTotal(g, 9), 0);
         QCOMPARE(SettleGame(g).Average, int16_t(2350));
         g = WonGame(11, 400);
         g.GamesPlayed = 0;
