@@ -10,32 +10,16 @@
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void versionNames_data()
-    {
-        QTest::addColumn<int>("platform");
-        QTest::addColumn<int>("major");
-        QTest::addColumn<int>("minor");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("98") << 1 << 4 << 10 << "Windows 98";
-        QTest::newRow("Me") << 1 << 4 << 90 << "Windows Millennium";
-        QTest::newRow("9x other") << 1 << 4 << 3 << "";
-        QTest::newRow("NT 3") << 2 << 3 << 51 << "Windows NT 3.51";
-        QTest::newRow("XP") << 2 << 5 << 1 << "Windows XP";
-        QTest::newRow("6 and up") << 2 << 10 << 0 << "Windows Vista or Greater";
-        QTest::newRow("0 to 2") << 2 << 2 << 0 << "Windows Vista or Greater";
-        QTest::newRow("other platform") << 3 << 5 << 0 << "Failed";
-    }
-
     void versionNames()
     {
-        QFETCH(int, platform);
-        QFETCH(int, major);
-        QFETCH(int, minor);
-        QFETCH(QString, name);
-        QCOMPARE(WindowsVersionName(platform, major, minor), name);
+        const std::tuple<int, int, int, const char*> cases[]
+            = { { 1, 4, 10, "Windows 98" }, { 1, 4, 90, "Windows Millennium" }, { 1, 4, 3, "" },
+                  { 2, 3, 51, "Windows NT 3.51" }, { 2, 5, 1, "Windows XP" }, { 2, 10, 0, "Windows Vista or Greater" },
+                  { 2, 2, 0, "Windows Vista or Greater" }, { 3, 5, 0, "Failed" } };
+        for (const auto& [platform, major, minor, name] : cases)
+            QCOMPARE(WindowsVersionName(platform, major, minor), QString::fromLatin1(name));
+        QCOMPARE(WindowsVersionName(), QStringLiteral("Failed")); // this system is no Windows
     }
-
-    void thisSystemIsNoWindows() { QCOMPARE(WindowsVersionName(), QStringLiteral("Failed")); }
 
     void dataFolderCodeIsTheUsersDataFolder()
     {
