@@ -1,10 +1,8 @@
-#include "app/StartUpData.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/TopTen.h"
 #include "support/WindowTest.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace {
@@ -71,20 +69,6 @@ private slots:
                 QStringLiteral("The Top Ten High Scores have not been added to in over 15 days.  Would you like "
                                "to clear them now?"));
         QCOMPARE(Game().TopTen[0], (cleared ? TopTenRow { QStringLiteral("*******"), 7500 } : kOwnRow));
-    }
-
-    // Files an older version kept beside the program move to the data folder once.
-    void oldDataFilesMoveToTheDataFolder()
-    {
-        QTemporaryDir app;
-        for (const QString& name : { "players.dat", "TOPTEN.DAT", "other.dat" })
-            QVERIFY(QFile(app.filePath(name)).open(QIODevice::WriteOnly));
-        GameState& g = Game();
-        g.AppFolder = app.path() + QLatin1Char('/');
-        PrepareDataFolder(g);
-        QVERIFY(QFile::exists(g.PlayersFilePath));
-        QVERIFY(QFile::exists(TopTenFilePath(g.DataFolder)));
-        QVERIFY(QDir(app.path()).entryList(QDir::Files).isEmpty());
     }
 };
 
