@@ -82,29 +82,24 @@ private slots:
         CheckPacked(b, { bottom, otherTop });
     }
 
-    void pairInRowsFiveAndSix_data()
-    {
-        QTest::addColumn<bool>("upperFirst");
-        QTest::newRow("row 5 first") << true;
-        QTest::newRow("row 6 first") << false;
-    }
-
+    // Rows 5 and 6 of one column, picked either way round.
     void pairInRowsFiveAndSix()
     {
-        QFETCH(bool, upperFirst);
-        TestBoard b;
-        FullBoard(b);
-        CardId before[8];
-        for (int r = 1; r <= 7; ++r)
-            before[r] = b.g.CardGrid(4, r);
-        b.Pick(upperFirst ? std::vector { before[5], before[6] } : std::vector { before[6], before[5] });
-        const auto steps = RemoveSelectedCards(b.g, b.cards);
-        QCOMPARE(steps.size(), size_t(2));
-        QCOMPARE(steps[0].card, upperFirst ? before[5] : before[6]);
-        for (int r = 3; r <= 6; ++r)
-            QCOMPARE(b.g.CardGrid(4, r), before[r - 2]);
-        QCOMPARE(b.g.CardGrid(4, 7), before[7]);
-        CheckPacked(b, { before[5], before[6] });
+        for (const bool upperFirst : { true, false }) {
+            TestBoard b;
+            FullBoard(b);
+            CardId before[8];
+            for (int r = 1; r <= 7; ++r)
+                before[r] = b.g.CardGrid(4, r);
+            b.Pick(upperFirst ? std::vector { before[5], before[6] } : std::vector { before[6], before[5] });
+            const auto steps = RemoveSelectedCards(b.g, b.cards);
+            QCOMPARE(steps.size(), size_t(2));
+            QCOMPARE(steps[0].card, upperFirst ? before[5] : before[6]);
+            for (int r = 3; r <= 6; ++r)
+                QCOMPARE(b.g.CardGrid(4, r), before[r - 2]);
+            QCOMPARE(b.g.CardGrid(4, 7), before[7]);
+            CheckPacked(b, { before[5], before[6] });
+        }
     }
 
     void onlyPickedCardsLeave()
