@@ -39,17 +39,13 @@ int RunInstructions(bool hideDoNotShow, const std::function<void(frmInstructions
 // The current player (none for an empty name) with that setting, kept in the players file.
 void SetPlayer(const QString& name, bool showInstructions)
 {
-    GameState& g = Game();
-    QFile::remove(g.PlayersFilePath);
-    g.PlayerName.clear();
-    g.ShowInstructions = showInstructions;
-    if (name.isEmpty())
-        return;
-    QVERIFY(AppendPlayer(g.PlayersFilePath, name));
-    PlayerRecord r = NewPlayerRecord(name);
-    r.ShowInstructions = showInstructions;
-    LoadPlayer(g, r);
-    QVERIFY(SavePlayers(g));
+    QFile::remove(Game().PlayersFilePath);
+    Game().PlayerName.clear();
+    if (!name.isEmpty())
+        test::PlayAs(name);
+    Game().ShowInstructions = showInstructions;
+    if (!name.isEmpty())
+        QVERIFY(SavePlayers(Game()));
 }
 
 } // namespace
