@@ -1,5 +1,4 @@
 #include "game/BoardHelper.h"
-#include "game/GameTexts.h"
 #include "game/Judge.h"
 
 #include <QTest>
@@ -107,14 +106,6 @@ private slots:
         QCOMPARE(JudgePicked(b.g, {}).verdict, Verdict::Nothing);
         QCOMPARE(JudgePicked(b.g, Cards("5C")).verdict, Verdict::Nothing);
         QCOMPARE(b.g.CardsOnBoard, int16_t(51));
-    }
-
-    // The panel breaks lines on carriage returns alone.
-    void definitionsUseCarriageReturns()
-    {
-        for (int i = 0; i < 9; ++i)
-            QVERIFY(!HandDefinitionText(i).isEmpty() && !HandDefinitionText(i).contains(QLatin1Char('\n')));
-        QVERIFY(HandDefinitionText(9).isEmpty());
     }
 };
 
