@@ -1,4 +1,3 @@
-#include "app/Windows.h"
 #include "game/GameState.h"
 #include "support/WindowTest.h"
 #include "ui/frmTitle.h"
@@ -68,13 +67,6 @@ private slots:
         QVERIFY(tried);
         QVERIFY(stillShown);
         QVERIFY(title.Finished());
-    }
-
-    void showTitleWindowReturnsWhenDone()
-    {
-        ShowTitleWindow();
-        const auto tops = QApplication::topLevelWidgets();
-        QVERIFY(std::none_of(tops.begin(), tops.end(), [](QWidget* w) { return qobject_cast<frmTitle*>(w); }));
     }
 };
 
