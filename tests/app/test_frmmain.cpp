@@ -9,6 +9,8 @@
 
 #include <QAction>
 
+#include <numeric>
+
 namespace {
 constexpr CardId kSevenOfClubs = 7;
 
@@ -32,10 +34,8 @@ class TestFrmMain : public QObject {
     {
         GameState& g = Game();
         std::array<CardId, kDeckSize + 1> deck {};
-        for (int k = 1; k <= 52; ++k)
-            deck[k] = static_cast<CardId>(k);
-        for (int k = 53; k <= 56; ++k)
-            deck[k] = static_cast<CardId>(kFirstJokerId + k - 53);
+        std::iota(deck.begin() + 1, deck.begin() + 53, CardId(1));
+        std::iota(deck.begin() + 53, deck.end(), CardId(kFirstJokerId));
         std::swap(deck[14], deck[20]);
         g.SavedDeck = deck;
         g.SameDeal = true;
