@@ -6,8 +6,13 @@
 #include "game/GameState.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
+#include "ui/frmExample.h"
+#include "ui/frmInstructions.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QToolButton>
 
 #include <numeric>
 
@@ -85,6 +90,43 @@ private slots:
     }
 
     // A card is painted where the grid puts it, and a pick's marker leaves no trace once dropped.
+    void toolbarStandsInItsOrderWithItsHoverTexts()
+    {
+        const std::array<int, 8> order = { 7, 1, 0, 3, 2, 6, 4, 5 };
+        for (int i = 1; i < 8; ++i)
+            QVERIFY(w_->Command3D2[order[i - 1]]->x() < w_->Command3D2[order[i]]->x());
+        const QStringList texts = { " High Scores ", " Player List ", " Undo Last Move ", " Game Stats ", " Hint ",
+            " Help ", " Restart Game", " Pause Game " };
+        for (int i = 0; i < 8; ++i) {
+            QTest::mouseMove(w_->Command3D2[i], QPoint(5, 5));
+            QTRY_COMPARE(w_->pnlToolbarCaption->Caption(), texts[i]);
+        }
+    }
+
+    void thirdMisplayOpensTheInstructionsWithoutTheirSwitch()
+    {
+        // The instructions show the example picture first; both are closed as a player would.
+        bool switchShown = true;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* example = test::VisibleWindow<frmExample>())
+                example->btnClose->click();
+            else if (auto* instructions = test::VisibleWindow<frmInstructions>()) {
+                switchShown = instructions->chkDoNotShow->isVisible();
+                instructions->btnClose->click();
+            }
+        });
+        closer.start(20);
+        Click(Qt::LeftButton, CardCentre(1, 7)); // 7 of clubs
+        Click(Qt::LeftButton, CardCentre(1, 6)); // 6 of clubs: no hand
+        Click(Qt::RightButton, CardCentre(4, 4)); // two misplays
+        QCOMPARE(w_->MisplayCount, 2);
+        Click(Qt::RightButton, CardCentre(4, 4)); // the third opens the instructions
+        QTRY_VERIFY(!test::VisibleWindow<frmInstructions>());
+        QVERIFY(!switchShown);
+        QCOMPARE(w_->MisplayCount, 1);
+    }
+
     void pickAndDropRestoreThePicture()
     {
         const QPoint cardAt = Cards().Position(kSevenOfClubs);
