@@ -10,8 +10,11 @@ game="$root/build/game/solitaire-quibel"
 runs="${1:-9}"
 # Runs itself inside a fresh X server.
 if [ -z "${QUIBEL_BENCH_INNER:-}" ]; then
-  exec env QUIBEL_BENCH_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs"
+  exec env QUIBEL_BENCH_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$runs"
 fi
+
+# The server may still be starting.
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 data="$(mktemp -d)"
 export XDG_DATA_HOME="$data"
@@ -21,10 +24,10 @@ times=()
 rss=()
 for _ in $(seq "$runs"); do
   start=$(date +%s%N)
-  "$game" >/dev/null 2>&1 &
+  "$game" >/dev/null 2>>"$data/errors.log" &
   pid=$!
   until xdotool search --onlyvisible --pid "$pid" --name '^Solitaire Quibel$' >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || { echo "the game did not start" >&2; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "the game did not start:" >&2; cat "$data/errors.log" >&2; exit 1; }
     sleep 0.002
   done
   end=$(date +%s%N)

@@ -69,9 +69,13 @@ void frmMain::BuildControls()
     c_Title = new Panel3D(board_);
     c_Title->SetBackColor(QColor(0, 0, 96));
     auto* titleText = new QLabel(QStringLiteral("Solitaire Quibel"), c_Title);
-    titleText->setStyleSheet(QStringLiteral("color: rgb(255, 255, 0); font-weight: bold; font-style: italic;"));
+    QPalette titlePalette = titleText->palette();
+    titlePalette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    titleText->setPalette(titlePalette);
     QFont titleFont = titleText->font();
     titleFont.setPointSize(13);
+    titleFont.setBold(true);
+    titleFont.setItalic(true);
     titleText->setFont(titleFont);
     c_TitleText = titleText;
     c_Title->setMouseTracking(true);
@@ -103,7 +107,6 @@ void frmMain::BuildControls()
     c_score->setFont(scoreFont);
     c_score->SetForeColor(kScoreRed);
     chkSound = new QCheckBox(QStringLiteral("Use &Sound Effects"), Panel3D1);
-    chkSound->setStyleSheet(QStringLiteral("QCheckBox { background: transparent; }"));
     connect(chkSound, &QCheckBox::clicked, this, [this] { chkSound_Click(); });
 
     QFont handFont = font();

@@ -1,5 +1,6 @@
 #include "ui/ToolbarIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -7,7 +8,7 @@
 #include <cmath>
 
 namespace {
-// Every icon is drawn on a 16 by 16 grid, so it stays crisp at any pixel ratio.
+// Every icon is drawn on a 16 by 16 grid and scaled, so it stays crisp at any size.
 void DrawIcon(QPainter& p, int index)
 {
     p.setRenderHint(QPainter::Antialiasing);
@@ -101,21 +102,43 @@ void DrawIcon(QPainter& p, int index)
     }
 }
 
-QPixmap Render(int index, qreal dpr)
-{
-    QPixmap pm(QSize(16, 16) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    DrawIcon(p, index);
-    return pm;
-}
+// Paints on demand at whatever size and pixel ratio the button asks for, so
+// nothing is drawn before the window shows.
+class ToolbarIconEngine : public QIconEngine {
+public:
+    explicit ToolbarIconEngine(int index)
+        : index_(index)
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 16.0, rect.height() / 16.0);
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.35);
+        DrawIcon(*painter, index_);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pm;
+    }
+
+    QIconEngine* clone() const override { return new ToolbarIconEngine(index_); }
+
+private:
+    int index_;
+};
 } // namespace
 
 QIcon ToolbarIcon(int index)
 {
-    QIcon icon;
-    icon.addPixmap(Render(index, 1.0));
-    icon.addPixmap(Render(index, 2.0));
-    return icon;
+    return QIcon(new ToolbarIconEngine(index));
 }
