@@ -8,6 +8,7 @@
 #include "ui/ToolbarIcons.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -69,9 +70,7 @@ void frmMain::BuildControls()
     c_Title = new Panel3D(board_);
     c_Title->SetBackColor(QColor(0, 0, 96));
     auto* titleText = new QLabel(QStringLiteral("Solitaire Quibel"), c_Title);
-    QPalette titlePalette = titleText->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    titleText->setPalette(titlePalette);
+    SetTextColor(titleText, QColor(255, 255, 0));
     QFont titleFont = titleText->font();
     titleFont.setPointSize(13);
     titleFont.setBold(true);
@@ -94,11 +93,7 @@ void frmMain::BuildControls()
 
     Panel3D1 = new Panel3D(board_);
     c_PlayerStatus = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);
-    QFont fixed(QStringLiteral("Courier New"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setPointSize(9);
-    fixed.setBold(true);
-    c_PlayerStatus->setFont(fixed);
+    c_PlayerStatus->setFont(FixedFont(9));
     c_PlayerStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     c_PlayerStatus->hide();
     c_score = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);

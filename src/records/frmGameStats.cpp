@@ -9,6 +9,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -24,15 +25,8 @@ constexpr int kButtonGap = 8;
 
 QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, int pointSize)
 {
-    auto* l = new QLabel(parent);
+    QLabel* l = ColouredLabel(parent, color, SizedFont(pointSize));
     l->setGeometry(at);
-    QFont f = l->font();
-    f.setPointSize(pointSize);
-    f.setBold(true);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
     return l;
 }
 

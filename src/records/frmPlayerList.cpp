@@ -10,6 +10,7 @@
 #include "ui/Sound.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,16 +42,6 @@ constexpr int kLineChars = 52;
 
 // The list window slides in on its first showing in a run only.
 bool g_slidIn = false;
-
-QFont FixedFont()
-{
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    f.setPointSize(10);
-    f.setBold(true);
-    return f;
-}
 
 // The label shows "&File" the way a menu does: the letter underlined.
 QString WithMnemonic(const QString& text)
@@ -94,25 +85,6 @@ private:
     std::array<int, 3> columns_;
 };
 
-QLabel* MakeLabel(QWidget* parent, const QColor& color, const QFont& font, const QString& text = {})
-{
-    auto* l = new QLabel(text, parent);
-    l->setFont(font);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
-    return l;
-}
-
-QFont SizedFont(const QFont& base, int pointSize, bool bold, bool italic = false)
-{
-    QFont f = base;
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
 } // namespace
 
 frmPlayerList::frmPlayerList(QWidget* parent)
@@ -123,17 +95,17 @@ frmPlayerList::frmPlayerList(QWidget* parent)
     int y = MenuBar->height() + 10;
 
     // The bottom label is the title's shadow, the top one is drawn over it.
-    const QFont titleFont = SizedFont(font(), 16, true, true);
+    const QFont titleFont = SizedFont(16, true, true);
     const int titleHeight = QFontMetrics(titleFont).height() + 4;
-    lblProgramTitleBottom = MakeLabel(this, Qt::black, titleFont);
-    lblProgramTitleTop = MakeLabel(this, QColor(255, 255, 0), titleFont);
+    lblProgramTitleBottom = ColouredLabel(this, Qt::black, titleFont);
+    lblProgramTitleTop = ColouredLabel(this, QColor(255, 255, 0), titleFont);
     lblProgramTitleBottom->setGeometry(kMargin + 2, y + 2, textWidth, titleHeight);
     lblProgramTitleTop->setGeometry(kMargin, y, textWidth, titleHeight);
     lblProgramTitleBottom->setAlignment(Qt::AlignCenter);
     lblProgramTitleTop->setAlignment(Qt::AlignCenter);
     y += titleHeight + 8;
 
-    lblSelectInstructions = MakeLabel(this, Qt::white, SizedFont(font(), 9, false));
+    lblSelectInstructions = ColouredLabel(this, Qt::white, SizedFont(9, false));
     lblSelectInstructions->setWordWrap(true);
     lblSelectInstructions->setTextFormat(Qt::RichText);
     int textHeight = 0;
@@ -147,13 +119,13 @@ frmPlayerList::frmPlayerList(QWidget* parent)
     const QFont fixed = FixedFont();
     const int charWidth = QFontMetrics(fixed).horizontalAdvance(QLatin1Char('M'));
     std::array<int, 3> columns {};
-    const QFont headingFont = SizedFont(font(), 9, true);
+    const QFont headingFont = SizedFont(9, true);
     const int headingHeight = QFontMetrics(headingFont).height() + 2;
     const std::array<QString, 3> headings
         = { QStringLiteral("Player Name:"), QStringLiteral("Bankroll:"), QStringLiteral("Average Score:") };
     for (size_t i = 0; i < headings.size(); ++i) {
         columns[i] = kColumnChars[i] * charWidth;
-        lblHeadings[i] = MakeLabel(this, QColor(255, 255, 192), headingFont, headings[i]);
+        lblHeadings[i] = ColouredLabel(this, QColor(255, 255, 192), headingFont, headings[i]);
         lblHeadings[i]->setGeometry(kMargin + 5 + columns[i], y, 140, headingHeight);
     }
     y += headingHeight + 2;

@@ -13,6 +13,7 @@
 #include "ui/Sound.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -44,24 +45,11 @@ const QColor kInk(0, 0, 96);
 
 const QString kMark = QString(QChar(0x00BB));
 
-QFont BoldFont(const QWidget* w, int pointSize, bool italic = false)
-{
-    QFont f = w->font();
-    f.setPointSize(pointSize);
-    f.setBold(true);
-    f.setItalic(italic);
-    return f;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, const QFont& font)
 {
-    auto* l = new QLabel(parent);
+    QLabel* l = ColouredLabel(parent, color, font);
     l->setGeometry(at);
-    l->setFont(font);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
     return l;
 }
 
@@ -127,7 +115,7 @@ frmScoreboard::frmScoreboard(QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setWindowTitle(g.ProgramName + QStringLiteral(" Scoreboard"));
 
-    const QFont titleFont = BoldFont(this, 18, true);
+    const QFont titleFont = SizedFont(18, true, true);
     lblProgramTitleBottom = MakeLabel(this, QRect(12, 10, kWidth - 20, 38), QColor(112, 112, 112), titleFont);
     lblProgramTitleTop = MakeLabel(this, QRect(10, 8, kWidth - 20, 38), QColor(255, 255, 0), titleFont);
     for (QLabel* l : { lblProgramTitleBottom, lblProgramTitleTop }) {
@@ -138,7 +126,7 @@ frmScoreboard::frmScoreboard(QWidget* parent)
     lblSeparator->setGeometry(kLeft, 50, kWidth - 2 * kLeft, 2);
     lblSeparator->setStyleSheet(QStringLiteral("background: rgb(192, 192, 0);"));
 
-    const QFont cellFont = BoldFont(this, 9);
+    const QFont cellFont = SizedFont(9);
     for (int r = 0; r < kRows; ++r) {
         const int top = kRowsTop + r * kRowPitch;
         const std::array<QRect, 4> cells = { QRect(kLeft, top, 150, kRowHeight), QRect(174, top, 56, kRowHeight),
@@ -160,14 +148,14 @@ frmScoreboard::frmScoreboard(QWidget* parent)
         UnhighlightRow(r);
     }
 
-    const QFont lineFont = BoldFont(this, 9);
+    const QFont lineFont = SizedFont(9);
     const int scoreTop = kRowsTop + kRows * kRowPitch + 8;
     lblGameScore = MakeLabel(this, QRect(kLeft, scoreTop, kLeaderWidth, 24), kInk, lineFont);
     lblGameScore->setText(QStringLiteral("Game Score . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . "
                                          ". . . . . . . . . . ."));
     pnlGameScore = MakeAmount(this, QRect(kAmountLeft, scoreTop, kAmountWidth, 24), lineFont);
 
-    lblBonuses = MakeLabel(this, QRect(kLeft, scoreTop + 34, 200, 20), kInk, BoldFont(this, 10));
+    lblBonuses = MakeLabel(this, QRect(kLeft, scoreTop + 34, 200, 20), kInk, SizedFont(10));
     lblBonuses->setText(QStringLiteral("BONUSES"));
     const int bonusTop = scoreTop + 58;
     lblDifferentHandsBonus = MakeShadowedLine(this, bonusTop, lineFont);
@@ -178,11 +166,11 @@ frmScoreboard::frmScoreboard(QWidget* parent)
     pnlTimerBonus = MakeAmount(this, QRect(kAmountLeft, bonusTop + 52, kAmountWidth, kRowHeight), lineFont);
 
     const int finalTop = bonusTop + 92;
-    const QFont finalFont = BoldFont(this, 10);
+    const QFont finalFont = SizedFont(10);
     lblFinalScore = MakeLabel(this, QRect(kLeft, finalTop, kLeaderWidth, 28), kInk, finalFont);
     lblFinalScore->setText(
         QStringLiteral("FINAL SCORE (Game Score + Bonuses) . . . . . . . . . . . . . . . . . . . ."));
-    pnlFinalScore = MakeAmount(this, QRect(kAmountLeft, finalTop, kAmountWidth, 28), BoldFont(this, 12));
+    pnlFinalScore = MakeAmount(this, QRect(kAmountLeft, finalTop, kAmountWidth, 28), SizedFont(12));
 
     // The band behind the buttons waits below the window until they show.
     lblFormShadow = new QLabel(this);

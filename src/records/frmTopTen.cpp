@@ -8,6 +8,7 @@
 #include "ui/Sound.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -24,32 +25,11 @@ constexpr int kNameChars = 30; // a blank, the name and its dots
 constexpr int kScoreChars = 16;
 constexpr int kHeadingChars = 42;
 
-QFont FixedFont()
-{
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    f.setPointSize(10);
-    f.setBold(true);
-    return f;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QColor& color, const QFont& font)
 {
-    auto* l = new QLabel(parent);
-    l->setFont(font);
-    l->setTextFormat(Qt::PlainText);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
+    QLabel* l = ColouredLabel(parent, color, font);
+    l->setTextFormat(Qt::PlainText); // names are shown as typed
     return l;
-}
-
-void SetTextColor(QLabel* label, const QColor& color)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, color);
-    label->setPalette(pal);
 }
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "ui/Sound.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -21,11 +22,7 @@ constexpr int kShadowOffset = 3;
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& color)
 {
-    auto* l = new QLabel(text, parent);
-    l->setFont(font);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
+    QLabel* l = ColouredLabel(parent, color, font, text);
     l->adjustSize();
     return l;
 }

@@ -7,6 +7,7 @@
 #include "ui/Sound.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 #include "ui/frmExample.h"
 
 #include <QCheckBox>
@@ -49,9 +50,7 @@ QLabel* MakeLink(QWidget* parent, const QString& text, QObject* filter)
     f.setUnderline(true);
     f.setBold(true);
     l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, kLink);
-    l->setPalette(pal);
+    SetTextColor(l, kLink);
     l->setCursor(Qt::PointingHandCursor);
     l->installEventFilter(filter);
     return l;
@@ -69,9 +68,7 @@ frmInstructions::frmInstructions(QWidget* parent)
     title.setBold(true);
     title.setPointSize(16);
     lblTitle->setFont(title);
-    QPalette white = lblTitle->palette();
-    white.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    lblTitle->setPalette(white);
+    SetTextColor(lblTitle, QColor(255, 255, 255));
     lblTitle->setGeometry(kMargin, 0, kWidth - 2 * kMargin, kBandHeight);
 
     lblInstructions = new QLabel(this);

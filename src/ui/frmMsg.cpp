@@ -2,6 +2,7 @@
 
 #include "ui/Ramp.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -12,16 +13,9 @@ constexpr int kHeight = 120;
 
 QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, int pointSize, bool bold)
 {
-    auto* l = new QLabel(parent);
+    QLabel* l = ColouredLabel(parent, color, SizedFont(pointSize, bold));
     l->setGeometry(at);
     l->setAlignment(Qt::AlignCenter);
-    QFont f = l->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
     return l;
 }
 } // namespace

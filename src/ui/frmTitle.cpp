@@ -3,6 +3,7 @@
 #include "app/Windows.h"
 #include "ui/Sound.h"
 #include "ui/WindowMotion.h"
+#include "ui/WindowText.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -53,13 +54,6 @@ private:
     double due_ = 0.0;
 };
 
-void SetColor(QLabel* label, const QColor& color)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, color);
-    label->setPalette(pal);
-}
-
 int FlightStep(int index)
 {
     if (index < 7)
@@ -98,7 +92,7 @@ frmTitle::frmTitle(QWidget* parent)
     welcome.setItalic(true);
     welcome.setPointSize(17);
     lblWelcome->setFont(welcome);
-    SetColor(lblWelcome, QColor(0, 0, 128));
+    SetTextColor(lblWelcome, QColor(0, 0, 128));
     lblWelcome->adjustSize();
     lblWelcome->move(kFirstLineLeft - 30, kLetterTop - lblWelcome->height() - 4);
     lblWelcome->hide();
@@ -115,12 +109,12 @@ frmTitle::frmTitle(QWidget* parent)
     tag.setPointSize(11);
     tag.setBold(true);
     tagline->setFont(tag);
-    SetColor(tagline, QColor(255, 255, 255));
+    SetTextColor(tagline, QColor(255, 255, 255));
     tagline->setAlignment(Qt::AlignCenter);
     tagline->setGeometry(0, kHeight - 62, kWidth, 24);
 
     lblProgramName[0] = MakeLetter(this, QString::fromLatin1(kCaptions[0]), 44);
-    SetColor(lblProgramName[0], LetterColor(0));
+    SetTextColor(lblProgramName[0], LetterColor(0));
     lblProgramName[0]->move(kFirstLineLeft, kLetterTop);
     lblProgramName[0]->raise();
 
@@ -236,7 +230,7 @@ void frmTitle::LoadLetters()
 void frmTitle::FlyLetter(int index, int target)
 {
     QLabel* l = lblProgramName[index];
-    SetColor(l, kFlyingColor);
+    SetTextColor(l, kFlyingColor);
     l->raise();
     l->show();
     const int step = FlightStep(index);
@@ -246,7 +240,7 @@ void frmTitle::FlyLetter(int index, int target)
         pacer.Step();
     }
     l->move(target, l->y());
-    SetColor(l, LetterColor(index));
+    SetTextColor(l, LetterColor(index));
     PlaySound(QStringLiteral("buttup.wav"));
 }
 
