@@ -3,15 +3,21 @@
 #include "game/GameState.h"
 #include "records/DataFolder.h"
 #include "records/PlayersFile.h"
+#include "records/SavePoints.h"
 #include "records/TopTen.h"
 #include "ui/MsgBox.h"
 
 void PrepareDataFolder(GameState& g)
 {
-    g.DataFolder = ResolveDataFolder(g.ProgramName);
+    const DataFolderChoice folder = ChooseDataFolder(g.ProgramName);
+    g.DataFolder = folder.Path;
     // Older versions kept their files beside the program; they move once.
     MoveOldDataFiles(g.AppFolder, g.DataFolder);
     g.PlayersFilePath = g.DataFolder + QLatin1String(kPlayersFileName);
+    if (folder.ReadOnly) {
+        MsgBox(ReadOnlyFilesNotice(), vbOKOnly | vbExclamation, QStringLiteral("Not Saved"));
+        NoteFilesReadOnly();
+    }
 }
 
 void CheckTopTenAge(GameState& g)

@@ -7,6 +7,7 @@
 #include "game/Selection.h"
 #include "game/Undo.h"
 #include "records/PlayersFile.h"
+#include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
@@ -45,7 +46,7 @@ void frmMain::CheckForPlays()
 
     SetClockRunning(false);
     const GameEnd end = EndGameNoPlaysLeft(g);
-    SavePlayers(g);
+    SavePlayersAndTell(g);
     SetInGameCommandsEnabled(false);
     for (Panel3D* l : lblHand)
         l->hide();
@@ -155,7 +156,7 @@ void frmMain::chkSound_Click()
     GameState& g = Game();
     g.SoundOn = chkSound->isChecked();
     PlayEffect(QStringLiteral("Clickbg.wav"));
-    SavePlayers(g);
+    SavePlayersAndTell(g);
 }
 
 void frmMain::MenuFileUseHandPopups_Click()
@@ -164,7 +165,7 @@ void frmMain::MenuFileUseHandPopups_Click()
     GameState& g = Game();
     g.UseHandPopups = MenuFileUseHandPopups->isChecked();
     PlayEffect(QStringLiteral("Clickbg.wav"));
-    SavePlayers(g);
+    SavePlayersAndTell(g);
 }
 
 void frmMain::MenuFileUndo_Click()

@@ -5,6 +5,8 @@
 #include "game/GameState.h"
 #include "game/VbMath.h"
 #include "records/PlayersFile.h"
+#include "records/Settlement.h"
+#include "records/frmSaveNotice.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
@@ -79,9 +81,8 @@ void frmMain::NewGame()
     c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
     c_score->show();
     g.FeeWonBack = false;
-    g.Bankroll -= g.EntryFee;
-    ++g.GamesPlayed;
-    SavePlayers(g);
+    ChargeEntryFee(g);
+    SavePlayersAndTell(g);
     ShowPlayerStatus();
     --busy_;
     DealBoard();

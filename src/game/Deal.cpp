@@ -4,6 +4,7 @@
 #include "game/VbMath.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -141,21 +142,24 @@ std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards)
     return placements;
 }
 
-int16_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed)
+int32_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed)
 {
     if (gamesPlayed == 0)
         return 0;
-    return ToInt16(static_cast<double>(bankroll) / gamesPlayed).value_or(0);
+    // Only a negative games count can take the quotient past 32 bits.
+    const double average = std::clamp(static_cast<double>(bankroll) / gamesPlayed,
+        double { std::numeric_limits<int32_t>::min() }, double { std::numeric_limits<int32_t>::max() });
+    return ToInt32(average).value_or(0);
 }
 
-int16_t PlayerAverage(const GameState& g)
+int32_t PlayerAverage(const GameState& g)
 {
     return PlayerAverage(g.Bankroll, g.GamesPlayed);
 }
 
 QString PlayerStatusLine(const GameState& g)
 {
-    const int16_t average = PlayerAverage(g);
+    const int32_t average = PlayerAverage(g);
     QString line
         = QStringLiteral("Player: ") + g.PlayerName + QStringLiteral("     Bankroll: ") + FormatMoney(g.Bankroll);
     if (average >= 0)

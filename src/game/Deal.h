@@ -78,7 +78,7 @@ std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards);
 
 // "Player: name     Bankroll: $x     Average Score: $y"; without the average
 // when it is negative. The average is Bankroll / GamesPlayed rounded half to
-// even as a 16-bit value; 0 when no game was played or it does not fit.
+// even, stopping at the 32-bit limits; 0 when no game was played.
 QString PlayerStatusLine(const GameState& g);
-int16_t PlayerAverage(const GameState& g);
-int16_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed);
+int32_t PlayerAverage(const GameState& g);
+int32_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed);

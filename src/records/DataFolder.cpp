@@ -10,15 +10,47 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 bool IsWritableFolder(const QString& path)
 {
-    if (!QDir().mkpath(path))
+    if (!QDir().mkpath(path) || IsMarkedReadOnly(path))
         return false;
-    // Permission bits alone do not tell (root, read-only mounts): try a file.
+    // Permission bits alone do not tell (read-only mounts): try a file.
     QTemporaryFile probe(path + QStringLiteral("/probe-XXXXXX"));
     return probe.open();
+}
+
+// A folder in the shared temporary folder is used only when it is this user's
+// alone: made here with no access for others, or found as a real folder (not
+// a symbolic link) this user owns that others cannot enter.
+bool IsPrivateFolder(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(path);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat info { };
+    return ::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid()
+        && (info.st_mode & 077) == 0;
+#else
+    return QDir().mkpath(path);
+#endif
+}
+
+QString FallbackFolderName(const QString& programName)
+{
+#ifdef Q_OS_UNIX
+    return programName + QLatin1Char('-') + QString::number(::geteuid());
+#else
+    return programName;
+#endif
 }
 
 QStringList DatFiles(const QString& folder)
@@ -44,16 +76,28 @@ QString GetSpecialFolderPath(int folderCode)
     return path;
 }
 
-QString ResolveDataFolder(const QString& programName)
+DataFolderChoice ChooseDataFolder(const QString& programName)
 {
     const QString base = GetSpecialFolderPath(kDataFolderCode);
     const QString preferred = QDir::cleanPath(base + QLatin1Char('/') + programName) + QLatin1Char('/');
-    if (!base.isEmpty() && IsWritableFolder(preferred))
-        return preferred;
-    const QString fallback = QDir::cleanPath(QDir::tempPath() + QLatin1Char('/') + programName) + QLatin1Char('/');
-    if (IsWritableFolder(fallback))
-        return fallback;
-    return preferred;
+    const bool hasPlayers = QFileInfo::exists(FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName)));
+    if (!base.isEmpty() && IsWritableFolder(preferred)) {
+        const bool readOnly = IsMarkedReadOnly(FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName)));
+        return { preferred, readOnly };
+    }
+    // The players are where they are, even when their folder cannot be written.
+    if (!base.isEmpty() && hasPlayers)
+        return { preferred, true };
+    const QString fallback
+        = QDir::cleanPath(QDir::tempPath() + QLatin1Char('/') + FallbackFolderName(programName)) + QLatin1Char('/');
+    if (IsPrivateFolder(fallback) && IsWritableFolder(fallback))
+        return { fallback, false };
+    return { preferred, true };
+}
+
+QString ResolveDataFolder(const QString& programName)
+{
+    return ChooseDataFolder(programName).Path;
 }
 
 DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolder)

@@ -13,8 +13,16 @@ QString GetSpecialFolderPath(int folderCode);
 inline constexpr int kDataFolderCode = 35;
 
 // The user's data folder + "/Solitaire Quibel/" (programName), created when
-// missing. When it cannot be created or written, a folder of the same name in
-// the temporary folder stands in so the game still runs. Always ends in '/'.
+// missing. When it cannot be written but holds a players file, it is still
+// the data folder, read-only. When it cannot be created or written and holds
+// no players, a folder of this user's own in the temporary folder
+// ("Solitaire Quibel-<user id>", no access for others, never a symbolic link)
+// stands in so the game still runs. Path always ends in '/'.
+struct DataFolderChoice {
+    QString Path;
+    bool ReadOnly = false; // the players file cannot be changed: saves will fail
+};
+DataFolderChoice ChooseDataFolder(const QString& programName);
 QString ResolveDataFolder(const QString& programName);
 
 struct DataFileMove {

@@ -12,9 +12,6 @@
 
 namespace {
 
-// Another copy of the game holds the lock only for one short rewrite.
-constexpr int kLockWaitMs = 10000;
-
 QByteArray FlagText(bool on)
 {
     return on ? QByteArrayLiteral("True") : QByteArrayLiteral("False");
@@ -27,24 +24,21 @@ QString LockPath(const QString& path)
 
 // The lines of the players file, read while lock is held. A missing file
 // counts as empty only when missingIsEmpty; one that cannot be read is a failure.
-std::optional<QList<QByteArray>> LockAndRead(QLockFile& lock, const QString& path, bool missingIsEmpty)
+std::optional<FileLines> LockAndRead(QLockFile& lock, const QString& path, bool missingIsEmpty)
 {
-    if (!lock.tryLock(kLockWaitMs))
+    if (!TakeRecordLock(lock))
         return std::nullopt;
     if (missingIsEmpty && !QFileInfo::exists(path))
-        return QList<QByteArray>();
+        return FileLines();
     const std::optional<QByteArray> bytes = ReadWholeFile(path);
     if (!bytes)
         return std::nullopt;
-    return SplitLines(*bytes);
+    return SplitFileLines(*bytes);
 }
 
-bool WriteLines(const QString& path, const QList<QByteArray>& lines)
+bool WriteLines(const QString& path, const FileLines& lines)
 {
-    QByteArray data;
-    for (const QByteArray& line : lines)
-        data += line + "\r\n";
-    return WriteFileAtomically(path, data, QStringLiteral("data.tmp"));
+    return WriteFileAtomically(path, lines.Bytes(), QStringLiteral("data.tmp"));
 }
 
 bool IsControl(QChar c)
@@ -56,10 +50,7 @@ bool IsControl(QChar c)
 
 PlayerRecord NewPlayerRecord(const QString& name)
 {
-    PlayerRecord record;
-    record.Name = name;
-    record.Bankroll = 1000;
-    return record;
+    return { name, 1000, true, true, 0, true };
 }
 
 QByteArray PlayerRecordText(const PlayerRecord& record)
@@ -72,8 +63,8 @@ QByteArray PlayerRecordText(const PlayerRecord& record)
 
 std::optional<PlayerRecord> ParsePlayerRecord(QByteArrayView text)
 {
-    // A field counts only when its separator follows it; a missing one keeps
-    // the value a new read starts from.
+    // A field counts only when its separator follows it; a missing one reads
+    // as empty, zero or False.
     QList<QByteArrayView> fields;
     for (qsizetype start = 0, end; (end = text.indexOf(kPlayerFieldSeparator, start)) >= 0; start = end + 1)
         fields.append(text.sliced(start, end - start));
@@ -134,19 +125,24 @@ std::optional<PlayerRecord> FindPlayer(const QString& path, const QString& name)
 
 bool SavePlayers(const GameState& g)
 {
-    QLockFile lock(LockPath(g.PlayersFilePath));
-    std::optional<QList<QByteArray>> lines = LockAndRead(lock, g.PlayersFilePath, false);
+    return SavePlayerRecord(g.PlayersFilePath, CurrentPlayerRecord(g));
+}
+
+bool SavePlayerRecord(const QString& path, const PlayerRecord& player)
+{
+    QLockFile lock(LockPath(path));
+    std::optional<FileLines> lines = LockAndRead(lock, path, false);
     if (!lines)
         return false;
     bool replaced = false;
-    for (QByteArray& line : *lines) {
-        const std::optional<PlayerRecord> record = ReadPlayerLine(line);
-        if (record && record->Name == g.PlayerName) {
-            line = PlayerLine(CurrentPlayerRecord(g));
+    for (FileLine& line : lines->Lines) {
+        const std::optional<PlayerRecord> record = ReadPlayerLine(line.Text);
+        if (record && record->Name == player.Name) {
+            line = { PlayerLine(player), "\r\n" };
             replaced = true;
         }
     }
-    return !replaced || WriteLines(g.PlayersFilePath, *lines);
+    return !replaced || WriteLines(path, *lines);
 }
 
 bool AppendPlayer(const QString& path, const QString& name)
@@ -155,28 +151,28 @@ bool AppendPlayer(const QString& path, const QString& name)
     if (name.isEmpty() || name.contains(QLatin1Char(kPlayerFieldSeparator)))
         return false;
     QLockFile lock(LockPath(path));
-    std::optional<QList<QByteArray>> lines = LockAndRead(lock, path, true);
+    std::optional<FileLines> lines = LockAndRead(lock, path, true);
     if (!lines)
         return false;
     // Checked again here: another copy of the game may have added the name
     // since the add window looked.
-    for (const QByteArray& line : std::as_const(*lines)) {
-        const std::optional<PlayerRecord> record = ReadPlayerLine(line);
+    for (const FileLine& line : std::as_const(lines->Lines)) {
+        const std::optional<PlayerRecord> record = ReadPlayerLine(line.Text);
         if (record && record->Name == name)
             return false;
     }
-    lines->append(PlayerLine(NewPlayerRecord(name)));
+    lines->Append(PlayerLine(NewPlayerRecord(name)));
     return WriteLines(path, *lines);
 }
 
 bool DeletePlayer(const QString& path, const QString& name)
 {
     QLockFile lock(LockPath(path));
-    std::optional<QList<QByteArray>> lines = LockAndRead(lock, path, false);
+    std::optional<FileLines> lines = LockAndRead(lock, path, false);
     if (!lines)
         return false;
-    const qsizetype removed = lines->removeIf([&](const QByteArray& line) {
-        const std::optional<PlayerRecord> record = ReadPlayerLine(line);
+    const qsizetype removed = lines->Lines.removeIf([&](const FileLine& line) {
+        const std::optional<PlayerRecord> record = ReadPlayerLine(line.Text);
         return record && record->Name == name;
     });
     return removed == 0 || WriteLines(path, *lines);

@@ -17,14 +17,15 @@ inline constexpr char kPlayersFileName[] = "players.dat";
 inline constexpr char kPlayerFieldSeparator = '\x06';
 inline constexpr int kMaxPlayerNameLength = 25;
 
-// One player's record. The defaults are what a field missing from a line reads as.
+// One player's record. The defaults are what a field missing from a line
+// reads as; a new player's record is NewPlayerRecord.
 struct PlayerRecord {
     QString Name;
     int32_t Bankroll = 0;
-    bool SoundOn = true;
-    bool ShowInstructions = true;
+    bool SoundOn = false;
+    bool ShowInstructions = false;
     int32_t GamesPlayed = 0;
-    bool UseHandPopups = true;
+    bool UseHandPopups = false;
     bool operator==(const PlayerRecord&) const = default;
 };
 
@@ -48,9 +49,12 @@ QList<PlayerRecord> ReadPlayers(const QString& path);
 std::optional<PlayerRecord> FindPlayer(const QString& path, const QString& name);
 
 // Replaces every line of g.PlayerName with the current player's record and
-// keeps every other line as it was. A player absent from the file is not
-// added. False when the file could not be read or rewritten; it is then unchanged.
+// keeps every other line as it was, byte for byte. A player absent from the
+// file is not added. False when the file could not be read or rewritten (or
+// is marked read-only); it is then unchanged.
 bool SavePlayers(const GameState& g);
+// The same for any player's record.
+bool SavePlayerRecord(const QString& path, const PlayerRecord& player);
 // Adds a new player's line at the end (the file is created if missing).
 // False, with nothing written, when the name is already in the file or the
 // file could not be read or rewritten.

@@ -2,12 +2,16 @@
 
 #include "game/VbMath.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -53,7 +57,8 @@ std::optional<int32_t> LeadingNumber(QByteArrayView field)
             number += exponent;
     }
     char* end = nullptr;
-    return ToInt32(std::strtod(number.c_str(), &end));
+    const double value = std::strtod(number.c_str(), &end);
+    return ToInt32(std::clamp<double>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 QByteArrayView TrimBlanks(QByteArrayView text)
@@ -76,15 +81,47 @@ QString TrimBlanks(const QString& text)
     return text.mid(start, end - start);
 }
 
+void FileLines::Append(const QByteArray& text)
+{
+    if (!Lines.isEmpty() && Lines.last().Ending.isEmpty())
+        Lines.last().Ending = "\r\n";
+    Lines.append({ text, "\r\n" });
+}
+
+QByteArray FileLines::Bytes() const
+{
+    QByteArray bytes = Mark;
+    for (const FileLine& line : Lines)
+        bytes += line.Text + line.Ending;
+    return bytes;
+}
+
+FileLines SplitFileLines(const QByteArray& bytes)
+{
+    FileLines file;
+    QByteArrayView rest(bytes);
+    if (rest.startsWith("\xEF\xBB\xBF")) {
+        file.Mark = rest.first(3).toByteArray();
+        rest = rest.sliced(3);
+    }
+    while (!rest.isEmpty()) {
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n')
+            ++end;
+        qsizetype endingSize = 0;
+        if (end < rest.size())
+            endingSize = rest.sliced(end).startsWith("\r\n") ? 2 : 1;
+        file.Lines.append({ rest.first(end).toByteArray(), rest.sliced(end, endingSize).toByteArray() });
+        rest = rest.sliced(end + endingSize);
+    }
+    return file;
+}
+
 QList<QByteArray> SplitLines(const QByteArray& bytes)
 {
-    QList<QByteArray> lines = bytes.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-    }
+    QList<QByteArray> lines;
+    for (const FileLine& line : SplitFileLines(bytes).Lines)
+        lines.append(line.Text);
     return lines;
 }
 
@@ -99,8 +136,16 @@ std::optional<QByteArray> ReadWholeFile(const QString& path)
     return bytes;
 }
 
+bool IsMarkedReadOnly(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+}
+
 bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& tempName)
 {
+    if (IsMarkedReadOnly(path))
+        return false;
     const QString tempPath = QFileInfo(path).absolutePath() + QLatin1Char('/') + tempName;
     QFile temp(tempPath);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -124,6 +169,35 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, const QStr
         return false;
     }
     return true;
+}
+
+bool TakeRecordLock(QLockFile& lock, int waitMs)
+{
+    // A live copy writes its lock's contents the moment it creates it, so an
+    // empty or unreadable lock older than this was left by a crash.
+    constexpr int kUnreadableStaleMs = 300;
+    QDeadlineTimer deadline(waitMs);
+    for (;;) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError)
+            return false;
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        if (!lock.getLockInfo(&pid, &host, &app)) {
+            // Only this attempt counts such a lock stale early; QLockFile still
+            // guards the takeover against a second copy doing the same.
+            lock.setStaleLockTime(kUnreadableStaleMs);
+            const bool taken = lock.tryLock(0);
+            lock.setStaleLockTime(30000);
+            if (taken)
+                return true;
+        }
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
 }
 
 QString FindFileAnyCase(const QString& folder, const QString& fileName)

@@ -119,6 +119,12 @@ Settlement ComputeSettlement(const GameState& g)
     return s;
 }
 
+void ChargeEntryFee(GameState& g)
+{
+    g.Bankroll = Clamp32(int64_t { g.Bankroll } - g.EntryFee);
+    g.GamesPlayed = Clamp32(int64_t { g.GamesPlayed } + 1);
+}
+
 Settlement SettleGame(GameState& g)
 {
     const Settlement s = ComputeSettlement(g);

@@ -6,7 +6,7 @@
 // The scoreboard's figures are 16-bit on screen. They are computed here in
 // wider integers from the 16-bit inputs, where none of them can overflow; the
 // 32-bit sums (final score, bankroll) stop at the 32-bit limits instead of
-// wrapping, and an average that does not fit in 16 bits reads as 0.
+// wrapping, and the average is the real one, however large.
 
 #include "game/Clock.h"
 #include "game/GameState.h"
@@ -56,7 +56,7 @@ struct Settlement {
     std::optional<ClearedBoardBonus> Cleared;
     int32_t FinalScore = 0; // ScoreWithBonuses + the cleared-board bonus
     int32_t Bankroll = 0; // after the final score is credited
-    int16_t Average = 0;
+    int32_t Average = 0;
     bool EntersTopTen = false; // against the table in memory
 };
 
@@ -65,3 +65,7 @@ Settlement ComputeSettlement(const GameState& g);
 // Computes the settlement and applies it: GameScore becomes the final score
 // and the bankroll is credited with it.
 Settlement SettleGame(GameState& g);
+
+// Takes the entry fee of a new game or a paid replay and counts the game:
+// the bankroll and the games count stop at their 32-bit limits, never wrap.
+void ChargeEntryFee(GameState& g);

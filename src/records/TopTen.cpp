@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kLockWaitMs = 10000;
-
 QString TopTenLockPath(const QString& dataFolder)
 {
     return QDir(dataFolder).filePath(QStringLiteral("topten.lock"));
@@ -76,12 +74,39 @@ private:
     qsizetype pos_ = 0;
 };
 
+// Every whole name/score pair of the file, as many as it holds.
+QList<TopTenRow> ReadRows(const QByteArray& bytes)
+{
+    QList<TopTenRow> rows;
+    FieldReader reader(bytes);
+    for (;;) {
+        const std::optional<QByteArray> name = reader.next();
+        const std::optional<QByteArray> score = name ? reader.next() : std::nullopt;
+        if (!score)
+            return rows;
+        rows.append({ FromWindows1252(*name), LeadingNumber(*score).value_or(0) });
+    }
+}
+
+// A name as a field that reads back as one value: the field reading ends a
+// plain value at a comma and runs one that starts with a double quote to the
+// next quote, with no way to write a quote inside quotes. So a name with a
+// comma is quoted, and a double quote that would cut it becomes an apostrophe.
+QByteArray NameField(const QString& name)
+{
+    QByteArray field = ToWindows1252(name);
+    const bool needsQuotes = field.contains(',') || TrimBlanks(QByteArrayView(field)).size() != field.size();
+    if (field.contains('"') && (needsQuotes || field.startsWith('"')))
+        field.replace('"', '\'');
+    return needsQuotes ? '"' + field + '"' : field;
+}
+
 QByteArray TopTenText(const TopTenTable& rows)
 {
     QByteArray data;
     for (int row = 0; row <= 9; ++row) {
         const int32_t score = rows[row].Score;
-        data += ToWindows1252(rows[row].Name) + "\r\n";
+        data += NameField(rows[row].Name) + "\r\n";
         // A number is written with a blank where its sign would go.
         data += (score < 0 ? QByteArray::number(score) : ' ' + QByteArray::number(score)) + "\r\n";
     }
@@ -101,7 +126,7 @@ bool ResetTopTen(const GameState& g)
     for (int score = 7500; score >= 3000; score -= 500)
         data += "*******\r\n" + QByteArray::number(score) + "\r\n";
     QLockFile lock(TopTenLockPath(g.DataFolder));
-    return lock.tryLock(kLockWaitMs) && WriteTopTen(g.DataFolder, data);
+    return TakeRecordLock(lock) && WriteTopTen(g.DataFolder, data);
 }
 
 bool LoadTopTen(GameState& g)
@@ -126,7 +151,7 @@ bool LoadTopTen(GameState& g)
 bool SaveTopTen(const GameState& g)
 {
     QLockFile lock(TopTenLockPath(g.DataFolder));
-    return lock.tryLock(kLockWaitMs) && WriteTopTen(g.DataFolder, TopTenText(g.TopTen));
+    return TakeRecordLock(lock) && WriteTopTen(g.DataFolder, TopTenText(g.TopTen));
 }
 
 void SortTopTen(TopTenTable& rows, int topTenRows)
@@ -152,20 +177,69 @@ bool QualifiesForTopTen(const GameState& g, int32_t finalScore)
     return g.TopTen[9].Score < finalScore;
 }
 
-bool EnterTopTen(GameState& g, int32_t finalScore)
+bool EnterTopTenRow(TopTenTable& rows, const TopTenRow& entry)
+{
+    // A hand-edited or short file may be out of order or hold empty rows
+    // among real ones; row 9 must be the lowest real row or an empty one.
+    const auto real = [](const TopTenRow& row) { return row != TopTenRow {}; };
+    const auto better = [](const TopTenRow& a, const TopTenRow& b) { return a.Score > b.Score; };
+    const auto realEnd = std::stable_partition(rows.begin(), rows.begin() + 10, real);
+    if (!std::is_sorted(rows.begin(), realEnd, better)) {
+        SortTopTen(rows, 9);
+        std::stable_partition(rows.begin(), rows.begin() + 10, real);
+    }
+    if (rows[9].Score >= entry.Score)
+        return false;
+    rows[9] = entry;
+    SortTopTen(rows, 10);
+    // The empty row 10 rides along in the sort; where scores of 0 or below
+    // let empty rows climb among real ones, they go back below them all, so
+    // none pushes a real row out of the table.
+    std::stable_partition(rows.begin(), rows.begin() + 11, real);
+    return true;
+}
+
+namespace {
+
+// Enters a row under the file's lock, the file reread first. With
+// fileRequired, a file that cannot be locked leaves the table alone.
+TopTenEntry EnterWithFile(GameState& g, const TopTenRow& entry, bool fileRequired)
 {
     QLockFile lock(TopTenLockPath(g.DataFolder));
-    const bool locked = lock.tryLock(kLockWaitMs);
-    if (locked)
-        LoadTopTen(g);
-    if (!QualifiesForTopTen(g, finalScore))
-        return false;
-    g.TopTen[9] = { g.PlayerName, finalScore };
+    const bool locked = TakeRecordLock(lock);
+    if (!locked && fileRequired)
+        return TopTenEntry::NotSaved;
+    if (locked) {
+        // Another copy of the game may have changed the file; a file of more
+        // than ten rows gives its ten best.
+        QList<TopTenRow> rows = ReadRows(ReadWholeFile(TopTenFilePath(g.DataFolder)).value_or(QByteArray()));
+        if (rows.size() > 10) {
+            std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.Score > b.Score; });
+            rows.resize(10);
+        }
+        std::copy(rows.begin(), rows.end(), g.TopTen.begin());
+    }
+    if (!EnterTopTenRow(g.TopTen, entry))
+        return TopTenEntry::NotEntered;
     g.TopTenRows = 10;
-    SortTopTen(g.TopTen, g.TopTenRows);
-    if (locked)
-        WriteTopTen(g.DataFolder, TopTenText(g.TopTen));
-    return true;
+    return locked && WriteTopTen(g.DataFolder, TopTenText(g.TopTen)) ? TopTenEntry::Saved : TopTenEntry::NotSaved;
+}
+
+} // namespace
+
+TopTenEntry EnterTopTen(GameState& g, int32_t finalScore)
+{
+    return EnterTopTen(g, { g.PlayerName, finalScore });
+}
+
+TopTenEntry EnterTopTen(GameState& g, const TopTenRow& entry)
+{
+    return EnterWithFile(g, entry, false);
+}
+
+TopTenEntry RetryTopTenEntry(GameState& g, const TopTenRow& entry)
+{
+    return EnterWithFile(g, entry, true);
 }
 
 int TopTenAgeDays(const QDateTime& fileModified, const QDate& today)

@@ -26,9 +26,11 @@ QString TopTenFilePath(const QString& dataFolder);
 // the table in memory is left alone.
 bool ResetTopTen(const GameState& g);
 // Reads rows 0..9 from the file, name then score; rows the file does not reach
-// are left as they were. False when the file could not be read.
+// are left as they were. A score beyond 32 bits stops at the nearest limit.
+// False when the file could not be read.
 bool LoadTopTen(GameState& g);
-// Writes rows 0..9, each as a name line and a score line.
+// Writes rows 0..9, each as a name line and a score line; a name that holds a
+// comma is written so that it reads back as one value.
 bool SaveTopTen(const GameState& g);
 
 // Sorts rows 0..topTenRows best first by score; names travel with their
@@ -37,10 +39,26 @@ void SortTopTen(TopTenTable& rows, int topTenRows);
 
 // A final score enters the table when row 9's score is strictly lower.
 bool QualifiesForTopTen(const GameState& g, int32_t finalScore);
-// Enters g.PlayerName with finalScore: rereads the file first (another copy of
-// the game may have changed it), then, if the score qualifies, puts it in row
-// 9, sorts with TopTenRows = 10 and saves. True when the score entered.
-bool EnterTopTen(GameState& g, int32_t finalScore);
+
+// Puts entry into the table when it beats row 9 (after sorting a table that
+// is out of order): row 9, then the sort with TopTenRows = 10. No row that
+// was in the table is lost but the one the entry replaces. False when the
+// entry does not qualify.
+bool EnterTopTenRow(TopTenTable& rows, const TopTenRow& entry);
+
+enum class TopTenEntry {
+    NotEntered, // the score does not beat the tenth
+    Saved,
+    NotSaved, // in the table in memory only: the lock or the write failed
+};
+// Enters g.PlayerName with finalScore (or entry): rereads the file first
+// (another copy of the game may have changed it), enters the row into
+// g.TopTen and saves.
+TopTenEntry EnterTopTen(GameState& g, int32_t finalScore);
+TopTenEntry EnterTopTen(GameState& g, const TopTenRow& entry);
+// Enters a row whose save failed earlier and is already in the table in
+// memory: with the file unreachable, the table is left as it is.
+TopTenEntry RetryTopTenEntry(GameState& g, const TopTenRow& entry);
 
 // Days from the file's last change to the start of today, rounded half to even.
 int TopTenAgeDays(const QDateTime& fileModified, const QDate& today);

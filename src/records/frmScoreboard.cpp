@@ -6,8 +6,10 @@
 #include "game/Deal.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
+#include "records/SavePoints.h"
 #include "records/Settlement.h"
 #include "records/TopTen.h"
+#include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
@@ -254,7 +256,11 @@ void frmScoreboard::ScoringRun()
 {
     GameState& g = Game();
     frmMain* main = MainForm();
-    const Settlement s = ComputeSettlement(g);
+    // The win is credited and saved before the count, which only shows it: a
+    // window closed or a program ended while it counts loses nothing.
+    const Settlement s = SettleGame(g);
+    SavePlayersAtSavePoint(g);
+    const bool enteredTopTen = EnterTopTenAtSavePoint(g, s.FinalScore) == TopTenEntry::Saved;
 
     SetBoth(lblDifferentHandsBonus,
         kMark + QStringLiteral(" Number of Different Hands (?) x ") + FormatMoney(g.DifferentHandsBonus)
@@ -334,20 +340,18 @@ void frmScoreboard::ScoringRun()
     }
     Pause(0.5);
 
-    g.GameScore = s.ScoreWithBonuses;
     SoundOrPause(QStringLiteral("UpGo4.wav"));
-    pnlFinalScore->SetCaption(Amount(g.GameScore));
+    pnlFinalScore->SetCaption(Amount(s.ScoreWithBonuses));
     SoundOrPause(QStringLiteral("TWham.wav"));
     for (int flash = 0; flash < 5; ++flash) {
         pnlFinalScore->SetCaption(QString());
         Pause(0.1);
-        pnlFinalScore->SetCaption(Amount(g.GameScore));
+        pnlFinalScore->SetCaption(Amount(s.ScoreWithBonuses));
         Pause(0.1);
     }
     Pause(0.5);
 
     if (s.Cleared) {
-        g.GameScore = s.FinalScore;
         SoundOrPause(QStringLiteral("ding.wav"));
         MsgBox(ClearedBonusNotice(*s.Cleared), vbOKOnly | vbExclamation, QStringLiteral("Cards Cleared"));
         SetBoth(lblCardsRemovedBonus,
@@ -356,15 +360,12 @@ void frmScoreboard::ScoringRun()
                     + QStringLiteral(" . . . . . . . . . . . . . . . . . ")));
         pnlCardsRemovedBonus->SetCaption(Amount(qint64 { s.CardsRemovedTotal } + s.Cleared->Bonus));
     }
-    pnlFinalScore->SetCaption(Amount(g.GameScore));
+    pnlFinalScore->SetCaption(Amount(s.FinalScore));
     SoundOrPause(QStringLiteral("Message2.wav"));
 
-    g.Bankroll = s.Bankroll;
     if (main)
         main->c_PlayerStatus->SetCaption(PlayerStatusLine(g));
-    // A players file that cannot be written keeps the credit in memory; the
-    // next save writes it.
-    SavePlayers(g);
+    TellSaveFailures();
 
     lblFormShadow->move(lblFormShadow->x(), btnSameDeal->y() - 7 * height() / 512);
     for (QPushButton* b : { btnClose, btnNewDeal, btnSameDeal, btnExit })
@@ -372,10 +373,9 @@ void frmScoreboard::ScoringRun()
     btnNewDeal->setFocus();
     SoundOrPause(QStringLiteral("buttup.wav"));
 
-    if (QualifiesForTopTen(g, g.GameScore)) {
+    if (enteredTopTen) {
         Pause(0.001);
-        if (EnterTopTen(g, g.GameScore))
-            ShowTopTenWindow();
+        ShowTopTenWindow();
     }
 }
 
@@ -431,13 +431,10 @@ void frmScoreboard::btnSameDeal_Click()
     g.SameDeal = true;
     Pause(0.15);
     // The replay is paid like a new game.
-    g.Bankroll = static_cast<int32_t>(
-        std::max<qint64>(qint64 { g.Bankroll } - g.EntryFee, std::numeric_limits<int32_t>::min()));
-    if (g.GamesPlayed < std::numeric_limits<int32_t>::max())
-        ++g.GamesPlayed;
+    ChargeEntryFee(g);
     if (main)
         main->ShowPlayerStatus();
-    SavePlayers(g);
+    SavePlayersAndTell(g);
     if (main)
         main->DealBoard();
     accept();

@@ -1,9 +1,10 @@
 #pragma once
 
 // The scoreboard of a won game: it recounts the hands row by row, counts up the
-// game score and the three bonuses, adds the cleared-board bonus, credits the
-// final score to the bankroll, saves the players file and enters the top ten.
-// Its four buttons show only when the count is done.
+// game score and the three bonuses, adds the cleared-board bonus and shows the
+// final score credited to the bankroll. The credit, its save and the top ten
+// entry happen before the count starts. Its four buttons show only when the
+// count is done.
 
 #include <QDialog>
 

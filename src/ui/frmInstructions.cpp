@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
+#include "records/frmSaveNotice.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
@@ -186,7 +187,7 @@ void frmInstructions::btnClose_Click()
     GameState& g = Game();
     g.ShowInstructions = !chkDoNotShow->isChecked();
     if (!g.PlayerName.isEmpty())
-        SavePlayers(g);
+        SavePlayersAndTell(g);
     frmMain* main = MainForm();
     if (main)
         main->SetCoverVisible(true);

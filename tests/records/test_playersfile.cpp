@@ -1,9 +1,12 @@
 #include "game/Deal.h"
 #include "records/PlayersFile.h"
+#include "records/RecordFiles.h"
 #include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -89,13 +92,18 @@ private slots:
 
     void fieldsAsRead()
     {
-        // Fields missing at the end keep their starting values.
-        QCOMPARE(*ParsePlayerRecord(Fields("Zed|250|False|")),
-            (PlayerRecord { QStringLiteral("Zed"), 250, false, true, 0, true }));
+        // Fields missing at the end read as zero or False, never as a new player's defaults.
+        QCOMPARE(*ParsePlayerRecord(Fields("Zed|250|")), (PlayerRecord { QStringLiteral("Zed"), 250 }));
+        QCOMPARE(*ParsePlayerRecord(Fields("Zed|250|True|True|")),
+            (PlayerRecord { QStringLiteral("Zed"), 250, true, true, 0, false }));
+        QCOMPARE(*ParsePlayerRecord(Fields("Zed|")), (PlayerRecord { QStringLiteral("Zed") }));
         QCOMPARE(*ParsePlayerRecord(Fields("Zed| -12abc|true|True |13.5|True")),
-            (PlayerRecord { QStringLiteral("Zed"), -12, false, false, 14, true }));
+            (PlayerRecord { QStringLiteral("Zed"), -12, false, false, 14, false })); // no separator after the last
         QCOMPARE(ParsePlayerRecord(Fields("Zed|3000000000|x|x|12.5|"))->GamesPlayed, 12);
-        QCOMPARE(ParsePlayerRecord(Fields("Zed|3000000000|"))->Bankroll, 0);
+        // Figures beyond 32 bits stop at the nearest limit.
+        QCOMPARE(ParsePlayerRecord(Fields("Zed|3000000000|"))->Bankroll, 2147483647);
+        QCOMPARE(ParsePlayerRecord(Fields("Zed|-1e12|1|1|9e99|"))->GamesPlayed, 2147483647);
+        QCOMPARE(ParsePlayerRecord(Fields("Zed|-1e12|"))->Bankroll, -2147483647 - 1);
         QVERIFY(!ParsePlayerRecord("no separator"));
         QVERIFY(!ParsePlayerRecord(Fields("|1000|")));
         QCOMPARE(PlayerRecordText(NewPlayerRecord(QStringLiteral("Zoë"))), Fields("Zo\xEB|1000|True|True|0|True|"));
@@ -110,8 +118,8 @@ private slots:
         test::WriteBytes(
             path_, "  " + zoe + " \r\n" + garbage + "\r\n\r\n" + truncated + "\r\n" + max); // no final CR LF
         QCOMPARE(ReadPlayers(path_),
-            (QList<PlayerRecord> { { QStringLiteral("Zoë"), -1500, false, true, 3, false },
-                { QStringLiteral("Max"), 500, true, true, 0, true } }));
+            (QList<PlayerRecord> {
+                { QStringLiteral("Zoë"), -1500, false, true, 3, false }, { QStringLiteral("Max"), 500 } }));
 
         // Saving Max rewrites his line only; the unreadable lines stay as they were.
         GameState g = PlayingAs(path_, QStringLiteral("Max"));
@@ -130,10 +138,12 @@ private slots:
             QStringLiteral("Ann                      \t$1,000    \t$0"));
         QCOMPARE(PlayerListLine({ QStringLiteral("Bob"), -1500, true, true, 4, true }),
             QStringLiteral("Bob                      \t-$1,500   \t-$375"));
+        // Averages of any size are the real ones.
         QCOMPARE(PlayerListLine({ QStringLiteral("C"), 1234567890, true, true, 1, true }).section('\t', 1),
-            QStringLiteral("$1,234,567,890\t$0")); // the average does not fit in 16 bits
-        QCOMPARE(PlayerAverage(32767, 1), int16_t(32767));
-        QCOMPARE(PlayerAverage(32768, 1), int16_t(0));
+            QStringLiteral("$1,234,567,890\t$1,234,567,890"));
+        QCOMPARE(PlayerAverage(32768, 1), 32768);
+        QCOMPARE(PlayerAverage(-2147483647 - 1, -1), 2147483647);
+        QCOMPARE(PlayerAverage(5, 2), 2);
     }
 
     void failedRewriteKeepsFile()
@@ -156,6 +166,79 @@ private slots:
         QVERIFY(!SavePlayers(g));
         QVERIFY(!DeletePlayer(g.PlayersFilePath, QStringLiteral("Ann")));
         QVERIFY(!QFile::exists(g.PlayersFilePath));
+    }
+
+    void filesFromOtherEditors()
+    {
+        const QByteArray ann = EncodeLine(Fields("Ann|1000|True|True|0|True|"), 33);
+        const QByteArray bob = EncodeLine(Fields("Bob|200|True|False|4|True|"), 44);
+        const QByteArray cy = EncodeLine(Fields("Cy|300|False|False|5|False|"), 55);
+        const QByteArray mark = "\xEF\xBB\xBF";
+        for (const QByteArray& before : { ann + '\r' + bob + '\r' + cy + '\r', mark + ann + "\r\n" + bob + '\n' + cy,
+                 mark + ann + '\r' + bob + "\r\n" + cy + "\r\n" }) {
+            test::WriteBytes(path_, before);
+            const QList<PlayerRecord> players = ReadPlayers(path_);
+            QCOMPARE(players.size(), 3);
+            QCOMPARE(players[0].Name, QStringLiteral("Ann"));
+            QCOMPARE(players[2], (PlayerRecord { QStringLiteral("Cy"), 300, false, false, 5, false }));
+
+            // Saving Bob changes his line alone: the mark, the other lines and
+            // their endings stay as they were.
+            GameState g = PlayingAs(path_, QStringLiteral("Bob"));
+            g.Bankroll = 150;
+            QVERIFY(SavePlayers(g));
+            const QByteArray after = test::ReadBytes(path_);
+            const qsizetype at = before.indexOf(bob);
+            const qsizetype next = before.indexOf(cy);
+            QCOMPARE(after, before.left(at) + SplitLines(after)[1] + "\r\n" + before.mid(next));
+            QCOMPARE(FindPlayer(path_, QStringLiteral("Bob"))->Bankroll, 150);
+
+            // A new player follows the last line, which gains an ending if it lacked one.
+            QVERIFY(AppendPlayer(path_, QStringLiteral("Di")));
+            QCOMPARE(ReadPlayers(path_).size(), 4);
+            QVERIFY(test::ReadBytes(path_).startsWith(after));
+        }
+    }
+
+    void readOnlyFileIsLeftAlone()
+    {
+        QVERIFY(AppendPlayer(path_, QStringLiteral("Ann")));
+        const QByteArray old = test::ReadBytes(path_);
+        QFile file(path_);
+        const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup;
+        QVERIFY(file.setPermissions(readOnly));
+        GameState g = PlayingAs(path_, QStringLiteral("Ann"));
+        g.Bankroll = 5;
+        QVERIFY(!SavePlayers(g));
+        QVERIFY(!AppendPlayer(path_, QStringLiteral("Bob")));
+        QVERIFY(!DeletePlayer(path_, QStringLiteral("Ann")));
+        QCOMPARE(test::ReadBytes(path_), old);
+        QCOMPARE(file.permissions() & 0x7077, readOnly);
+        QVERIFY(file.setPermissions(readOnly | QFileDevice::WriteOwner));
+        QVERIFY(SavePlayers(g));
+    }
+
+    void locksLeftByACrashAreTakenOver()
+    {
+        QVERIFY(AppendPlayer(path_, QStringLiteral("Ann")));
+        GameState g = PlayingAs(path_, QStringLiteral("Ann"));
+        const QString lockPath = dir_->filePath(QStringLiteral("players.lock"));
+        // Killed between creating its lock and writing it: an empty file, just now.
+        test::WriteBytes(lockPath, QByteArray());
+        g.Bankroll = 10;
+        QVERIFY(SavePlayers(g));
+        QVERIFY(!QFile::exists(lockPath));
+        // Killed while holding it: its process is gone.
+        test::WriteBytes(lockPath, "999999999\nsolitaire-quibel\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+        g.Bankroll = 20;
+        QVERIFY(SavePlayers(g));
+        QCOMPARE(FindPlayer(path_, QStringLiteral("Ann"))->Bankroll, 20);
+
+        // A live copy's lock is respected.
+        QLockFile held(lockPath);
+        QVERIFY(held.tryLock(0));
+        QLockFile other(lockPath);
+        QVERIFY(!TakeRecordLock(other, 100));
     }
 
     void newNames()

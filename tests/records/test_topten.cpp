@@ -35,8 +35,8 @@ private slots:
     {
         QVERIFY(ResetTopTen(g_) && LoadTopTen(g_));
         g_.PlayerName = QStringLiteral("Zoë");
-        QVERIFY(!EnterTopTen(g_, 3000));
-        QVERIFY(EnterTopTen(g_, 3001));
+        QCOMPARE(EnterTopTen(g_, 3000), TopTenEntry::NotEntered);
+        QCOMPARE(EnterTopTen(g_, 3001), TopTenEntry::Saved);
         QCOMPARE(g_.TopTen[9], (TopTenRow { QStringLiteral("Zoë"), 3001 }));
         QCOMPARE(g_.TopTen[10], TopTenRow()); // the empty row the sort takes along stays last
         // Saved numbers carry a blank before them.
@@ -49,8 +49,9 @@ private slots:
         GameState other;
         other.DataFolder = g_.DataFolder;
         other.PlayerName = QStringLiteral("Max");
-        QVERIFY(LoadTopTen(other) && EnterTopTen(other, 9000));
-        QVERIFY(EnterTopTen(g_, 4200));
+        QVERIFY(LoadTopTen(other));
+        QCOMPARE(EnterTopTen(other, 9000), TopTenEntry::Saved);
+        QCOMPARE(EnterTopTen(g_, 4200), TopTenEntry::Saved);
         GameState later;
         later.DataFolder = g_.DataFolder;
         QVERIFY(LoadTopTen(later));
@@ -108,6 +109,107 @@ private slots:
         const TopTenTable before = g_.TopTen;
         QVERIFY(!LoadTopTen(g_));
         QCOMPARE(g_.TopTen, before);
+    }
+
+    // Names from older players files may hold commas and quotes: each reads
+    // back as one value, and no other row moves.
+    void namesWithCommasAndQuotes()
+    {
+        const QString path = TopTenFilePath(g_.DataFolder);
+        test::WriteBytes(path,
+            "\"Smith, John\"\r\n 9000\r\nAnn\r\n 8000\r\nBob \"B\" Bop\r\n 7000\r\n*******\r\n6000\r\n*******\r\n"
+            "5000\r\n*******\r\n4000\r\n*******\r\n3000\r\n*******\r\n2000\r\n*******\r\n1000\r\nZed\r\n500\r\n");
+        QVERIFY(LoadTopTen(g_));
+        QCOMPARE(g_.TopTen[0], (TopTenRow { QStringLiteral("Smith, John"), 9000 }));
+        QCOMPARE(g_.TopTen[2], (TopTenRow { QStringLiteral("Bob \"B\" Bop"), 7000 }));
+
+        const QStringList names = { QStringLiteral("Lee, Ann"), QStringLiteral("\"Ace\""),
+            QStringLiteral("Say \"hi\", Al"), QStringLiteral("Smith, John") };
+        const QStringList readBack = { QStringLiteral("Lee, Ann"), QStringLiteral("'Ace'"),
+            QStringLiteral("Say 'hi', Al"), QStringLiteral("Smith, John") };
+        for (int i = 0; i < names.size(); ++i) {
+            g_.PlayerName = names[i];
+            QCOMPARE(EnterTopTen(g_, 9500 + i), TopTenEntry::Saved);
+        }
+        GameState later;
+        later.DataFolder = g_.DataFolder;
+        QVERIFY(LoadTopTen(later));
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(later.TopTen[3 - i], (TopTenRow { readBack[i], 9500 + i }));
+        QCOMPARE(later.TopTen[4], (TopTenRow { QStringLiteral("Smith, John"), 9000 }));
+        QCOMPARE(later.TopTen[5], (TopTenRow { QStringLiteral("Ann"), 8000 }));
+        QCOMPARE(later.TopTen[6], (TopTenRow { QStringLiteral("Bob \"B\" Bop"), 7000 }));
+        QCOMPARE(later.TopTen[9], (TopTenRow { QStringLiteral("*******"), 4000 }));
+    }
+
+    // Hand-edited or damaged tables: no valid row is lost at the next entry
+    // but the lowest, which the entry replaces.
+    void damagedTablesKeepTheirRows_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QList<TopTenRow>>("expected");
+        QByteArray negative;
+        QList<TopTenRow> negativeRows { { QStringLiteral("New"), 3500 } };
+        for (int i = 1; i <= 10; ++i) {
+            negative += "N" + QByteArray::number(i) + "\r\n-" + QByteArray::number(i * 10) + "\r\n";
+            if (i < 10)
+                negativeRows.append({ QStringLiteral("N%1").arg(i), -i * 10 });
+        }
+        QTest::newRow("negative scores") << negative << negativeRows;
+        QTest::newRow("beyond 32 bits") << QByteArray("Big\r\n99999999999\r\nLow\r\n-99999999999\r\n")
+                                        << QList<TopTenRow> { { QStringLiteral("Big"), 2147483647 },
+                                               { QStringLiteral("New"), 3500 },
+                                               { QStringLiteral("Low"), -2147483647 - 1 } };
+        // Equal scores change places in the sort, as they always have.
+        QTest::newRow("fewer rows") << QByteArray("A\r\n0\r\nB\r\n0\r\n")
+                                    << QList<TopTenRow> { { QStringLiteral("New"), 3500 }, { QStringLiteral("B"), 0 },
+                                           { QStringLiteral("A"), 0 } };
+        QByteArray more;
+        QList<TopTenRow> moreRows;
+        for (int i = 1; i <= 12; ++i)
+            more += "M" + QByteArray::number(i) + "\r\n" + QByteArray::number(i * 1000) + "\r\n";
+        for (int i = 12; i >= 4; --i)
+            moreRows.append({ QStringLiteral("M%1").arg(i), i * 1000 });
+        moreRows.append({ QStringLiteral("New"), 3500 });
+        QTest::newRow("more rows, out of order") << more << moreRows;
+    }
+
+    void damagedTablesKeepTheirRows()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QList<TopTenRow>, expected);
+        test::WriteBytes(TopTenFilePath(g_.DataFolder), file);
+        QVERIFY(LoadTopTen(g_));
+        g_.PlayerName = QStringLiteral("New");
+        QCOMPARE(EnterTopTen(g_, 3500), TopTenEntry::Saved);
+        GameState later;
+        later.DataFolder = g_.DataFolder;
+        QVERIFY(LoadTopTen(later));
+        QCOMPARE(QList<TopTenRow>(later.TopTen.begin(), later.TopTen.begin() + expected.size()), expected);
+        for (qsizetype i = expected.size(); i < 10; ++i)
+            QCOMPARE(later.TopTen[i].Name, QString()); // blank rows only below every real one
+    }
+
+    // An entry that cannot be written is kept in memory, reported, and written
+    // by a later try; the file keeps what it held.
+    void failedEntryIsReportedAndRetried()
+    {
+        QVERIFY(ResetTopTen(g_) && LoadTopTen(g_));
+        const QByteArray old = test::ReadBytes(TopTenFilePath(g_.DataFolder));
+        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("topten.tmp")));
+        g_.PlayerName = QStringLiteral("Ann");
+        QCOMPARE(EnterTopTen(g_, 5100), TopTenEntry::NotSaved);
+        QCOMPARE(g_.TopTen[5], (TopTenRow { QStringLiteral("Ann"), 5100 }));
+        QCOMPARE(RetryTopTenEntry(g_, { QStringLiteral("Ann"), 5100 }), TopTenEntry::NotSaved);
+        QCOMPARE(g_.TopTen[6], (TopTenRow { QStringLiteral("*******"), 5000 })); // not entered twice
+        QCOMPARE(test::ReadBytes(TopTenFilePath(g_.DataFolder)), old);
+
+        QVERIFY(QDir(dir_->path()).rmdir(QStringLiteral("topten.tmp")));
+        QCOMPARE(RetryTopTenEntry(g_, { QStringLiteral("Ann"), 5100 }), TopTenEntry::Saved);
+        GameState later;
+        later.DataFolder = g_.DataFolder;
+        QVERIFY(LoadTopTen(later));
+        QCOMPARE(later.TopTen, g_.TopTen);
     }
 
     // A table written under another letter case is found, read and rewritten in place.
