@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 QStringList Files(const QString& folder)
@@ -60,8 +62,56 @@ private slots:
         qputenv("TMPDIR", tmp.toLocal8Bit());
         const QString folder = ResolveDataFolder(QStringLiteral("Solitaire Quibel"));
         qputenv("TMPDIR", oldTmp);
-        QCOMPARE(folder, tmp + QStringLiteral("/Solitaire Quibel/"));
-        QVERIFY(QDir(folder).exists());
+        const QString own = tmp + QStringLiteral("/Solitaire Quibel-") + QString::number(::geteuid()) + '/';
+        QCOMPARE(folder, own);
+        QCOMPARE(
+            QFile::permissions(own) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    // The stand-in folder in the shared temporary folder must be this user's
+    // alone: a planted symbolic link or an open folder is never used.
+    void fallbackFolderIsPrivate()
+    {
+        qputenv("XDG_DATA_HOME", "/proc/none");
+        const QByteArray oldTmp = qgetenv("TMPDIR");
+        const QString tmp = root_->filePath(QStringLiteral("tmp"));
+        const QString own = tmp + QStringLiteral("/Solitaire Quibel-") + QString::number(::geteuid());
+        const QString elsewhere = root_->filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(tmp) && QDir().mkpath(elsewhere));
+        qputenv("TMPDIR", tmp.toLocal8Bit());
+        QVERIFY(QFile::link(elsewhere, own));
+        const DataFolderChoice planted = ChooseDataFolder(QStringLiteral("Solitaire Quibel"));
+        QVERIFY(QFile::remove(own));
+        QVERIFY(QDir().mkdir(own));
+        QVERIFY(QFile::setPermissions(own,
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                | QFileDevice::WriteOther | QFileDevice::ExeOther));
+        const DataFolderChoice open = ChooseDataFolder(QStringLiteral("Solitaire Quibel"));
+        qputenv("TMPDIR", oldTmp);
+        for (const DataFolderChoice& choice : { planted, open }) {
+            QVERIFY(!choice.Path.startsWith(tmp));
+            QVERIFY(choice.ReadOnly);
+        }
+        QVERIFY(Files(elsewhere).isEmpty());
+    }
+
+    // A data folder that cannot be written but holds players is still theirs, read-only.
+    void readOnlyFolderWithPlayers()
+    {
+        const QString share = root_->filePath(QStringLiteral("share"));
+        const QString folder = share + QStringLiteral("/Solitaire Quibel/");
+        QVERIFY(QDir().mkpath(folder));
+        test::WriteBytes(folder + QStringLiteral("players.dat"), "players");
+        qputenv("XDG_DATA_HOME", share.toLocal8Bit());
+        QCOMPARE(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).ReadOnly, false);
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const DataFolderChoice choice = ChooseDataFolder(QStringLiteral("Solitaire Quibel"));
+        QVERIFY(
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QCOMPARE(choice.Path, folder);
+        QVERIFY(choice.ReadOnly);
+        QVERIFY(QFile::setPermissions(folder + QStringLiteral("players.dat"), QFileDevice::ReadOwner));
+        QVERIFY(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).ReadOnly);
     }
 
     void oldFilesMoveOnlyIntoAnEmptyDataFolder()

@@ -97,10 +97,10 @@ private slots:
     void averagesAndTotalsDoNotWrap()
     {
         GameState g = WonGame(0, 380);
-        QCOMPARE(SettleGame(g).Average, int16_t(2350));
+        QCOMPARE(SettleGame(g).Average, 2350);
         g = WonGame(11, 400);
         g.GamesPlayed = 0;
-        QCOMPARE(SettleGame(g).Average, int16_t(0));
+        QCOMPARE(SettleGame(g).Average, 0);
 
         g = WonGame(0, 0);
         g.GameScore = std::numeric_limits<int32_t>::max() - 10;
@@ -109,12 +109,29 @@ private slots:
         const Settlement s = SettleGame(g);
         QCOMPARE(s.FinalScore, std::numeric_limits<int32_t>::max());
         QCOMPARE(g.Bankroll, std::numeric_limits<int32_t>::max());
-        QCOMPARE(s.Average, int16_t(0)); // does not fit in 16 bits
+        QCOMPARE(s.Average, std::numeric_limits<int32_t>::max()); // the real average, beyond 16 bits
         QCOMPARE(GameScoreCountUp(-5), QList<int32_t> { -5 });
 
         g = WonGame(56, 0);
         g.HandCounts[9] = 32767;
         QCOMPARE(HandRowTotal(g, 9), 32767 * 2000);
+    }
+
+    // The fee of a game stops the bankroll and the games count at their limits.
+    void entryFeeNeverWraps()
+    {
+        GameState g;
+        SetGameConstants(g);
+        g.Bankroll = 500;
+        g.GamesPlayed = 2;
+        ChargeEntryFee(g);
+        QCOMPARE(g.Bankroll, -500);
+        QCOMPARE(g.GamesPlayed, 3);
+        g.Bankroll = std::numeric_limits<int32_t>::min() + 10;
+        g.GamesPlayed = std::numeric_limits<int32_t>::max();
+        ChargeEntryFee(g);
+        QCOMPARE(g.Bankroll, std::numeric_limits<int32_t>::min());
+        QCOMPARE(g.GamesPlayed, std::numeric_limits<int32_t>::max());
     }
 };
 
