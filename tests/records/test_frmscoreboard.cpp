@@ -12,7 +12,9 @@
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 const QString kMark = QString(QChar(0x00BB));
@@ -104,14 +106,15 @@ private slots:
 
     void clearedBoardBonusFromTenCardsLeft()
     {
-        // The notice comes in the middle of the count: no button yet, no credit,
-        // and the window cannot be closed.
+        // The notice comes in the middle of the count: no button yet, the credit
+        // already made, and the window cannot be closed.
         QList<MsgBoxCall> calls;
         bool heldDuringNotice = false;
         SetMsgBoxResponder([&](const MsgBoxCall& call) {
             calls.append(call);
             auto* shown = test::VisibleWindow<frmScoreboard>();
-            if (shown && !shown->btnClose->isVisible() && !shown->btnSameDeal->isVisible() && Game().Bankroll == 2000) {
+            if (shown && !shown->btnClose->isVisible() && !shown->btnSameDeal->isVisible()
+                && Game().Bankroll == 2000 + 4750) {
                 QTest::keyClick(shown, Qt::Key_Escape);
                 shown->close();
                 heldDuringNotice = shown->isVisible();
@@ -161,6 +164,37 @@ private slots:
         QVERIFY(!g.NewGameRequested);
         QCOMPARE(g.GamesPlayed, games + 1);
         QVERIFY(g.GameInProgress);
+    }
+
+    // The win is on disk before the count starts: a window or program that
+    // ends while it counts loses neither the credit nor the top ten entry.
+    void winIsSavedBeforeTheCount()
+    {
+        GameState& g = Game();
+        QVERIFY(ResetTopTen(g) && LoadTopTen(g));
+        const int32_t before = g.Bankroll;
+        int32_t fileBankroll = 0;
+        TopTenTable fileTable {};
+        auto sb = std::make_unique<frmScoreboard>(MainForm());
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (fileBankroll == 0 && !sb->Panel3D3[0]->Caption().isEmpty()) {
+                fileBankroll = FileBankroll();
+                GameState file;
+                file.DataFolder = g.DataFolder;
+                LoadTopTen(file);
+                fileTable = file.TopTen;
+            }
+            if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget()))
+                topTen->btnOK->click();
+        });
+        watch.start(0);
+        sb->show();
+        QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
+        QVERIFY(fileBankroll > before);
+        QCOMPARE(fileBankroll, g.Bankroll);
+        QVERIFY(std::count(fileTable.begin(), fileTable.end(), TopTenRow { QStringLiteral("Ann"), g.GameScore }) == 1);
+        sb->close();
     }
 
     void leavingFreesTheGameWindowAndKeepsTheCredit_data()
