@@ -139,7 +139,7 @@ private slots:
         QTest::newRow("3.5 to 4") << 7 << 2 << head + QStringLiteral("$7     Average Score: $4");
         QTest::newRow("-0.5 to 0") << -1 << 2 << head + QStringLiteral("-$1     Average Score: $0");
         QTest::newRow("negative") << -1500 << 1 << head + QStringLiteral("-$1,500");
-        QTest::newRow("too big") << 40000 << 1 << head + QStringLiteral("$40,000     Average Score: $0");
+        QTest::newRow("beyond 16 bits") << 40000 << 1 << head + QStringLiteral("$40,000     Average Score: $40,000");
     }
 
     void playerStatusLine()
