@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -223,9 +224,11 @@ void frmMain::LayOutWindow()
 
     FitToScreen();
     // The window keeps its size on a large screen; a small one gets it maximised.
-    if (smallScreen_)
+    if (smallScreen_) {
+        // Where no window manager maximises it, the window still takes the screen.
+        setGeometry(QRect(avail.topLeft(), avail.size() - (frameGeometry().size() - size())));
         setWindowState(Qt::WindowMaximized);
-    else
+    } else
         move(avail.left() + (avail.width() - frameGeometry().width()) / 2,
             avail.top() + (avail.height() - frameGeometry().height()) / 2);
 
@@ -241,7 +244,10 @@ int frmMain::FittedBoardHeight(const QRect& avail) const
     const int column = g.CardHeight + (g.NumRows - 1) * g.RowStep;
     const int least = kTitleHeight + kStatusHeight + static_cast<int>(1.5 * kHandLabelHeight) + column;
     const int frame = frameGeometry().height() - geometry().height();
-    const int room = avail.height() - frame - menuBar()->sizeHint().height();
+    int room = avail.height() - frame - menuBar()->sizeHint().height();
+    // A board wider than the screen scrolls sideways, and its scroll bar takes room too.
+    if (avail.width() < kClientWidth + frameGeometry().width() - width())
+        room -= style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     return qBound(least, room, kClientHeight);
 }
 

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <memory>
@@ -99,6 +100,9 @@ private slots:
         OpenOn(QStringLiteral("small"));
         QScrollArea* scroller = Scroller();
         QVERIFY(scroller);
+        // The window takes the screen, so as much of the board shows as can.
+        QCOMPARE(w_->frameGeometry(), w_->screen()->availableGeometry());
+        QVERIFY(!scroller->verticalScrollBar()->isVisible()); // only the width scrolls
         const QList<QWidget*> controls = Controls(*w_);
         for (int i = 0; i < controls.size(); ++i) {
             scroller->ensureWidgetVisible(controls[i], 0, 0);
