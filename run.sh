@@ -3,5 +3,6 @@
 set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
 quibel_install
-quibel_build
+# Only the game: the program with its sounds and help beside it, no test programs.
+quibel_build solitaire-quibel game_assets
 exec "$QUIBEL_BUILD/game/solitaire-quibel" "$@"

@@ -25,9 +25,12 @@ quibel_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# Builds the given targets, or everything when none is given.
 quibel_build() {
   if [ ! -f "$QUIBEL_BUILD/build.ninja" ]; then
     cmake -S "$QUIBEL_ROOT" -B "$QUIBEL_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   fi
-  cmake --build "$QUIBEL_BUILD" -j "$(nproc)"
+  local targets=()
+  for t in "$@"; do targets+=(--target "$t"); done
+  cmake --build "$QUIBEL_BUILD" -j "$(nproc)" "${targets[@]}"
 }

@@ -37,7 +37,8 @@ private:
     frmMain* form_;
 };
 
-// A toolbar button that reports the pointer moving over it.
+// A toolbar button that reports the pointer moving over it and leaving it.
+// Its mouse moves stay with it: the title band under it hides the caption.
 class ToolButton : public QToolButton {
     Q_OBJECT
 public:
@@ -45,8 +46,10 @@ public:
 
 signals:
     void hovered();
+    void left();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 };

@@ -17,6 +17,8 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
@@ -64,8 +66,12 @@ frmMain::~frmMain()
 void frmMain::BuildControls()
 {
     board_ = new BoardView(this);
-    setCentralWidget(board_);
     board_->setFixedSize(kClientWidth, kClientHeight);
+    // On a screen too small for the board every part of it stays reachable.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(board_);
+    setCentralWidget(scroller);
 
     c_Title = new Panel3D(board_);
     c_Title->SetBackColor(QColor(0, 0, 96));
@@ -95,6 +101,7 @@ void frmMain::BuildControls()
     c_PlayerStatus = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);
     c_PlayerStatus->setFont(FixedFont(9));
     c_PlayerStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    c_PlayerStatus->SetFitToWidth(true); // the longest names the game takes
     c_PlayerStatus->hide();
     c_score = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);
     QFont scoreFont = c_score->font();
@@ -126,6 +133,10 @@ void frmMain::BuildControls()
 
     pic_covercards = new CoverView(this, board_);
     pic_covercards->hide();
+
+    refusalTimer_ = new QTimer(this);
+    refusalTimer_->setInterval(100);
+    connect(refusalTimer_, &QTimer::timeout, this, [this] { RefusalFlashStep(); });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -191,8 +202,11 @@ void frmMain::BuildToolbar()
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, [this, i] { Command3D2_Click(i); });
         connect(b, &ToolButton::hovered, this, [this, i] { Command3D2_MouseMove(i); });
+        connect(b, &ToolButton::left, this, [this] { pnlToolbarCaption->hide(); });
         Command3D2[i] = b;
     }
+    for (int i = 0; i < kToolbarButtons; ++i)
+        Command3D2[i]->setToolTip(ToolbarHoverText(i).trimmed());
 }
 
 void frmMain::LayOutWindow()
@@ -205,30 +219,66 @@ void frmMain::LayOutWindow()
     g.CardWidth = 71;
     g.CardHeight = 96;
     g.RowStep = smallScreen_ ? 38 : 50;
+    g.NumColumns = 8;
+    g.NumRows = 7;
 
-    adjustSize();
+    FitToScreen();
     // The window keeps its size on a large screen; a small one gets it maximised.
     if (smallScreen_) {
+        // Where no window manager maximises it, the window still takes the screen.
+        setGeometry(QRect(avail.topLeft(), avail.size() - (frameGeometry().size() - size())));
         setWindowState(Qt::WindowMaximized);
-    } else {
-        setFixedSize(sizeHint());
-        move(avail.left() + (avail.width() - width()) / 2, avail.top() + (avail.height() - height()) / 2);
+    } else
+        move(avail.left() + (avail.width() - frameGeometry().width()) / 2,
+            avail.top() + (avail.height() - frameGeometry().height()) / 2);
+
+    for (int i : { 3, 2, 4 })
+        DisableToolbarButton(i);
+    g.SelectedCount = 0;
+}
+
+int frmMain::FittedBoardHeight(const QRect& avail) const
+{
+    const GameState& g = Game();
+    // Below this the cards' columns would reach the title band or the hand labels.
+    const int column = g.CardHeight + (g.NumRows - 1) * g.RowStep;
+    const int least = kTitleHeight + kStatusHeight + static_cast<int>(1.5 * kHandLabelHeight) + column;
+    const int frame = frameGeometry().height() - geometry().height();
+    int room = avail.height() - frame - menuBar()->sizeHint().height();
+    // A board wider than the screen scrolls sideways, and its scroll bar takes room too.
+    if (avail.width() < kClientWidth + frameGeometry().width() - width())
+        room -= style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return qBound(least, room, kClientHeight);
+}
+
+// The board is as high as the screen allows, down to what the cards need;
+// what still does not fit scrolls.
+void frmMain::FitToScreen()
+{
+    GameState& g = Game();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int W = kClientWidth;
+    const int H = FittedBoardHeight(avail);
+    if (surface_.Size().height() == H)
+        return;
+    board_->setFixedSize(W, H);
+    if (!smallScreen_) {
+        const QSize frame = frameGeometry().size() - size();
+        const QSize content(W, H + menuBar()->sizeHint().height());
+        setFixedSize(content.boundedTo(avail.size() - frame));
+        if (!avail.contains(frameGeometry()))
+            move(qBound(avail.left(), x(), avail.right() - frameGeometry().width() + 1),
+                qBound(avail.top(), y(), avail.bottom() - frameGeometry().height() + 1));
     }
 
-    const int W = kClientWidth;
-    const int H = kClientHeight;
     surface_.Resize(QSize(W, H), devicePixelRatioF());
     c_Title->setGeometry(0, 0, W, kTitleHeight);
     c_TitleText->setGeometry(10, 0, 220, kTitleHeight);
     Panel3D1->setGeometry(0, H - kStatusHeight, W, kStatusHeight);
     pic_covercards->setGeometry(0, kTitleHeight, W, Panel3D1->y() - kTitleHeight);
-
     g.BoardWidth = static_cast<int16_t>(W);
     g.BoardHeight = static_cast<int16_t>(H);
-    g.NumColumns = 8;
-    g.NumRows = 7;
-    for (int i : { 3, 2, 4 })
-        DisableToolbarButton(i);
 
     // The toolbar runs right to left from the help button, 300 twips apart.
     const int pitch = Px(300);
@@ -245,8 +295,6 @@ void frmMain::LayOutWindow()
     c_score->setGeometry(W - 130 - Px(200), statusTop, 130, statusHeight);
     c_PlayerStatus->setGeometry(6, statusTop, 470, statusHeight);
     chkSound->setGeometry(484, statusTop, 150, statusHeight);
-
-    g.SelectedCount = 0;
 
     const int gap = static_cast<int>(std::nearbyint((W - 9.0 * kHandLabelWidth) / 10.0));
     const int labelTop = static_cast<int>(H - (1.25 * kHandLabelHeight + kStatusHeight));
@@ -387,8 +435,12 @@ QString frmMain::ToolbarHoverText(int index) const
 
 void frmMain::Command3D2_MouseMove(int index)
 {
-    pnlToolbarCaption->SetCaption(ToolbarHoverText(index));
+    const QString text = ToolbarHoverText(index);
+    pnlToolbarCaption->SetCaption(text);
     pnlToolbarCaption->show();
+    // The tooltip follows the caption (buttons 6 and 7 change theirs with the game).
+    if (index >= 0 && index < kToolbarButtons)
+        Command3D2[index]->setToolTip(text.trimmed());
 }
 
 void frmMain::Command3D2_Click(int index)
@@ -498,6 +550,9 @@ void frmMain::MenuCheckForUpdates_Click()
 
 void frmMain::MenuFileRefreshScreen_Click()
 {
+    // A repaint in the middle of a play's animation would be copied about by its next steps.
+    if (Busy())
+        return;
     RepaintBoard();
 }
 
@@ -506,7 +561,7 @@ void frmMain::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         Form_Resize();
-    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Busy())
         RepaintBoard();
 }
 

@@ -23,6 +23,7 @@ class Panel3D;
 class QAction;
 class QCheckBox;
 class QMenu;
+class QPainter;
 class QTimer;
 class QToolButton;
 class QWidget;
@@ -149,6 +150,8 @@ private:
     void BuildMenus();
     void BuildToolbar();
     void LayOutWindow();
+    void FitToScreen();
+    int FittedBoardHeight(const QRect& avail) const;
     void Form_Resize();
     void CaptionHandLabels();
     QString ToolbarHoverText(int index) const;
@@ -169,6 +172,13 @@ private:
     void ShowRemoval(const RemovalStep& step);
     void FinishPlay();
     void DrawMarker(int card);
+    // A refused hand: "Error.wav" and the picked cards' markers flash. The
+    // flash is drawn over the board's picture on a timer of its own, so it
+    // changes neither the picture nor the play's timing.
+    void RefuseWithError();
+    void FlashPicks();
+    void RefusalFlashStep();
+    void PaintRefusalFlash(QPainter& p);
 
     // The deal (frmMainDeal.cpp).
     void FlyCard(int card, int x, int y);
@@ -186,6 +196,9 @@ private:
     QWidget* board_ = nullptr;
     BoardSurface surface_;
     QPixmap pic_Play;
+    QPixmap pic_PlayRefused;
+    QTimer* refusalTimer_ = nullptr;
+    int refusalFlashes_ = 0;
     std::array<QPixmap, 5> pic_save;
     UndoRecord undo_;
     int PressedCard = 0;

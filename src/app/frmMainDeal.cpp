@@ -58,6 +58,8 @@ void frmMain::NewGame()
 {
     GameState& g = Game();
     ++busy_;
+    // The window manager's frame is known once the window has been shown.
+    FitToScreen();
     SetMenusEnabled(false);
     SetClockRunning(false);
     ClearBoard();

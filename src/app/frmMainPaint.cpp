@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 BoardView::BoardView(frmMain* form)
     : QWidget(form)
@@ -24,6 +25,7 @@ void BoardView::paintEvent(QPaintEvent* event)
             QSizeF(event->rect().size()) * form_->Surface().Pixmap().devicePixelRatio()));
     if (form_->flyingCard_ != 0)
         Faces().DrawCard(p, form_->flyingCard_, form_->flyingAt_.x(), form_->flyingAt_.y());
+    form_->PaintRefusalFlash(p);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
@@ -68,12 +70,21 @@ ToolButton::ToolButton(QWidget* parent)
     : QToolButton(parent)
 {
     setMouseTracking(true);
+    // Also while the button is disabled, a move over it must not reach the title band.
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void ToolButton::mouseMoveEvent(QMouseEvent* event)
 {
     emit hovered();
     QToolButton::mouseMoveEvent(event);
+    event->accept();
+}
+
+void ToolButton::leaveEvent(QEvent* event)
+{
+    emit left();
+    QToolButton::leaveEvent(event);
 }
 
 void ToolButton::enterEvent(QEnterEvent* event)
@@ -83,15 +94,16 @@ void ToolButton::enterEvent(QEnterEvent* event)
 }
 
 namespace {
-// The marker on a picked card: a blue box with a black edge and PLAY in yellow.
-QPixmap MakePlayMarker(qreal dpr)
+// The marker on a picked card: a blue box with a black edge and PLAY in yellow;
+// red while the markers flash after a refused hand.
+QPixmap MakePlayMarker(qreal dpr, const QColor& box = QColor(0, 0, 200))
 {
     QPixmap pm(QSize(41, 20) * dpr);
     pm.setDevicePixelRatio(dpr);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.fillRect(QRect(0, 0, 41, 18), Qt::black);
-    p.fillRect(QRect(1, 1, 39, 16), QColor(0, 0, 200));
+    p.fillRect(QRect(1, 1, 39, 16), box);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(12);
     f.setBold(true);
@@ -109,6 +121,10 @@ void frmMain::RepaintBoard()
         board_->update();
         return;
     }
+    // Every repaint starts from the bare table: whatever the play's block
+    // copies left where no card lies goes, and a card drawn again over its
+    // own picture would darken its rounded corners.
+    surface_.Clear();
     const CardDeck& deck = Cards();
     for (int c = 1; c <= g.NumColumns; ++c) {
         for (int r = 1; r <= g.NumRows; ++r) {
@@ -138,4 +154,33 @@ void frmMain::SetFlyingCard(int card, QPoint at)
     flyingCard_ = card;
     flyingAt_ = at;
     board_->update(before.united(QRect(at, before.size())));
+}
+
+void frmMain::FlashPicks()
+{
+    // Three flashes, each 0.1 second on and 0.1 second off.
+    refusalFlashes_ = 6;
+    refusalTimer_->start();
+    board_->update();
+}
+
+void frmMain::RefusalFlashStep()
+{
+    if (--refusalFlashes_ <= 0)
+        refusalTimer_->stop();
+    board_->update();
+}
+
+void frmMain::PaintRefusalFlash(QPainter& p)
+{
+    // On while the count is even: the flash starts lit.
+    if (refusalFlashes_ <= 0 || refusalFlashes_ % 2 != 0 || !Game().GameInProgress)
+        return;
+    if (pic_PlayRefused.isNull() || !qFuzzyCompare(pic_PlayRefused.devicePixelRatio(), devicePixelRatioF()))
+        pic_PlayRefused = MakePlayMarker(devicePixelRatioF(), QColor(220, 0, 0));
+    const CardDeck& deck = Cards();
+    for (const CardId card : Game().SelectedCards) {
+        if (card != 0 && deck.GetUser2(card) == -1)
+            p.drawPixmap(deck.GetCardX(card) + 15, deck.GetCardY(card) + 17, pic_PlayRefused);
+    }
 }

@@ -79,7 +79,7 @@ void frmMain::PickCard(int card)
 {
     GameState& g = Game();
     if (g.SelectedCount >= 5) {
-        PlayEffect(QStringLiteral("Error.wav"));
+        RefuseWithError();
         CountMisplay();
         ShowPlayNote();
         return;
@@ -102,7 +102,7 @@ bool frmMain::SubmitSelection()
     CardDeck& deck = Cards();
     const AdjacencyResult adjacency = CheckAdjacent(g, deck);
     if (adjacency.Refused) {
-        PlayEffect(QStringLiteral("Error.wav"));
+        RefuseWithError();
         CountMisplay();
         ShowPlayNote();
         return true;
@@ -123,14 +123,14 @@ bool frmMain::SubmitSelection()
         ShowPlayNote();
         break;
     case Verdict::Refused:
-        PlayEffect(QStringLiteral("Error.wav"));
+        RefuseWithError();
         CountMisplay();
         ShowPlayNote();
         break;
     case Verdict::JokersRefused:
         ShowJokersNote = true;
         ShowPlayNote();
-        PlayEffect(QStringLiteral("Error.wav"));
+        RefuseWithError();
         CountMisplay();
         break;
     case Verdict::Nothing:
@@ -153,6 +153,12 @@ bool frmMain::SubmitSelection()
     if (g.CardsOnBoard < kDeckSize && g.GameInProgress)
         SetClockRunning(true);
     return true;
+}
+
+void frmMain::RefuseWithError()
+{
+    FlashPicks();
+    PlayEffect(QStringLiteral("Error.wav"));
 }
 
 void frmMain::ShowPlayNote()
@@ -191,6 +197,13 @@ void frmMain::RemoveSelectedCards()
 void frmMain::ShowRemoval(const RemovalStep& step)
 {
     const GameState& g = Game();
+    // The strips of the cards above the removed one move down a row. Only the
+    // cards move: from the column's top card (whose old strip `erase` is) down
+    // to the removed card. The table above them and below them stays put, or
+    // its gradient would be shifted a row and show as dark blocks.
+    const QRect strips(
+        step.copySource.left(), step.erase.top(), step.copySource.width(), step.removedAt.y() - step.erase.top());
+    const QPoint stripsTarget = strips.topLeft() + (step.copyTarget - step.copySource.topLeft());
     switch (step.kind) {
     case RemovalCase::ColumnEmptied:
         surface_.Erase(step.erase);
@@ -199,13 +212,13 @@ void frmMain::ShowRemoval(const RemovalStep& step)
         // The card leaves the window, the column picture moves down a row and
         // the new bottom card is drawn whole.
         surface_.Erase(QRect(step.removedAt, QSize(g.CardWidth, g.CardHeight)));
-        surface_.CopyArea(step.copySource, step.copyTarget);
+        surface_.CopyArea(strips, stripsTarget);
         surface_.DrawCard(step.newBottom, step.newBottomAt.x(), step.newBottomAt.y());
         surface_.Erase(step.erase);
         break;
     case RemovalCase::AboveRemoved:
-        if (!step.copySource.isEmpty())
-            surface_.CopyArea(step.copySource, step.copyTarget);
+        if (!strips.isEmpty())
+            surface_.CopyArea(strips, stripsTarget);
         surface_.Erase(step.erase);
         break;
     }
@@ -232,7 +245,10 @@ void frmMain::FinishPlay()
     }
     for (const ColumnShift& shift : closeUp.shifts) {
         surface_.CopyArea(shift.copySource, shift.copyTarget);
-        surface_.Erase(shift.erase);
+        // The eraser is wider than a column; kept to the column it clears, it
+        // leaves the edge of the next column's cards alone.
+        surface_.Erase(shift.erase.intersected(
+            QRect(shift.copySource.left(), shift.erase.top(), shift.copySource.width(), shift.erase.height())));
         board_->update();
         // Each step of the slide is shown before the next.
         Pause(0.02);

@@ -1,5 +1,6 @@
 #include "ui/Panel3D.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,6 +30,42 @@ void Panel3D::SetCaption(const QString& caption)
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);
+    FitFont();
+}
+
+void Panel3D::SetFitToWidth(bool fit)
+{
+    fit_ = fit;
+    fitBase_ = font();
+    FitFont();
+}
+
+namespace {
+// Room for the text inside the bevel, as paintEvent draws it.
+QRect TextRect(const QRect& r)
+{
+    return r.adjusted(3, 1, -3, -1);
+}
+} // namespace
+
+void Panel3D::FitFont()
+{
+    if (!fit_)
+        return;
+    const int room = TextRect(rect()).width();
+    auto fits = [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(text()) <= room; };
+    QFont f = fitBase_;
+    for (int stretch = 95; !fits(f) && stretch >= 75; stretch -= 5)
+        f.setStretch(stretch);
+    while (!fits(f) && f.pointSizeF() > 6.0)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    setFont(f);
+}
+
+void Panel3D::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    FitFont();
 }
 
 void Panel3D::paintEvent(QPaintEvent*)
@@ -50,7 +87,10 @@ void Panel3D::paintEvent(QPaintEvent*)
     }
     p.setPen(fore_);
     p.setFont(font());
-    p.drawText(r.adjusted(3, 1, -3, -1), static_cast<int>(alignment()), text());
+    const QRect textRect = TextRect(r);
+    // The last resort of a fitted line: what cannot shrink further loses its middle.
+    const QString shown = fit_ ? fontMetrics().elidedText(text(), Qt::ElideMiddle, textRect.width()) : text();
+    p.drawText(textRect, static_cast<int>(alignment()), shown);
 }
 
 // A panel keeps its mouse events: the board under it must not take a press

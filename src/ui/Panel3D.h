@@ -18,6 +18,9 @@ public:
     // Caption with carriage returns shown as line breaks.
     void SetCaption(const QString& caption);
     QString Caption() const { return caption_; }
+    // A one-line caption too long for the panel is drawn narrower, then
+    // smaller, until the whole line shows; a short one keeps the panel's font.
+    void SetFitToWidth(bool fit);
 
 signals:
     void pressed(Qt::MouseButton button);
@@ -30,9 +33,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void FitFont();
+
     Bevel bevel_;
+    bool fit_ = false;
+    QFont fitBase_;
     QColor back_ { 192, 192, 192 };
     QColor fore_ { Qt::black };
     QString caption_;

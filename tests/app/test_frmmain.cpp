@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -100,7 +101,68 @@ private slots:
         for (int i = 0; i < 8; ++i) {
             QTest::mouseMove(w_->Command3D2[i], QPoint(5, 5));
             QTRY_COMPARE(w_->pnlToolbarCaption->Caption(), texts[i]);
+            QCOMPARE(w_->Command3D2[i]->toolTip(), texts[i].trimmed());
         }
+    }
+
+    // The caption stays while the pointer moves over a button, enabled or
+    // not, and goes when it leaves for the title band or the board.
+    void toolbarCaptionStaysWhileThePointerIsOverItsButton()
+    {
+        w_->DisableToolbarButton(4);
+        for (int i : { 0, 4 }) {
+            QToolButton* button = w_->Command3D2[i];
+            QTest::mouseMove(button, QPoint(5, 5));
+            QTRY_VERIFY(w_->pnlToolbarCaption->isVisible());
+            QTest::mouseMove(button, QPoint(6, 5));
+            QTest::mouseMove(button, QPoint(6, 9));
+            QTest::qWait(20);
+            QVERIFY(w_->pnlToolbarCaption->isVisible());
+            QTest::mouseMove(w_->c_Title, QPoint(260, 10));
+            QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
+        }
+        QTest::mouseMove(w_->Command3D2[5], QPoint(5, 5));
+        QTRY_VERIFY(w_->pnlToolbarCaption->isVisible());
+        QTest::mouseMove(w_->Board(), CardCentre(4, 4));
+        QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
+    }
+
+    // The longest name the game takes: the whole line shows; an ordinary one keeps the panel's font.
+    void statusLineShowsTheLongestName()
+    {
+        GameState& g = Game();
+        const QFont ordinary = w_->c_PlayerStatus->font();
+        g.PlayerName = QString(25, QLatin1Char('W'));
+        g.Bankroll = -99999;
+        g.GamesPlayed = 1;
+        w_->ShowPlayerStatus();
+        g.Bankroll = 999999;
+        g.GamesPlayed = 32;
+        w_->ShowPlayerStatus();
+        const Panel3D* status = w_->c_PlayerStatus;
+        QVERIFY(status->Caption().startsWith(QStringLiteral("Player: WWWWWWWWWWWWWWWWWWWWWWWWW     Bankroll: ")));
+        QVERIFY(status->Caption().endsWith(QStringLiteral("Average Score: $31,250")));
+        QVERIFY(QFontMetrics(status->font()).horizontalAdvance(status->Caption()) <= status->width() - 6);
+        QVERIFY(status->font().pointSizeF() >= 6.0);
+
+        g.PlayerName = QStringLiteral("Tester");
+        w_->ShowPlayerStatus();
+        QCOMPARE(w_->c_PlayerStatus->font(), ordinary);
+    }
+
+    // A refused hand flashes the picked cards' markers over the board, then the board is as it was.
+    void refusedHandFlashesThePicks()
+    {
+        Click(Qt::LeftButton, CardCentre(1, 7)); // 7 of clubs
+        Click(Qt::LeftButton, CardCentre(1, 6)); // 6 of clubs
+        const QPoint marker = Cards().Position(kSevenOfClubs) + QPoint(17, 19); // inside the box, off the text
+        auto shown = [&] { return w_->Board()->grab().toImage().pixelColor(marker); };
+        const QColor picked = shown();
+        QCOMPARE(picked, SurfacePixel(marker));
+        Click(Qt::RightButton, CardCentre(4, 4));
+        QTRY_VERIFY(shown().red() > 150 && shown().green() < 100 && shown().blue() < 100);
+        QTRY_COMPARE(shown(), picked);
+        QCOMPARE(Game().SelectedCount, int16_t(2));
     }
 
     void thirdMisplayOpensTheInstructionsWithoutTheirSwitch()
