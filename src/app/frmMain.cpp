@@ -441,6 +441,11 @@ void frmMain::OpenWindowOverGame(void (*show)(), bool playerList)
     SetCoverVisible(false);
     ResumeClockIfPlaying();
     if (playerList && g.PlayerName != playerBefore) {
+        // The last game was the previous player's: the status band shows the
+        // new player before the settings may open the instructions.
+        g.GameScore = 0;
+        c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+        ShowPlayerStatus();
         ApplyPlayerSettings();
         NewGame();
     }
