@@ -531,6 +531,15 @@ void frmMain::SetMenusEnabled(bool enabled)
         m->menuAction()->setEnabled(enabled);
 }
 
+void frmMain::EndOnSignal()
+{
+    closing_ = true;
+    close();
+    // The window may already be in the middle of closing (its question open):
+    // every event loop ends, the open windows' too.
+    QCoreApplication::exit(0);
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (closing_ || Form_QueryUnload()) {
