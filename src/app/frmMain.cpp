@@ -493,6 +493,11 @@ void frmMain::OpenWindowOverGame(void (*show)(), bool playerList)
     SetCoverVisible(false);
     ResumeClockIfPlaying();
     if (playerList && g.PlayerName != playerBefore) {
+        // The last game was the previous player's: the status band shows the
+        // new player before the settings may open the instructions.
+        g.GameScore = 0;
+        c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+        ShowPlayerStatus();
         ApplyPlayerSettings();
         NewGame();
     }
@@ -579,6 +584,15 @@ void frmMain::SetMenusEnabled(bool enabled)
 {
     for (QMenu* m : { MenuGame, MenuView, MenuHelp })
         m->menuAction()->setEnabled(enabled);
+}
+
+void frmMain::EndOnSignal()
+{
+    closing_ = true;
+    close();
+    // The window may already be in the middle of closing (its question open):
+    // every event loop ends, the open windows' too.
+    QCoreApplication::exit(0);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

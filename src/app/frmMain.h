@@ -49,6 +49,9 @@ public:
     bool PrepareWindow();
     // True once the window has agreed to close: the program is ending.
     bool IsClosing() const { return closing_; }
+    // Closes the window and ends the program as the close box does, but
+    // without asking: a signal asked for the end.
+    void EndOnSignal();
 
     // Procedures the other windows call.
     void PaintBackground();

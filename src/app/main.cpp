@@ -1,3 +1,4 @@
+#include "app/QuitSignals.h"
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(g.ProgramVersion);
 
     frmMain window;
+    EndOnSignals(window);
     window.Load();
     // Leaving from the player list at start-up ends the program before its event
     // loop runs; so does a deck that cannot be used.

@@ -46,6 +46,25 @@ bool IsControl(QChar c)
     return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
 }
 
+// A name made only of no-break spaces, zero-width marks and the like shows as
+// nothing at all.
+bool IsVisible(QChar c)
+{
+    if (c.isSpace())
+        return false;
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_Enclosing:
+        return false;
+    default:
+        return true;
+    }
+}
+
 } // namespace
 
 PlayerRecord NewPlayerRecord(const QString& name)
@@ -222,7 +241,7 @@ NewPlayerNameCheck CheckNewPlayerName(const QString& typed, const QString& playe
         check.Message = message;
         return check;
     };
-    if (name.isEmpty())
+    if (!std::any_of(name.cbegin(), name.cend(), IsVisible))
         return refuse(Verdict::Empty, QStringLiteral("Please type a name for the new player."));
     if (std::any_of(name.cbegin(), name.cend(), IsControl))
         return refuse(

@@ -4,6 +4,7 @@
 #include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
+#include "records/PlayerLock.h"
 #include "records/PlayersFile.h"
 #include "records/frmAddPlayer.h"
 #include "ui/MsgBox.h"
@@ -39,6 +40,14 @@ constexpr int kVisibleRows = 9;
 // The list line's three parts start at these character columns.
 constexpr std::array<int, 3> kColumnChars = { 0, 27, 43 };
 constexpr int kLineChars = 52;
+
+// Another copy of the game plays as this player now.
+void ShowPlayingElsewhere(const QString& name, const QString& consequence)
+{
+    MsgBox(name + QStringLiteral(" is playing in another window of ") + Game().ProgramName + QStringLiteral(".  ")
+            + consequence,
+        vbOKOnly | vbInformation, QStringLiteral("Player Is Playing"));
+}
 
 // The list window slides in on its first showing in a run only.
 bool g_slidIn = false;
@@ -259,6 +268,9 @@ void frmPlayerList::HighlightCurrentEntry()
 
 void frmPlayerList::FillPlayerList()
 {
+    // A refilled list keeps a current row near the one it had, so Enter
+    // always has a player to choose.
+    const int row = lstNames->currentRow();
     lstNames->clear();
     const QList<PlayerRecord> players = ReadPlayers(Game().PlayersFilePath);
     if (players.isEmpty()) {
@@ -267,6 +279,7 @@ void frmPlayerList::FillPlayerList()
     }
     for (const PlayerRecord& player : players)
         lstNames->addItem(PlayerListLine(player));
+    lstNames->setCurrentRow(std::clamp(row, 0, lstNames->count() - 1));
 }
 
 void frmPlayerList::MenuFileAddPlayer_Click()
@@ -297,6 +310,10 @@ void frmPlayerList::MenuFileDeletePlayer_Click()
             QStringLiteral("No Player Selected"));
         return;
     }
+    if (PlayerHeldElsewhere(g.DataFolder, name)) {
+        ShowPlayingElsewhere(name, QStringLiteral("A player cannot be deleted while playing."));
+        return;
+    }
     const QString question = QStringLiteral("Delete ") + name + QStringLiteral(" and his/her bankroll of ")
         + ListLineBankroll(line) + QStringLiteral(" now?");
     if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Delete Player?")) != vbYes)
@@ -305,6 +322,8 @@ void frmPlayerList::MenuFileDeletePlayer_Click()
         return; // the file is unchanged and the player still listed
     if (name == g.PlayerName)
         g.PlayerName.clear();
+    if (name == ChosenPlayerLock().Name())
+        ChosenPlayerLock().Release();
     if (name == addedPlayer_)
         addedPlayer_.clear();
     FillPlayerList();
@@ -347,6 +366,10 @@ void frmPlayerList::SelectPlayer()
         FillPlayerList();
         return;
     }
+    if (!ChosenPlayerLock().Take(g.DataFolder, name)) {
+        ShowPlayingElsewhere(name, QStringLiteral("Please select another player from the list."));
+        return;
+    }
     LoadPlayer(g, *record);
     addedPlayer_.clear();
     if (QWidget* main = MainWindow())
@@ -363,10 +386,14 @@ void frmPlayerList::TakeUpAddedPlayer()
 {
     GameState& g = Game();
     if (!addedPlayer_.isEmpty() && g.PlayerName == addedPlayer_) {
-        if (const std::optional<PlayerRecord> record = FindPlayer(g.PlayersFilePath, addedPlayer_))
+        const std::optional<PlayerRecord> record = FindPlayer(g.PlayersFilePath, addedPlayer_);
+        if (record && ChosenPlayerLock().Take(g.DataFolder, addedPlayer_)) {
             LoadPlayer(g, *record);
-        else
+        } else {
+            if (record)
+                ShowPlayingElsewhere(addedPlayer_, QStringLiteral("Please select another player from the list."));
             g.PlayerName.clear();
+        }
     }
     addedPlayer_.clear();
 }
@@ -382,8 +409,10 @@ void frmPlayerList::btnClose_Click()
                 vbYesNo | vbQuestion | vbDefaultButton2, QStringLiteral("No Player Selected"))
             == vbYes)
             MenuFileExit_Click();
-        else
+        else {
             lstNames->setFocus();
+            HighlightCurrentEntry();
+        }
         return;
     }
     PlayEffect(QStringLiteral("message2.wav"));

@@ -40,6 +40,8 @@ int MsgBox(const QString& text, int style, const QString& title)
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(IconOf(style), title, shown, QMessageBox::NoButton, QApplication::activeWindow());
+    // Texts carry players' names as typed: "<b>Ann</b>" is a name, not markup.
+    box.setTextFormat(Qt::PlainText);
     const int buttons = style & 0x7;
     QList<QMessageBox::StandardButton> order;
     if (buttons == vbYesNoCancel)

@@ -2,8 +2,8 @@
 
 // The game's message boxes. Styles combine buttons and an icon the classic way:
 // 0 OK, 3 Yes/No/Cancel, 4 Yes/No; +16 critical, +32 question, +48 exclamation,
-// +64 information; +256 makes the second button the default. Carriage returns in
-// the text are shown as line breaks.
+// +64 information; +256 makes the second button the default. The text is shown
+// as plain text, carriage returns as line breaks.
 
 #include <QString>
 

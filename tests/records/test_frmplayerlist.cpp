@@ -1,15 +1,20 @@
 #include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
+#include "records/PlayerLock.h"
 #include "records/PlayersFile.h"
 #include "records/frmAddPlayer.h"
 #include "records/frmPlayerList.h"
 #include "support/WindowTest.h"
+#include "ui/Panel3D.h"
+#include "ui/frmExample.h"
+#include "ui/frmInstructions.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -197,7 +202,7 @@ private slots:
             counts.append(w->lstNames->count());
             w->MenuFileDeletePlayer->trigger();
             counts.append(w->lstNames->count());
-            w->MenuFileDeletePlayer->trigger(); // nothing highlighted now
+            w->MenuFileDeletePlayer->trigger(); // Bob is highlighted now
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
             PressEnterOn(w, QStringLiteral("Bob"));
         });
@@ -206,7 +211,7 @@ private slots:
         QCOMPARE(counts, (QList<int> { 2, 1 }));
         QCOMPARE(boxes.calls.size(), 4);
         QCOMPARE(boxes.calls[0].text, QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?"));
-        QCOMPARE(boxes.calls[2].text, QStringLiteral("Please select a player from the list."));
+        QCOMPARE(boxes.calls[2].text, QStringLiteral("Delete Bob and his/her bankroll of $1,000 now?"));
         QCOMPARE(boxes.calls[3].title, QStringLiteral("No Player Selected"));
         QCOMPARE(FileNames(), QStringList { QStringLiteral("Bob") });
         QCOMPARE(Game().PlayerName, QStringLiteral("Bob"));
@@ -237,6 +242,138 @@ private slots:
         for (const MsgBoxCall& call : boxes.calls)
             QVERIFY(call.text.startsWith(QStringLiteral("You may not change players while a game is in progress.")));
         QCOMPARE(g.PlayerName, QStringLiteral("Ann"));
+    }
+
+    // Enter always has a player to choose: after a deletion the row that took
+    // the deleted one's place is current, and after Escape answered No the
+    // highlighted player stays highlighted.
+    void enterChoosesAfterDeleteAndAfterEscape()
+    {
+        AddToFile({ { QStringLiteral("Ann"), 1000 }, { QStringLiteral("Bob"), 1000 }, { QStringLiteral("Cy"), 1000 } });
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { vbYes };
+        test::WhenShown<frmPlayerList>([](frmPlayerList* w) {
+            w->lstNames->setCurrentRow(RowOf(w, QStringLiteral("Bob")));
+            w->MenuFileDeletePlayer->trigger();
+            QTest::keyClick(w->lstNames, Qt::Key_Return);
+            if (w->isVisible())
+                w->done(QDialog::Rejected); // Enter chose nobody
+        });
+        ShowPlayerListWindow(false);
+        QCOMPARE(Game().PlayerName, QStringLiteral("Cy"));
+
+        Game().PlayerName.clear();
+        boxes.answers = { vbNo };
+        test::WhenShown<frmPlayerList>([](frmPlayerList* w) {
+            w->lstNames->setCurrentRow(RowOf(w, QStringLiteral("Cy")));
+            QTest::keyClick(w->lstNames, Qt::Key_Escape);
+            QTest::keyClick(w->lstNames, Qt::Key_Return);
+            if (w->isVisible())
+                w->done(QDialog::Rejected); // Enter chose nobody
+        });
+        ShowPlayerListWindow(false);
+        QCOMPARE(boxes.calls.size(), 2);
+        QCOMPARE(boxes.calls[1].title, QStringLiteral("No Player Selected"));
+        QCOMPARE(Game().PlayerName, QStringLiteral("Cy"));
+    }
+
+    // A name is shown as typed, never as markup, and a name that shows as
+    // nothing is refused like an empty one.
+    void typedTextShownAsTyped()
+    {
+        const QString markup = QStringLiteral("<h1>BIG</h1>");
+        AddToFile({ { markup, 1000 } });
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        QStringList refusedVisibly;
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            test::WhenShown<QMessageBox>([&](QMessageBox* box) {
+                format = box->textFormat();
+                shown = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            w->lstNames->setCurrentRow(0);
+            w->MenuFileDeletePlayer->trigger();
+            test::MsgBoxRecorder boxes;
+            for (const QString& invisible : { QStringLiteral("\u00a0\u00a0"), QStringLiteral("\u00ad"),
+                     QStringLiteral("\u200b\u00a0\u200d"), QStringLiteral("\t") }) {
+                test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
+                    add->txtPlayerName->setText(invisible);
+                    QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
+                    if (add->isVisible()) {
+                        refusedVisibly.append(invisible);
+                        QTest::mouseClick(add->btnOkCancel[1], Qt::LeftButton);
+                    }
+                });
+                w->MenuFileAddPlayer->trigger();
+            }
+            PressEnterOn(w, markup);
+        });
+        ShowPlayerListWindow(false);
+
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, QStringLiteral("Delete <h1>BIG</h1> and his/her bankroll of $1,000 now?"));
+        QCOMPARE(refusedVisibly, QStringList());
+        QCOMPARE(FileNames(), QStringList { markup });
+        QCOMPARE(Game().PlayerName, markup);
+    }
+
+    // A player another copy of the game plays as can be neither chosen nor
+    // deleted here; the list says so and stays open for another choice.
+    void playerOfAnotherWindow()
+    {
+        AddToFile({ { QStringLiteral("Ann"), 1000 }, { QStringLiteral("Bob"), 1000 } });
+        PlayerLock otherCopy;
+        QVERIFY(otherCopy.Take(Game().DataFolder, QStringLiteral("Ann")));
+        test::MsgBoxRecorder boxes;
+        QList<bool> open;
+        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
+            PressEnterOn(w, QStringLiteral("Ann"));
+            open.append(w->isVisible());
+            w->MenuFileDeletePlayer->trigger();
+            open.append(w->isVisible());
+            PressEnterOn(w, QStringLiteral("Bob"));
+        });
+        ShowPlayerListWindow(false);
+
+        QCOMPARE(open, (QList<bool> { true, true }));
+        QCOMPARE(boxes.calls.size(), 2);
+        for (const MsgBoxCall& call : boxes.calls)
+            QVERIFY(call.text.startsWith(QStringLiteral("Ann is playing in another window of Solitaire Quibel.")));
+        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("Bob") }));
+        QCOMPARE(Game().PlayerName, QStringLiteral("Bob"));
+        QCOMPARE(ChosenPlayerLock().Name(), QStringLiteral("Bob"));
+        ChosenPlayerLock().Release();
+    }
+
+    // Choosing another player from the game window's menu shows that player
+    // in the status band at once, even while the instructions are open.
+    void chosenPlayerShownAtOnce()
+    {
+        test::GameWindow main;
+        main.Open(QStringLiteral("Ann"));
+        AddToFile({ { QStringLiteral("Bob"), 4000 } });
+        GameState& g = Game();
+        g.GameScore = 750; // Ann's last game
+        QString status;
+        QString score;
+        test::WhenShown<frmPlayerList>([](frmPlayerList* w) { PressEnterOn(w, QStringLiteral("Bob")); });
+        // The instructions open with their example over them.
+        test::WhenShown<frmExample>([&](frmExample* example) {
+            status = main->c_PlayerStatus->Caption();
+            score = main->c_score->Caption();
+            QTest::mouseClick(example->btnClose, Qt::LeftButton);
+            QTimer::singleShot(0, [] {
+                if (auto* help = test::VisibleWindow<frmInstructions>())
+                    QTest::mouseClick(help->btnClose, Qt::LeftButton);
+            });
+        });
+        main->MenuViewPlayerList->trigger();
+
+        QCOMPARE(g.PlayerName, QStringLiteral("Bob"));
+        QVERIFY2(status.contains(QStringLiteral("Bob")) && status.contains(FormatMoney(4000)), qPrintable(status));
+        QCOMPARE(score, QStringLiteral("Game:  ") + FormatMoney(0));
+        ChosenPlayerLock().Release();
     }
 
     // Last: closing the game window ends the event loops of this process.
