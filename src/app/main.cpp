@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
@@ -6,6 +7,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const auto exitCode = RunCommandLine(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     GameState& g = Game();
     g.ProgramName = QStringLiteral("Solitaire Quibel");
