@@ -59,3 +59,8 @@ std::optional<uint32_t> ParseDealNumber(const QString& text)
         return std::nullopt;
     return static_cast<uint32_t>(n);
 }
+
+QString DealCaption(uint32_t dealNumber)
+{
+    return QStringLiteral("Deal ") + QString::number(dealNumber);
+}

@@ -34,5 +34,8 @@ DeckOrder DealOrder(uint32_t dealNumber);
 // A deal number for a uniform u in [0, 1): 1 + the whole part of u x 4,294,967,295.
 uint32_t DealNumberFor(double u);
 
+// "Deal 12345": how the number of the deal on the board is shown.
+QString DealCaption(uint32_t dealNumber);
+
 // "12345" or " 12345 " to 12345; nothing for text that is no deal number.
 std::optional<uint32_t> ParseDealNumber(const QString& text);
