@@ -85,7 +85,8 @@ void frmMain::MenuFileSelectDeal_Click()
         return;
     const std::optional<uint32_t> number = ParseDealNumber(text);
     if (!number) {
-        MsgBox(QStringLiteral("A deal number is a whole number from %1 to %2.").arg(kFirstDealNumber).arg(kLastDealNumber),
+        MsgBox(
+            QStringLiteral("A deal number is a whole number from %1 to %2.").arg(kFirstDealNumber).arg(kLastDealNumber),
             vbOKOnly | vbExclamation, kSelectDealTitle);
         return;
     }

@@ -97,12 +97,11 @@ void frmMain::DropAllPicks()
 
 void frmMain::Announce(const QString& text)
 {
-    // A screen reader speaks the board's name when it changes.
-    if (board_->accessibleName() == text) {
-        QAccessibleEvent event(board_, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    // A screen reader speaks the board's name when told it changed (also
+    // when the same card is told again).
     board_->setAccessibleName(text);
+    QAccessibleEvent event(board_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void frmMain::AnnounceFocus()
