@@ -55,6 +55,7 @@ frmMain::frmMain()
     BuildControls();
     BuildMenus();
     BuildToolbar();
+    BuildAdditions();
 }
 
 frmMain::~frmMain()

@@ -9,8 +9,11 @@
 //   frmMainPlay.cpp      mouse play: picking, submitting, removal, close-up
 //   frmMainCommands.cpp  clock, hint, pause, restart, forfeit, undo, exit
 //   frmMainWin.cpp       the victory sequence
+//   frmMainKeys.cpp      keyboard play: the focus frame, its keys, what a screen reader hears
+//   frmMainAids.cpp      Select Deal, Show a Play, Fast Play and the deal number
 //   StartUp.cpp          the load sequence
 
+#include "game/KeyboardFocus.h"
 #include "game/Undo.h"
 #include "ui/BoardSurface.h"
 
@@ -115,6 +118,9 @@ public:
     QAction* MenuHelpOverview = nullptr;
     QAction* MenuCheckForUpdates = nullptr;
     QAction* MenuHelpAbout = nullptr;
+    QAction* MenuFileSelectDeal = nullptr;
+    QAction* MenuFileFastPlay = nullptr;
+    QAction* MenuViewShowPlay = nullptr;
 
     int MisplayCount = 0;
 
@@ -137,6 +143,16 @@ public:
     void Command3D2_MouseMove(int index);
     void Timer1_Timer();
     void chkSound_Click();
+    void MenuFileSelectDeal_Click();
+    void MenuFileFastPlay_Click();
+    void MenuViewShowPlay_Click();
+
+    // Keyboard play on the board: true when the key was taken.
+    bool Board_KeyPress(int key);
+    // The card under the focus frame, 0 while the frame is not shown.
+    CardId FocusedCard();
+    // The cards Show a Play marks now (0 after the last).
+    const std::array<CardId, 5>& ShownPlay() const { return shownPlay_; }
 
     // Mouse play on the board (pixels of the board).
     void Form_MouseDown(Qt::MouseButton button, int x, int y);
@@ -149,6 +165,21 @@ protected:
 
 private:
     friend class BoardView;
+    // The additions (frmMainAids.cpp, frmMainKeys.cpp).
+    void BuildAdditions();
+    void ShowDealNumber();
+    void AnnounceHand(int handType, int points);
+    void Announce(const QString& text);
+    void AnnounceFocus();
+    void DropAllPicks();
+    void PaintKeyboardAids(QPainter& p);
+    QRect VisibleCardRect(CardId card) const;
+    CardId focusCard_ = 0;
+    BoardCell focusCell_;
+    std::array<CardId, 5> shownPlay_ {};
+    int shownPlayBoard_ = 0; // CardsOnBoard when it was shown: a play ends the marks
+    QTimer* showPlayTimer_ = nullptr;
+
     void BuildControls();
     void BuildMenus();
     void BuildToolbar();

@@ -170,4 +170,5 @@ void frmMain::DealBoard()
     g.ElapsedSeconds = 0;
     PlayEffect(QStringLiteral("ding.wav"), 1);
     --busy_;
+    ShowDealNumber();
 }

@@ -26,6 +26,7 @@ void BoardView::paintEvent(QPaintEvent* event)
     if (form_->flyingCard_ != 0)
         Faces().DrawCard(p, form_->flyingCard_, form_->flyingAt_.x(), form_->flyingAt_.y());
     form_->PaintRefusalFlash(p);
+    form_->PaintKeyboardAids(p);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)

@@ -143,6 +143,7 @@ bool frmMain::SubmitSelection()
             CountMisplay();
         return false;
     }
+    AnnounceHand(verdict.handType, verdict.points);
 
     SaveUndoBoard(undo_, g, deck, before);
     MenuFileUndo->setEnabled(true);

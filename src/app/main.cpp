@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/QuitSignals.h"
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
@@ -7,6 +8,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const auto exitCode = RunCommandLine(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     GameState& g = Game();
     g.ProgramName = QStringLiteral("Solitaire Quibel");

@@ -70,22 +70,6 @@ bool CardDeck::IsCardBlocked(int card) const
     return value(card).blocked;
 }
 
-int CardDeck::GetCardValue(int card)
-{
-    if (card >= 1 && card <= 52)
-        return (card - 1) % 13 + 1;
-    if (card >= 99)
-        return card;
-    return 0;
-}
-
-int CardDeck::GetCardSuit(int card)
-{
-    if (card >= 1 && card <= 52)
-        return (card - 1) / 13 + 1;
-    return 0;
-}
-
 int CardDeck::GetCardX(int card) const
 {
     return value(card).x;

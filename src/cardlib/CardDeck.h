@@ -41,9 +41,14 @@ public:
     bool IsCardBlocked(int card) const;
 
     // Rank 1..13 (Ace 1, King 13); 99 or more for a joker; 0 for no card.
-    static int GetCardValue(int card);
+    static int GetCardValue(int card)
+    {
+        if (card >= 1 && card <= 52)
+            return (card - 1) % 13 + 1;
+        return card >= 99 ? card : 0;
+    }
     // A small suit code (1..4: clubs, diamonds, hearts, spades); 0 for jokers and no card.
-    static int GetCardSuit(int card);
+    static int GetCardSuit(int card) { return card >= 1 && card <= 52 ? (card - 1) / 13 + 1 : 0; }
 
     int GetCardX(int card) const;
     int GetCardY(int card) const;

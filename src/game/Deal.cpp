@@ -1,6 +1,7 @@
 #include "game/Deal.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/DealNumber.h"
 #include "game/VbMath.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <utility>
 
 namespace {
-constexpr int kShufflePasses = 10;
 constexpr int kDealColumns = 8;
 constexpr int kDealRows = 7;
 constexpr int kOutOfSight = -100;
@@ -41,21 +41,20 @@ void PrepareDeck(GameState& g, CardDeck& cards)
 
 void ShuffleDeck(GameState& g)
 {
-    ShuffleDeckSeeded(g, SecondsSinceMidnight());
+    uint32_t dealNumber = g.NextDealNumber;
+    g.NextDealNumber = 0;
+    if (dealNumber == 0) {
+        // The time of day only picks the number; the board is the number's own.
+        Randomize(SecondsSinceMidnight());
+        dealNumber = DealNumberFor(Rnd());
+    }
+    ShuffleDeckNumbered(g, dealNumber);
 }
 
-void ShuffleDeckSeeded(GameState& g, double seed)
+void ShuffleDeckNumbered(GameState& g, uint32_t dealNumber)
 {
-    Randomize(seed);
-    for (int i = 1; i <= kDeckSize; ++i)
-        g.Deck[i] = static_cast<CardId>(i);
-    for (int pass = 0; pass < kShufflePasses; ++pass) {
-        for (int i = 1; i <= kDeckSize; ++i) {
-            const int r = static_cast<int>(Rnd() * kDeckSize) + 1;
-            std::swap(g.Deck[i], g.Deck[r]);
-        }
-    }
-    AssignJokerIds(g);
+    g.Deck = DealOrder(dealNumber);
+    g.DealNumber = dealNumber;
 }
 
 void AssignJokerIds(GameState& g)

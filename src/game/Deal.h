@@ -31,11 +31,12 @@ void ResetForDeal(GameState& g);
 // puts ids 1..56 into play out of sight at (-100, 0), with Deck(i) = i.
 void PrepareDeck(GameState& g, CardDeck& cards);
 
-// Shuffles the 56 positions from the identity order, seeding the shared
-// generator from the time of day, then turns ids 53..56 into the jokers.
+// Deals deal number NextDealNumber when one was asked for (and clears the
+// request); otherwise seeds the shared generator from the time of day and lets
+// it pick the deal number. DealNumber tells which deal is on the board.
 void ShuffleDeck(GameState& g);
-// The same with a given seed (a fixed seed gives a fixed deal).
-void ShuffleDeckSeeded(GameState& g, double seed);
+// Deck = the order of the given deal number (DealNumber.h), jokers included.
+void ShuffleDeckNumbered(GameState& g, uint32_t dealNumber);
 // Walks Deck(1..56) and gives the ids above 52 the joker ids 110..113 in deal order.
 void AssignJokerIds(GameState& g);
 

@@ -82,6 +82,11 @@ struct GameState {
     // The deal: positions 1..56 in deal order (slot 0 unused), and the copy a same deal replays.
     std::array<CardId, kDeckSize + 1> Deck {};
     std::array<CardId, kDeckSize + 1> SavedDeck {};
+    // The number of the deal on the board (1..4,294,967,295; 0 before the first
+    // deal); a same deal keeps it. NextDealNumber, when not 0, is the deal the
+    // next shuffle lays out instead of one the time of day picks.
+    uint32_t DealNumber = 0;
+    uint32_t NextDealNumber = 0;
 
     // Running game.
     bool GameInProgress = false;

@@ -131,23 +131,15 @@ int JudgeFiveCards(const CardId hand[5])
     return aceHigh ? RoyalFlush : StraightFlush;
 }
 
-Judgement JudgeSelection(GameState& g)
+HandJudgement JudgeHand(const CardId* hand, int n)
 {
-    Judgement j;
-    g.SelectedHand.fill(0);
-    int n = 0;
-    for (const CardId card : g.SelectedCards) {
-        if (card != 0)
-            g.SelectedHand[n++] = card;
-    }
-    const CardId* hand = g.SelectedHand.data();
-
-    if (n == 0)
+    HandJudgement j;
+    if (n <= 0)
         return j;
     if (n == 1) {
         // Only a joker reaches the judgement alone; an ordinary card is no play.
         if (IsJoker(hand[0]))
-            RemoveJokers(g, j, 1);
+            j.verdict = Verdict::JokerRemoval;
         return j;
     }
     if (n >= 3 && std::any_of(hand, hand + n, [](CardId card) { return IsJoker(card); })) {
@@ -170,12 +162,39 @@ Judgement JudgeSelection(GameState& g)
         handType = JudgeFiveCards(hand);
         break;
     }
-    if (handType == kJokerRemoval)
-        RemoveJokers(g, j, 2);
-    else if (handType > 0)
-        Accept(g, j, handType, n);
-    else
+    if (handType == kJokerRemoval) {
+        j.verdict = Verdict::JokerRemoval;
+    } else if (handType > 0) {
+        j.verdict = Verdict::Hand;
+        j.handType = handType;
+    } else {
         j.verdict = Verdict::Refused;
+    }
+    return j;
+}
+
+Judgement JudgeSelection(GameState& g)
+{
+    Judgement j;
+    g.SelectedHand.fill(0);
+    int n = 0;
+    for (const CardId card : g.SelectedCards) {
+        if (card != 0)
+            g.SelectedHand[n++] = card;
+    }
+
+    const HandJudgement hand = JudgeHand(g.SelectedHand.data(), n);
+    switch (hand.verdict) {
+    case Verdict::Hand:
+        Accept(g, j, hand.handType, n);
+        break;
+    case Verdict::JokerRemoval:
+        RemoveJokers(g, j, n);
+        break;
+    default:
+        j.verdict = hand.verdict;
+        break;
+    }
     return j;
 }
 

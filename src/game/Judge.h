@@ -28,6 +28,14 @@ struct Judgement {
     int handLabel() const { return verdict == Verdict::Hand ? handType - 1 : -1; }
 };
 
+// What n packed cards (n 0..5) are, the state untouched: JudgeSelection's
+// verdict and hand type without the payment.
+struct HandJudgement {
+    Verdict verdict = Verdict::Nothing;
+    int handType = 0; // 1..9 for a hand, else 0
+};
+HandJudgement JudgeHand(const CardId* hand, int n);
+
 // Packs the picked cards into SelectedHand in slot order and judges them.
 // An accepted play changes GameScore, HandCounts, HandsMade and CardsOnBoard;
 // a refused one changes nothing. Values and suits are the card ids' own

@@ -60,10 +60,15 @@ CardId CardRight(const GameState& g, const CardDeck& cards, CardId card)
 
 AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards)
 {
+    return CheckAdjacent(g, cards, g.SelectedCards);
+}
+
+AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards, const std::array<CardId, 5>& picked)
+{
     AdjacencyResult result;
     int n = 0;
     CardId only = 0;
-    for (const CardId card : g.SelectedCards) {
+    for (const CardId card : picked) {
         if (card == 0)
             continue;
         ++n;
@@ -83,7 +88,7 @@ AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards)
         for (const CardId neighbour : neighbours) {
             if (neighbour == 0)
                 continue;
-            for (const CardId other : g.SelectedCards) {
+            for (const CardId other : picked) {
                 if (other == neighbour)
                     ++result.AdjacentLinks;
             }

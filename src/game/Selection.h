@@ -13,6 +13,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include <array>
+
 class CardDeck;
 
 // The neighbouring cell's card, or 0: none above row 1, below NumRows, left
@@ -35,6 +37,8 @@ struct AdjacencyResult {
 // The picked cards must hold at least n - 1 adjacent pairs (links >= 2 x (n - 1)).
 // It is a count, not a connection test: a 2 x 2 block with any fifth card passes.
 AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards);
+// The same rule for the cards in `picked` (0 for an empty slot) instead of SelectedCards.
+AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards, const std::array<CardId, 5>& picked);
 
 bool IsPicked(const CardDeck& cards, CardId card);
 // The lowest free slot 0..4, or -1 when none is free.

@@ -3,6 +3,7 @@
 
 #include "app/Windows.h"
 #include "app/frmMain.h"
+#include "game/DealNumber.h"
 #include "game/GameState.h"
 #include "records/Settlement.h"
 #include "records/frmScoreboard.h"
@@ -30,6 +31,13 @@ QLabel* MakeLabel(QWidget* parent, const QRect& at, const QColor& color, int poi
     return l;
 }
 
+// The title bar also tells the number of the deal on the board.
+QString WithDeal(const QString& title)
+{
+    const uint32_t deal = Game().DealNumber;
+    return deal == 0 ? title : title + QStringLiteral("  -  ") + DealCaption(deal);
+}
+
 } // namespace
 
 frmGameStats::frmGameStats(QWidget* parent)
@@ -37,7 +45,7 @@ frmGameStats::frmGameStats(QWidget* parent)
 {
     const GameState& g = Game();
     setFixedSize(kWidth, kHeight);
-    setWindowTitle(QStringLiteral("Game Stats"));
+    setWindowTitle(WithDeal(QStringLiteral("Game Stats")));
 
     const QRect shape((kWidth - 220) / 2, 14, 220, 34);
     ShapeGamePaused[0] = new QFrame(this);
@@ -79,7 +87,7 @@ frmGameStats::frmGameStats(QWidget* parent)
     connect(btnExit, &QPushButton::clicked, this, &frmGameStats::btnExit_Click);
 
     if (g.GameInProgress) {
-        setWindowTitle(QStringLiteral("Game Statistics"));
+        setWindowTitle(WithDeal(QStringLiteral("Game Statistics")));
         for (QWidget* w : { static_cast<QWidget*>(btnSameDeal), static_cast<QWidget*>(btnNewDeal),
                  static_cast<QWidget*>(btnExit), static_cast<QWidget*>(lblSorry) })
             w->hide();
@@ -99,7 +107,7 @@ void frmGameStats::ShowPaused()
              static_cast<QWidget*>(lblGamePaused) })
         w->show();
     btnOK->setText(QStringLiteral("Resume"));
-    setWindowTitle(QStringLiteral("Game Paused"));
+    setWindowTitle(WithDeal(QStringLiteral("Game Paused")));
 }
 
 void frmGameStats::ArrangeButtons()

@@ -10,6 +10,7 @@
 #include "records/Settlement.h"
 #include "records/TopTen.h"
 #include "records/frmSaveNotice.h"
+#include "ui/FastPlay.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
@@ -227,7 +228,11 @@ void frmScoreboard::Form_Activate()
     if (started_ || !isVisible())
         return;
     started_ = true;
-    ScoringRun();
+    {
+        // With fast play on, a click or key finishes the count at once.
+        const CountHurry hurry;
+        ScoringRun();
+    }
     finished_ = true;
 }
 

@@ -37,6 +37,12 @@ double& Scale()
     return scale;
 }
 
+bool& Skipped()
+{
+    static bool skipped = false;
+    return skipped;
+}
+
 // Windows keep painting and timers keep running, but clicks and keys wait in
 // the queue until the wait is over, as they would behind a blocked thread.
 void Wait(double milliseconds)
@@ -148,7 +154,7 @@ void Pause(double seconds)
     // A length that does not fit a 32-bit count of milliseconds pauses not at all;
     // neither does a negative one.
     const int32_t ms = ToInt32(seconds * 1000.0).value_or(0);
-    if (ms > 0)
+    if (ms > 0 && !Skipped())
         Wait(ms * Scale());
     DoEvents();
 }
@@ -167,6 +173,16 @@ void SetTimeScale(double scale)
 double TimeScale()
 {
     return Scale();
+}
+
+void SetPausesSkipped(bool skipped)
+{
+    Skipped() = skipped;
+}
+
+bool PausesSkipped()
+{
+    return Skipped();
 }
 
 double WavDurationSeconds(const QString& path)

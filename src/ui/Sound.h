@@ -21,6 +21,10 @@ void DoEvents();
 
 void SetTimeScale(double scale);
 double TimeScale();
+// Fast play: pauses wait no time at all, while a synchronous sound is still
+// heard to its end.
+void SetPausesSkipped(bool skipped);
+bool PausesSkipped();
 
 // The length in seconds of a WAV file, 0 when it cannot be read.
 double WavDurationSeconds(const QString& path);

@@ -1,5 +1,7 @@
 #include "game/BoardHelper.h"
+#include "game/CardCodes.h"
 #include "game/Deal.h"
+#include "game/DealNumber.h"
 
 #include <QTest>
 
@@ -8,14 +10,14 @@
 
 namespace {
 // The window's deal without its animation.
-void Deal(TestBoard& b, double seed)
+void Deal(TestBoard& b, uint32_t dealNumber)
 {
     ResetForDeal(b.g);
     PrepareDeck(b.g, b.cards);
     if (b.g.SameDeal) {
         QVERIFY(!ArrangeDeck(b.g));
     } else {
-        ShuffleDeckSeeded(b.g, seed);
+        ShuffleDeckNumbered(b.g, dealNumber);
         ComputeBoardOrigin(b.g, 30, 25, 41);
     }
     LayOutBoard(b.g, b.cards);
@@ -29,8 +31,8 @@ private slots:
     void shuffleHoldsEveryCardAndJokersInDealOrder()
     {
         GameState g;
-        for (const double seed : { 0.0, 86399.9 }) {
-            ShuffleDeckSeeded(g, seed);
+        for (const uint32_t n : { kFirstDealNumber, 2u, kLastDealNumber }) {
+            ShuffleDeckNumbered(g, n);
             const std::set<int> ids(g.Deck.begin() + 1, g.Deck.end());
             QCOMPARE(ids.size(), size_t(56));
             QVERIFY(*ids.begin() == 1 && ids.count(52) && !ids.count(53));
@@ -42,13 +44,53 @@ private slots:
         }
     }
 
-    void fixedSeedGivesFixedDeal()
+    void dealNumbersGiveFixedBoards()
     {
-        // Pinned so that a change of generator or shuffle shows.
+        // Pinned so that a change of generator or shuffle shows: columns 1..8, top card first.
+        const auto board = [](uint32_t n) {
+            const DeckOrder deck = DealOrder(n);
+            QStringList columns;
+            for (int c = 0; c < 8; ++c) {
+                QStringList column;
+                for (int r = 1; r <= 7; ++r)
+                    column << CardCode(deck[c * 7 + r]);
+                columns << column.join(QLatin1Char(' '));
+            }
+            return columns.join(QLatin1Char('/'));
+        };
+        QCOMPARE(board(1),
+            QStringLiteral("5C AS 4S 9D 9S AC 6D/JS 8H 8S 4D 2C 6S 8C/JK QH 8D 3C 3H AH QC/KS 5S AD 2S KH 7H 4H/"
+                           "2H JK 3D 6H JD QS 9H/3S 7C JH JK TH TD TS/5H JK KD 4C 9C QD JC/7S 5D 6C 2D KC 7D TC"));
+        QCOMPARE(board(11982),
+            QStringLiteral("JD 6C 4S 7D AH 8C 6S/TC 9C 6D 3H KS 5D 8S/4H 5C 3S 2H 3D JK 9H/4D JC JK 7S 9D 7C AS/"
+                           "5S QD TD 2S JH 7H 9S/TS 6H KH TH 8H QS KD/JK 5H 4C JK AD 3C 2D/AC QH QC KC JS 2C 8D"));
+        QCOMPARE(board(kLastDealNumber),
+            QStringLiteral("JD KH 7C 2D 3C 6D AC/9H QC JK JK 9S QS KD/JK QH JK KC 5D 8C TS/5S 9D 2S 7S 8H JH 4D/"
+                           "AD 3S 3H 6S 4C 2C 5C/7D AH 4H AS KS 4S 8S/6C TD TC 3D 9C 8D 2H/TH 7H 5H JS 6H JC QD"));
+    }
+
+    void shuffleDealsTheAskedNumberOnce()
+    {
         GameState g;
-        ShuffleDeckSeeded(g, 4242.0);
-        QCOMPARE(std::vector<CardId>(g.Deck.begin() + 1, g.Deck.begin() + 9),
-            (std::vector<CardId> { 38, 42, 18, 52, 8, 1, 22, 6 }));
+        g.NextDealNumber = 11982;
+        ShuffleDeck(g);
+        QCOMPARE(g.DealNumber, 11982u);
+        QCOMPARE(g.NextDealNumber, 0u);
+        QCOMPARE(g.Deck, DealOrder(11982));
+        ShuffleDeck(g); // the time of day picks the next one
+        QVERIFY(g.DealNumber >= kFirstDealNumber);
+        QCOMPARE(g.Deck, DealOrder(g.DealNumber));
+    }
+
+    void dealNumbersFromChanceAndText()
+    {
+        QCOMPARE(DealNumberFor(0.0), kFirstDealNumber);
+        QCOMPARE(DealNumberFor(0.9999999999999999), kLastDealNumber);
+        QCOMPARE(DealNumberFor(0.5), 2147483648u);
+        QCOMPARE(ParseDealNumber(QStringLiteral(" 4294967295 ")), std::optional<uint32_t>(kLastDealNumber));
+        QCOMPARE(ParseDealNumber(QStringLiteral("1")), std::optional<uint32_t>(1));
+        for (const char* bad : { "0", "4294967296", "-3", "12x", "", "1.5" })
+            QVERIFY2(!ParseDealNumber(QString::fromLatin1(bad)), bad);
     }
 
     void layOut()
@@ -95,14 +137,15 @@ private slots:
                 at.push_back(b.cards.Position(id));
             return at;
         };
-        Deal(b, 777.0);
+        Deal(b, 777);
         const CardGridArray grid = b.g.CardGrid;
         const std::vector<QPoint> before = places();
 
         b.g.BoardWidth = 1000; // a replay keeps the origin of the deal it repeats
         b.g.SameDeal = true;
-        Deal(b, 1.0);
+        Deal(b, 1);
         QVERIFY(!b.g.SameDeal);
+        QCOMPARE(b.g.DealNumber, 777u);
         QCOMPARE(b.g.CardGrid, grid);
         QCOMPARE(places(), before);
 

@@ -1,0 +1,328 @@
+#include "game/ParSolver.h"
+
+#include "cardlib/CardDeck.h"
+#include "records/Settlement.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <unordered_map>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+constexpr int kMaxColumns = 8;
+constexpr int kMaxRows = 7;
+constexpr int kCells = kMaxColumns * kMaxRows;
+
+// A position in the search, packed: the grid and the counters the score needs.
+struct Node {
+    std::array<uint8_t, kCells> grid {}; // column-major, card ids (jokers 110..113 fit a byte)
+    std::array<uint8_t, kNumHandTypes + 1> handCounts {};
+    int32_t gameScore = 0;
+    int32_t priority = 0; // the score if the game ended here
+    int32_t step = -1; // the play that led here, in the pass's step list (once kept)
+    int32_t parentStep = -1;
+    LegalPlay play; // the play that led here
+    uint8_t activeColumns = 0;
+};
+
+struct Step {
+    int32_t parent = -1;
+    LegalPlay play;
+};
+
+uint64_t Mix(uint64_t z)
+{
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+uint64_t KeyOf(const Node& n)
+{
+    uint64_t key = 0;
+    for (int i = 0; i < kCells; ++i)
+        if (n.grid[i] != 0)
+            key += Mix(uint64_t(i) * 131 + n.grid[i]);
+    for (int t = 1; t <= kNumHandTypes; ++t)
+        if (n.handCounts[t] != 0)
+            key += Mix(0x10000 + t);
+    return key;
+}
+
+// The most a game can still end with, from the cards alone: the points so far,
+// each card on the board at the best points per card of any hand its fellows
+// on the board allow, every card removed, the whole cleared-board bonus, and
+// the bonus for every hand type made or still allowed by the cards.
+int32_t UpperBound(const GameState& g)
+{
+    std::array<int, 14> rankCount {};
+    std::array<std::array<bool, 15>, 5> present {}; // by suit, rank 1..14 (14: the Ace above the King)
+    std::array<int, 5> suitCount {};
+    int cards = 0;
+    for (int c = 1; c <= g.ActiveColumns; ++c) {
+        for (int r = 1; r <= g.NumRows; ++r) {
+            const CardId card = g.CardGrid(c, r);
+            if (card == 0)
+                continue;
+            ++cards;
+            if (IsJoker(card))
+                continue;
+            const int rank = CardDeck::GetCardValue(card);
+            const int suit = CardDeck::GetCardSuit(card);
+            ++rankCount[rank];
+            ++suitCount[suit];
+            present[suit][rank] = true;
+            if (rank == 1)
+                present[suit][14] = true;
+        }
+    }
+    const auto anySuit = [&](int rank) {
+        return present[1][rank] || present[2][rank] || present[3][rank] || present[4][rank];
+    };
+    // Points per card in sixtieths of a dollar, so every hand's share is whole.
+    std::array<int, 5> bestRun {}; // by suit: straight flush 0, 1 or royal 2 possible
+    bool straight = false;
+    bool straightFlush = false;
+    bool royal = false;
+    std::array<std::array<int, 15>, 5> perCard {};
+    for (int low = 1; low <= 10; ++low) {
+        bool run = true;
+        for (int k = 0; k < 5; ++k)
+            run = run && anySuit(low + k);
+        if (run) {
+            straight = true;
+            for (int s = 1; s <= 4; ++s)
+                for (int k = 0; k < 5; ++k)
+                    perCard[s][low + k] = std::max(perCard[s][low + k], 40 * 60);
+        }
+        for (int s = 1; s <= 4; ++s) {
+            bool same = true;
+            for (int k = 0; k < 5; ++k)
+                same = same && present[s][low + k];
+            if (!same)
+                continue;
+            const int share = (low == 10 ? 400 : 200) * 60;
+            (low == 10 ? royal : straightFlush) = true;
+            for (int k = 0; k < 5; ++k)
+                perCard[s][low + k] = std::max(perCard[s][low + k], share);
+        }
+    }
+    int64_t sixtieths = 0;
+    int pairs = 0;
+    bool trips = false;
+    bool quads = false;
+    bool flush = false;
+    for (int rank = 1; rank <= 13; ++rank) {
+        const int n = rankCount[rank];
+        pairs += n >= 2 ? 1 : 0;
+        trips = trips || n >= 3;
+        quads = quads || n == 4;
+        const int byRank = n == 4 ? 125 * 60 : n == 3 ? 3500 : n == 2 ? 50 * 60 : 0;
+        for (int s = 1; s <= 4; ++s) {
+            if (!present[s][rank])
+                continue;
+            int share = std::max(byRank, perCard[s][rank]);
+            if (rank == 1)
+                share = std::max(share, perCard[s][14]);
+            if (suitCount[s] >= 5)
+                share = std::max(share, 40 * 60);
+            sixtieths += share;
+        }
+    }
+    for (int s = 1; s <= 4; ++s)
+        flush = flush || suitCount[s] >= 5;
+    const bool possible[kNumHandTypes + 1] = { false, pairs >= 1, pairs >= 2, trips, straight, flush,
+        trips && pairs >= 2, quads, straightFlush, royal };
+    int newTypes = 0;
+    for (int t = 1; t <= kNumHandTypes; ++t)
+        newTypes += possible[t] && g.HandCounts[t] == 0 ? 1 : 0;
+    const int removable = CardsRemoved(g) + cards;
+    return g.GameScore + static_cast<int32_t>(sixtieths / 60) + (DifferentHands(g) + newTypes) * g.DifferentHandsBonus
+        + removable * g.CardRemovedBonus + 2000;
+}
+
+class Search {
+public:
+    Search(const Position& start, double seconds)
+        : start_(start)
+        , began_(Clock::now())
+        , seconds_(seconds)
+    {
+        base_ = start;
+        base_.g.SelectedCards.fill(0);
+        base_.g.SelectedCount = 0;
+        for (int id = 1; id <= CardDeck::kMaxId; ++id)
+            base_.cards.SetUser2(id, 0);
+        for (int c = 1; c <= kGridSize - 1; ++c)
+            for (int r = 1; r <= kGridSize - 1; ++r)
+                if (const CardId card = base_.g.CardGrid(c, r))
+                    base_.cards.SetCardX(card, -100);
+    }
+
+    ParResult Run()
+    {
+        const Node root = Pack(start_, -1, {});
+        result_.score = ScoreWithoutTimer(start_.g);
+        if (!GameGoesOn(start_))
+            result_.proven = true;
+        for (int width = 1; !result_.proven; width *= 2) {
+            const bool complete = Pass(root, width);
+            if (stopped_)
+                break;
+            ++result_.passes;
+            result_.widestBeam = width;
+            if (complete)
+                result_.proven = true;
+            if (OutOfTime())
+                break;
+        }
+        result_.seconds = std::chrono::duration<double>(Clock::now() - began_).count();
+        return result_;
+    }
+
+private:
+    bool OutOfTime() const
+    {
+        return std::chrono::duration<double>(Clock::now() - began_).count() >= seconds_;
+    }
+
+    Node Pack(const Position& p, int32_t parentStep, const LegalPlay& play) const
+    {
+        Node n;
+        n.parentStep = parentStep;
+        n.play = play;
+        for (int c = 1; c <= p.g.ActiveColumns; ++c)
+            for (int r = 1; r <= p.g.NumRows; ++r)
+                n.grid[(c - 1) * kMaxRows + (r - 1)] = static_cast<uint8_t>(p.g.CardGrid(c, r));
+        for (int t = 1; t <= kNumHandTypes; ++t)
+            n.handCounts[t] = static_cast<uint8_t>(std::min<int>(p.g.HandCounts[t], 255));
+        n.gameScore = p.g.GameScore;
+        n.activeColumns = static_cast<uint8_t>(p.g.ActiveColumns);
+        n.priority = ScoreWithoutTimer(p.g);
+        return n;
+    }
+
+    // The packed position back on a board the rule functions can play on.
+    void Unpack(const Node& n, Position& p) const
+    {
+        p = base_;
+        GameState& g = p.g;
+        g.ActiveColumns = n.activeColumns;
+        g.CardsOnBoard = 0;
+        g.ColumnCardCount.fill(0);
+        for (int c = 1; c <= kMaxColumns; ++c) {
+            for (int r = 1; r <= kMaxRows; ++r) {
+                const CardId card = c <= n.activeColumns ? n.grid[(c - 1) * kMaxRows + (r - 1)] : 0;
+                g.CardGrid(c, r) = card;
+                if (card == 0)
+                    continue;
+                ++g.CardsOnBoard;
+                ++g.ColumnCardCount[c];
+                p.cards.SetCardX(card, g.BoardLeft + c * g.CardWidth);
+                p.cards.SetCardY(card, g.BoardTop + r * g.RowStep);
+                p.cards.SetUser3(card, c);
+                p.cards.SetUser4(card, r);
+            }
+        }
+        g.CardsOnBoard += start_.g.CardsOnBoard - CountCards(start_.g); // cards never on this board
+        g.GameScore = n.gameScore;
+        for (int t = 1; t <= kNumHandTypes; ++t)
+            g.HandCounts[t] = n.handCounts[t];
+    }
+
+    static int CountCards(const GameState& g)
+    {
+        int count = 0;
+        for (int c = 1; c <= g.ActiveColumns; ++c)
+            for (int r = 1; r <= g.NumRows; ++r)
+                count += g.CardGrid(c, r) != 0 ? 1 : 0;
+        return count;
+    }
+
+    void Finish(const Position& p, int32_t parentStep, const LegalPlay& last)
+    {
+        const int32_t score = ScoreWithoutTimer(p.g);
+        if (!result_.line.empty() && score <= result_.score)
+            return;
+        result_.score = score;
+        result_.improvements.emplace_back(std::chrono::duration<double>(Clock::now() - began_).count(), score);
+        result_.line.clear();
+        result_.line.push_back(last);
+        for (int32_t s = parentStep; s >= 0; s = steps_[s].parent)
+            result_.line.push_back(steps_[s].play);
+        std::reverse(result_.line.begin(), result_.line.end());
+    }
+
+    // One beam pass; true when no position had to be left out.
+    bool Pass(const Node& root, int width)
+    {
+        steps_.clear();
+        std::vector<Node> layer { root };
+        std::vector<Node> next;
+        std::unordered_map<uint64_t, int32_t> seen;
+        std::vector<LegalPlay> plays;
+        Position p;
+        Position child;
+        bool complete = true;
+        int expanded = 0;
+        while (!layer.empty()) {
+            next.clear();
+            seen.clear();
+            for (const Node& node : layer) {
+                // The greedy first pass always finishes, so there is always a line.
+                if (width > 1 && (++expanded & 15) == 0 && OutOfTime()) {
+                    stopped_ = true;
+                    return false;
+                }
+                Unpack(node, p);
+                if (!result_.line.empty() && UpperBound(p.g) <= result_.score)
+                    continue;
+                ListLegalPlays(p.g, p.cards, plays);
+                for (const LegalPlay& play : plays) {
+                    child = p;
+                    ++result_.playsExamined;
+                    if (!MakePlay(child, play))
+                        continue;
+                    if (!GameGoesOn(child)) {
+                        Finish(child, node.step, play);
+                        continue;
+                    }
+                    Node packed = Pack(child, node.step, play);
+                    const auto [at, fresh] = seen.try_emplace(KeyOf(packed), static_cast<int32_t>(next.size()));
+                    if (fresh)
+                        next.push_back(packed);
+                    else if (next[at->second].gameScore < packed.gameScore)
+                        next[at->second] = packed;
+                }
+            }
+            if (static_cast<int>(next.size()) > width) {
+                complete = false;
+                std::nth_element(next.begin(), next.begin() + width, next.end(),
+                    [](const Node& a, const Node& b) { return a.priority > b.priority; });
+                next.resize(width);
+            }
+            for (Node& n : next) {
+                steps_.push_back({ n.parentStep, n.play });
+                n.step = static_cast<int32_t>(steps_.size() - 1);
+            }
+            layer.swap(next);
+        }
+        return complete;
+    }
+
+    const Position& start_;
+    Position base_;
+    Clock::time_point began_;
+    double seconds_;
+    bool stopped_ = false;
+    std::vector<Step> steps_;
+    ParResult result_;
+};
+} // namespace
+
+ParResult SolvePar(const Position& start, double seconds)
+{
+    return Search(start, seconds).Run();
+}

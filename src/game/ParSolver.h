@@ -1,0 +1,53 @@
+#pragma once
+
+// Par: the best score the rules let a player reach on a position, and the
+// line of plays that reaches it. The score is the scoreboard's final score
+// without the timer bonus (hand points, the different-hands bonus, the
+// cards-removed bonus and the cleared-board bonus), reached when the
+// after-play search finds nothing more, as it is in the game.
+//
+// The search, and why:
+// - Every play only adds to the score, and a game cannot stop while the
+//   after-play search finds a play, so every line runs to the game's end and
+//   the best line is the best finished game.
+// - Beam search in passes of doubling width (1, 2, 4, ...): each pass keeps,
+//   after every play, the most promising positions (by their score so far),
+//   so the first pass is the greedy game and finishes at once, and every
+//   later pass looks wider. It answers at any moment with the best game
+//   finished so far, which suits a time budget better than a depth-first
+//   search that may spend the budget under one early choice.
+// - Positions reached by different orders of the same plays are merged (a
+//   transposition table over the board and the hand types made, which are
+//   all the rest of a game depends on), keeping the one with more points.
+// - A position whose score so far plus a bound on what the rest of the board
+//   can still pay cannot beat the best finished game is dropped.
+// - A pass that had to leave out no position has seen every position of the
+//   game: its answer is the proven optimum (small boards get there fast).
+// - Plays are made through the game's own rule functions (PlayOut.h):
+//   adjacency, judgement, removal, close-up and the after-play search.
+
+#include "game/LegalPlays.h"
+#include "game/PlayOut.h"
+
+#include <cstdint>
+#include <limits>
+#include <utility>
+#include <vector>
+
+struct ParResult {
+    std::vector<LegalPlay> line; // the plays in order, from the given position
+    int32_t score = 0; // ScoreWithoutTimer after the line
+    bool proven = false; // no line scores more
+    uint64_t playsExamined = 0; // plays made during the search
+    int passes = 0;
+    int widestBeam = 0; // the width of the widest pass that finished
+    double seconds = 0;
+    // Each better score the moment it was found, in seconds from the start.
+    std::vector<std::pair<double, int32_t>> improvements;
+};
+
+inline constexpr double kUnboundedSeconds = std::numeric_limits<double>::infinity();
+
+// Searches for at most `seconds` of wall time (the greedy first pass always
+// runs to its end), or until the optimum is proven.
+ParResult SolvePar(const Position& start, double seconds);
