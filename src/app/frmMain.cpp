@@ -403,8 +403,7 @@ bool frmMain::ClockRunning() const
 
 void frmMain::ResumeClockIfPlaying()
 {
-    const GameState& g = Game();
-    if (g.CardsOnBoard < kDeckSize && g.GameInProgress)
+    if (ClockRuns(Game()))
         SetClockRunning(true);
 }
 

@@ -27,7 +27,9 @@ class QPainter;
 class QTimer;
 class QToolButton;
 class QWidget;
+struct CloseUp;
 struct RemovalStep;
+enum class GameEnd;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -146,6 +148,7 @@ protected:
 
 private:
     friend class BoardView;
+    friend class PlayOnWindow;
     void BuildControls();
     void BuildMenus();
     void BuildToolbar();
@@ -166,11 +169,11 @@ private:
     void DropCard(int card);
     bool SubmitSelection();
     void ClosingStep();
-    void ShowPlayNote();
     void ShowHandDefinition(int index);
-    void RemoveSelectedCards();
     void ShowRemoval(const RemovalStep& step);
-    void FinishPlay();
+    void ShowCloseUp(const CloseUp& closeUp, int handLabel);
+    // How the game ended: the victory and scoreboard, or the statistics.
+    void ShowGameEnd(GameEnd end);
     void DrawMarker(int card);
     // A refused hand: "Error.wav" and the picked cards' markers flash. The
     // flash is drawn over the board's picture on a timer of its own, so it
@@ -203,8 +206,6 @@ private:
     UndoRecord undo_;
     int PressedCard = 0;
     bool MouseBusy = false;
-    bool ShowJokersNote = false;
-    int LastHandLabel = -1;
     bool closing_ = false;
     bool smallScreen_ = false;
 };

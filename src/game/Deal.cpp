@@ -26,6 +26,7 @@ void ResetForDeal(GameState& g)
     g.NumRows = kDealRows;
     g.ColumnCardCount.fill(0);
     g.SelectedCount = 0;
+    g.ElapsedSeconds = 0;
 }
 
 void PrepareDeck(GameState& g, CardDeck& cards)
@@ -104,17 +105,23 @@ QPoint CellPosition(const GameState& g, int column, int row)
     return { g.BoardLeft + column * g.CardWidth, g.BoardTop + row * g.RowStep };
 }
 
-DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k)
+DealPlacement DealTarget(const GameState& g, int k)
 {
     DealPlacement p;
     p.card = g.Deck[k];
     p.column = (k - 1) / kDealRows + 1;
     p.row = (k - 1) % kDealRows + 1;
     p.at = CellPosition(g, p.column, p.row);
-    ++g.CardsOnBoard;
-    ++g.ColumnCardCount[p.column];
-    p.dealSound = g.CardsOnBoard % 4 == 0;
+    p.dealSound = k % 4 == 0;
     p.endsColumn = p.row == kDealRows;
+    return p;
+}
+
+DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k)
+{
+    const DealPlacement p = DealTarget(g, k);
+    g.CardsOnBoard = static_cast<int16_t>(k);
+    ++g.ColumnCardCount[p.column];
 
     cards.SetCardX(p.card, p.at.x());
     cards.SetCardY(p.card, p.at.y());
@@ -129,17 +136,6 @@ void FinishLayOut(GameState& g)
 {
     std::copy(g.Deck.begin() + 1, g.Deck.end(), g.SavedDeck.begin() + 1);
     g.ActiveColumns = g.NumColumns;
-}
-
-std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards)
-{
-    std::vector<DealPlacement> placements;
-    placements.reserve(kDeckSize);
-    g.CardsOnBoard = 0;
-    for (int k = 1; k <= kDeckSize; ++k)
-        placements.push_back(PlaceDealtCard(g, cards, k));
-    FinishLayOut(g);
-    return placements;
 }
 
 int32_t PlayerAverage(int32_t bankroll, int32_t gamesPlayed)
