@@ -2,7 +2,9 @@
 
 #include "app/BoardView.h"
 #include "app/Windows.h"
+#include "game/Clock.h"
 #include "game/GameState.h"
+#include "game/Play.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/ToolbarIcons.h"
@@ -342,11 +344,8 @@ void frmMain::ApplyPlayerSettings()
 
 void frmMain::CountMisplay()
 {
-    ++MisplayCount;
-    if (MisplayCount == 3) {
+    if (::CountMisplay(MisplayCount))
         RunOverviewAction(true);
-        MisplayCount = 0;
-    }
 }
 
 void frmMain::ResetHandLabel(int index)
