@@ -5,7 +5,6 @@
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 #include "records/frmGameStats.h"
-#include "records/frmScoreboard.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 #include "ui/frmExample.h"
@@ -346,40 +345,6 @@ private slots:
         g.GameScore = 990;
         PlayThePair();
         QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
-    }
-
-    // A won game: the scoreboard follows the victory, the commands of a game go
-    // off, and the next game's fee must be won back again.
-    void aWonGameThenASecondGame()
-    {
-        GameState& g = Game();
-        g.GameScore = 990;
-        LeaveOnlyThePair();
-        bool scoreboardShown = false;
-        test::WhenShown<frmScoreboard>([&](frmScoreboard* s) {
-            scoreboardShown = true;
-            QTRY_VERIFY_WITH_TIMEOUT(s->btnClose->isVisible(), 10000);
-            s->btnClose->click();
-        });
-        PlayThePair();
-        QVERIFY(scoreboardShown);
-        QVERIFY(!g.GameInProgress);
-        CheckInGameCommands(false);
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
-        const int32_t bankroll = g.Bankroll;
-        QVERIFY(bankroll > 4000 + 1040); // the final score with its bonuses is credited
-
-        w_->MenuFileNewGame->trigger();
-        QCOMPARE(g.Bankroll, bankroll - 1000);
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
-        DealKnownBoard();
-        g.GameScore = 900;
-        PlayThePair();
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
-        g.GameScore = 1000;
-        Click(Qt::LeftButton, CardCentre(1, 7));
-        Click(Qt::LeftButton, CardCentre(1, 7));
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen); // the closing step of any release
     }
 
     void clockFollowsMinimisingOnlyAfterTheFirstHand()
