@@ -2,7 +2,9 @@
 
 #include "app/BoardView.h"
 #include "app/Windows.h"
+#include "game/Clock.h"
 #include "game/GameState.h"
+#include "game/Play.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/ToolbarIcons.h"
@@ -343,11 +345,8 @@ void frmMain::ApplyPlayerSettings()
 
 void frmMain::CountMisplay()
 {
-    ++MisplayCount;
-    if (MisplayCount == 3) {
+    if (::CountMisplay(MisplayCount))
         RunOverviewAction(true);
-        MisplayCount = 0;
-    }
 }
 
 void frmMain::ResetHandLabel(int index)
@@ -404,8 +403,7 @@ bool frmMain::ClockRunning() const
 
 void frmMain::ResumeClockIfPlaying()
 {
-    const GameState& g = Game();
-    if (g.CardsOnBoard < kDeckSize && g.GameInProgress)
+    if (ClockRuns(Game()))
         SetClockRunning(true);
 }
 

@@ -30,7 +30,9 @@ class QPainter;
 class QTimer;
 class QToolButton;
 class QWidget;
+struct CloseUp;
 struct RemovalStep;
+enum class GameEnd;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -165,6 +167,7 @@ protected:
 
 private:
     friend class BoardView;
+    friend class PlayOnWindow;
     // The additions (frmMainAids.cpp, frmMainKeys.cpp).
     void BuildAdditions();
     void ShowDealNumber();
@@ -200,11 +203,11 @@ private:
     void DropCard(int card);
     bool SubmitSelection();
     void ClosingStep();
-    void ShowPlayNote();
     void ShowHandDefinition(int index);
-    void RemoveSelectedCards();
     void ShowRemoval(const RemovalStep& step);
-    void FinishPlay();
+    void ShowCloseUp(const CloseUp& closeUp, int handLabel);
+    // How the game ended: the victory and scoreboard, or the statistics.
+    void ShowGameEnd(GameEnd end);
     void DrawMarker(int card);
     // A refused hand: "Error.wav" and the picked cards' markers flash. The
     // flash is drawn over the board's picture on a timer of its own, so it
@@ -237,8 +240,6 @@ private:
     UndoRecord undo_;
     int PressedCard = 0;
     bool MouseBusy = false;
-    bool ShowJokersNote = false;
-    int LastHandLabel = -1;
     bool closing_ = false;
     bool smallScreen_ = false;
 };

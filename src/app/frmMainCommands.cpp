@@ -3,6 +3,7 @@
 #include "app/Windows.h"
 #include "cardlib/CardDeck.h"
 #include "game/Clock.h"
+#include "game/Play.h"
 #include "game/PlaySearch.h"
 #include "game/Selection.h"
 #include "game/Undo.h"
@@ -40,14 +41,16 @@ void frmMain::SetInGameCommandsEnabled(bool enabled)
 
 void frmMain::CheckForPlays()
 {
-    GameState& g = Game();
-    if (PlaysLeft(g, Cards()))
-        return;
+    if (const std::optional<GameEnd> end = EndGameIfNoPlays(Game(), Cards()))
+        ShowGameEnd(*end);
+}
 
+void frmMain::ShowGameEnd(GameEnd end)
+{
+    GameState& g = Game();
     SetClockRunning(false);
-    const GameEnd end = EndGameNoPlaysLeft(g);
     SavePlayersAndTell(g);
-    SetInGameCommandsEnabled(false);
+    SetInGameCommandsEnabled(g.GameInProgress);
     for (Panel3D* l : lblHand)
         l->hide();
 
@@ -65,11 +68,8 @@ void frmMain::CheckForPlays()
         ClearBoard();
         ShowGameStatsWindow(false);
     }
-    if (g.NewGameRequested) {
-        g.NewGameRequested = false;
+    if (TakeNewGameRequest(g))
         NewGame();
-    }
-    g.NewGameRequested = false;
 }
 
 void frmMain::MenuViewHint_Click()
@@ -174,7 +174,8 @@ void frmMain::MenuFileUndo_Click()
         return;
     GameState& g = Game();
     CardDeck& deck = Cards();
-    if (!RestoreUndoBoard(g, deck, undo_))
+    const std::optional<UndoneLook> look = RestoreUndoBoard(g, deck, undo_);
+    if (!look)
         return;
     PlayEffect(QStringLiteral("Nervous.wav"));
     for (int c = 1; c <= g.NumColumns; ++c) {
@@ -189,9 +190,9 @@ void frmMain::MenuFileUndo_Click()
     }
     c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
     c_score->repaint();
-    c_score->SetForeColor(g.FeeWonBack ? kScoreGreen : kScoreRed);
+    c_score->SetForeColor(look->ScoreGreen ? kScoreGreen : kScoreRed);
     for (int i = 0; i < kHandLabels; ++i) {
-        if (g.HandCounts[i + 1] > 0)
+        if (look->HandLabelLit[i])
             FlashHandLabel(i);
         else
             ResetHandLabel(i);

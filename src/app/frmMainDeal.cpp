@@ -79,11 +79,9 @@ void frmMain::NewGame()
     Pause(0.01);
     msg->deleteLater();
 
-    g.SameDeal = false;
+    StartNewGame(g);
     c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
     c_score->show();
-    g.FeeWonBack = false;
-    ChargeEntryFee(g);
     SavePlayersAndTell(g);
     ShowPlayerStatus();
     --busy_;
@@ -117,6 +115,8 @@ void frmMain::DealBoard()
     for (QToolButton* b : Command3D2)
         b->hide();
 
+    // A restarted game's clock must not tick on during the deal.
+    SetClockRunning(false);
     ResetForDeal(g);
     c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
     c_score->SetForeColor(kScoreRed);
@@ -130,14 +130,12 @@ void frmMain::DealBoard()
     if (ArrangeDeck(g))
         ComputeBoardOrigin(g, Panel3D1->height(), lblHand[0]->height(), c_Title->height());
 
-    g.CardsOnBoard = 0;
     for (int k = 1; k <= kDeckSize; ++k) {
         DoEvents();
-        const CardId card = g.Deck[k];
-        const QPoint target = CellPosition(g, (k - 1) / g.NumRows + 1, (k - 1) % g.NumRows + 1);
-        FlyCard(card, target.x(), target.y());
-        const DealPlacement placed = PlaceDealtCard(g, deck, k);
-        if (placed.dealSound) {
+        const DealPlacement target = DealTarget(g, k);
+        FlyCard(target.card, target.at.x(), target.at.y());
+        PlaceDealtCard(g, deck, k);
+        if (target.dealSound) {
             if (g.SoundOn)
                 PlaySound(QStringLiteral("deal.wav"));
             else
@@ -146,11 +144,7 @@ void frmMain::DealBoard()
     }
     FinishLayOut(g);
 
-    for (int i : { 2, 3, 4, 7 })
-        EnableToolbarButton(i);
-    for (QAction* a :
-        { MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats, MenuViewHint })
-        a->setEnabled(true);
+    SetInGameCommandsEnabled(g.GameInProgress);
     SetMenusEnabled(true);
     lblTimer->SetCaption(QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  "));
     lblTimer->show();
@@ -167,7 +161,6 @@ void frmMain::DealBoard()
             Pause(0.025);
         }
     }
-    g.ElapsedSeconds = 0;
     PlayEffect(QStringLiteral("ding.wav"), 1);
     --busy_;
     ShowDealNumber();

@@ -4,6 +4,7 @@
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/Judge.h"
+#include "game/Play.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
 #include "game/Undo.h"
@@ -51,126 +52,98 @@ void frmMain::Form_MouseUp(Qt::MouseButton button, int, int)
     ClosingStep();
 }
 
-void frmMain::ClosingStep()
-{
-    GameState& g = Game();
-    if (MarkFeeWonBack(g)) {
-        c_score->SetForeColor(kScoreGreen);
-        if (g.SoundOn) {
+// The window's side of a release: what the rules say to show, drawn and heard here.
+class PlayOnWindow final : public PlayShow {
+public:
+    explicit PlayOnWindow(frmMain& w)
+        : w_(w)
+    {
+    }
+
+    void Picked(CardId card, int slot) override
+    {
+        PlayEffect(QStringLiteral("Bloop2.wav"));
+        const QPoint at = MarkerPosition(Cards(), card);
+        w_.pic_save[slot] = w_.surface_.Grab(QRect(at, kMarkerSaveSize));
+        w_.DrawMarker(card);
+        w_.board_->update();
+    }
+    void Dropped(CardId card, int slot) override
+    {
+        PlayEffect(QStringLiteral("Bloop.wav"));
+        if (slot >= 0 && !w_.pic_save[slot].isNull()) {
+            w_.surface_.Blit(w_.pic_save[slot], MarkerPosition(Cards(), card));
+            w_.board_->update();
+        }
+    }
+    void Refused() override { w_.RefuseWithError(); }
+    void ThirdMisplay() override { w_.RunOverviewAction(true); }
+    void PlayNote(bool jokersNote) override
+    {
+        if (jokersNote)
+            MsgBox(AboutJokersText(), vbOKOnly | vbInformation, AboutJokersTitle());
+        else
+            w_.Panel3D1->SetCaption(QString());
+    }
+    void RoyalDing() override { PlayEffect(QStringLiteral("ding.wav")); }
+    void Score() override
+    {
+        w_.c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(Game().GameScore));
+        w_.c_score->repaint();
+    }
+    void HandAccepted(int handType, int points) override { w_.AnnounceHand(handType, points); }
+    void UndoEnabled() override
+    {
+        w_.MenuFileUndo->setEnabled(true);
+        w_.EnableToolbarButton(2);
+    }
+    void Removal(const RemovalStep& step) override { w_.ShowRemoval(step); }
+    void ColumnsClosed(const CloseUp& closeUp, int handLabel) override { w_.ShowCloseUp(closeUp, handLabel); }
+    void GameOver(GameEnd end) override { w_.ShowGameEnd(end); }
+    void ClockStarts() override { w_.SetClockRunning(true); }
+    void FeeWonBack() override
+    {
+        w_.c_score->SetForeColor(frmMain::kScoreGreen);
+        if (Game().SoundOn) {
             PlaySound(QStringLiteral("scor1.wav"));
             Pause(1.0);
         }
     }
+
+private:
+    frmMain& w_;
+};
+
+void frmMain::ClosingStep()
+{
+    PlayOnWindow show(*this);
+    CloseRelease(Game(), show);
     MouseBusy = false;
 }
 
 void frmMain::DropCard(int card)
 {
-    GameState& g = Game();
-    PlayEffect(QStringLiteral("Bloop.wav"));
-    const int slot = ::DropCard(g, Cards(), static_cast<CardId>(card));
-    if (slot >= 0 && !pic_save[slot].isNull()) {
-        surface_.Blit(pic_save[slot], MarkerPosition(Cards(), static_cast<CardId>(card)));
-        board_->update();
-    }
+    PlayOnWindow show(*this);
+    DropFromPlay(Game(), Cards(), static_cast<CardId>(card), show);
 }
 
 void frmMain::PickCard(int card)
 {
-    GameState& g = Game();
-    if (g.SelectedCount >= 5) {
-        RefuseWithError();
-        CountMisplay();
-        ShowPlayNote();
-        return;
-    }
-    MisplayCount = 0;
-    PlayEffect(QStringLiteral("Bloop2.wav"));
-    const int slot = ::PickCard(g, Cards(), static_cast<CardId>(card));
-    if (slot < 0)
-        return;
-    const QPoint at = MarkerPosition(Cards(), static_cast<CardId>(card));
-    pic_save[slot] = surface_.Grab(QRect(at, kMarkerSaveSize));
-    DrawMarker(card);
-    board_->update();
+    PlayOnWindow show(*this);
+    PickForPlay(Game(), Cards(), static_cast<CardId>(card), MisplayCount, show);
 }
 
 // Returns false when the hand was refused: the closing step then does not run.
 bool frmMain::SubmitSelection()
 {
-    GameState& g = Game();
-    CardDeck& deck = Cards();
-    const AdjacencyResult adjacency = CheckAdjacent(g, deck);
-    if (adjacency.Refused) {
-        RefuseWithError();
-        CountMisplay();
-        ShowPlayNote();
-        return true;
-    }
-    if (adjacency.AdjacentLinks == 0)
-        return true;
-
-    const UndoCounters before = KeepUndoCounters(g);
-    const Judgement verdict = JudgeSelection(g);
-    switch (verdict.verdict) {
-    case Verdict::Hand:
-        if (verdict.royalDing)
-            PlayEffect(QStringLiteral("ding.wav"));
-        LastHandLabel = verdict.handLabel();
-        ShowPlayNote();
-        break;
-    case Verdict::JokerRemoval:
-        ShowPlayNote();
-        break;
-    case Verdict::Refused:
-        RefuseWithError();
-        CountMisplay();
-        ShowPlayNote();
-        break;
-    case Verdict::JokersRefused:
-        ShowJokersNote = true;
-        ShowPlayNote();
-        RefuseWithError();
-        CountMisplay();
-        break;
-    case Verdict::Nothing:
-        break;
-    }
-    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
-    c_score->repaint();
-    if (!verdict.accepted()) {
-        if (verdict.verdict != Verdict::Nothing)
-            CountMisplay();
-        return false;
-    }
-    AnnounceHand(verdict.handType, verdict.points);
-
-    SaveUndoBoard(undo_, g, deck, before);
-    MenuFileUndo->setEnabled(true);
-    EnableToolbarButton(2);
-    RemoveSelectedCards();
-    FinishPlay();
-    CheckForPlays();
-    if (g.CardsOnBoard < kDeckSize && g.GameInProgress)
-        SetClockRunning(true);
-    return true;
+    PlayOnWindow show(*this);
+    return SubmitPlay(Game(), Cards(), undo_, MisplayCount, show);
 }
 
 void frmMain::RefuseWithError()
 {
     FlashPicks();
     PlayEffect(QStringLiteral("Error.wav"));
-}
-
-void frmMain::ShowPlayNote()
-{
-    if (ShowJokersNote) {
-        ShowJokersNote = false;
-        MsgBox(AboutJokersText(), vbOKOnly | vbInformation, AboutJokersTitle());
-        ApplyJokersNotePenalty(Game());
-    } else {
-        Panel3D1->SetCaption(QString());
-    }
 }
 
 void frmMain::ShowHandDefinition(int index)
@@ -180,19 +153,6 @@ void frmMain::ShowHandDefinition(int index)
     pnlHandDefinition->SetCaption(HandPopupCaption(index));
     pnlHandDefinition->raise();
     pnlHandDefinition->show();
-}
-
-void frmMain::RemoveSelectedCards()
-{
-    GameState& g = Game();
-    CardDeck& deck = Cards();
-    for (int i = 0; i < 5; ++i) {
-        const CardId card = g.SelectedCards[i];
-        if (card == 0 || deck.GetUser2(card) != -1)
-            continue;
-        if (const auto step = RemoveCardAndDrop(g, deck, card))
-            ShowRemoval(*step);
-    }
 }
 
 void frmMain::ShowRemoval(const RemovalStep& step)
@@ -234,10 +194,9 @@ void frmMain::ShowRemoval(const RemovalStep& step)
     }
 }
 
-void frmMain::FinishPlay()
+void frmMain::ShowCloseUp(const CloseUp& closeUp, int handLabel)
 {
-    GameState& g = Game();
-    const CloseUp closeUp = CloseUpColumns(g, Cards());
+    const GameState& g = Game();
     if (closeUp.colGoneSound) {
         if (g.SoundOn)
             PlaySound(QStringLiteral("ColGone.wav"));
@@ -255,9 +214,8 @@ void frmMain::FinishPlay()
         Pause(0.02);
     }
     RepaintBoard();
-    if (LastHandLabel >= 0 && LastHandLabel < kHandLabels) {
+    if (handLabel >= 0 && handLabel < kHandLabels) {
         for (int i = 0; i < 4; ++i)
-            FlashHandLabel(LastHandLabel);
+            FlashHandLabel(handLabel);
     }
-    LastHandLabel = -1;
 }

@@ -20,3 +20,8 @@ QString TimerText(qint64 elapsedSeconds, int timerBonusStart)
         return QStringLiteral("  Timer Bonus: NONE  ");
     return QStringLiteral("  Timer Bonus: ") + FormatMoney(bonus) + QStringLiteral("  ");
 }
+
+bool ClockRuns(const GameState& g)
+{
+    return g.GameInProgress && g.CardsOnBoard < kDeckSize;
+}

@@ -12,3 +12,6 @@ int TimerBonus(qint64 elapsedSeconds, int timerBonusStart);
 
 // The lblTimer read-out: "  Timer Bonus: $5  " or "  Timer Bonus: NONE  ".
 QString TimerText(qint64 elapsedSeconds, int timerBonusStart);
+
+// The clock runs in a game in progress once a card has left the board.
+bool ClockRuns(const GameState& g);

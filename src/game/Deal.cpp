@@ -26,6 +26,7 @@ void ResetForDeal(GameState& g)
     g.NumRows = kDealRows;
     g.ColumnCardCount.fill(0);
     g.SelectedCount = 0;
+    g.ElapsedSeconds = 0;
 }
 
 void PrepareDeck(GameState& g, CardDeck& cards)
@@ -103,17 +104,23 @@ QPoint CellPosition(const GameState& g, int column, int row)
     return { g.BoardLeft + column * g.CardWidth, g.BoardTop + row * g.RowStep };
 }
 
-DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k)
+DealPlacement DealTarget(const GameState& g, int k)
 {
     DealPlacement p;
     p.card = g.Deck[k];
     p.column = (k - 1) / kDealRows + 1;
     p.row = (k - 1) % kDealRows + 1;
     p.at = CellPosition(g, p.column, p.row);
-    ++g.CardsOnBoard;
-    ++g.ColumnCardCount[p.column];
-    p.dealSound = g.CardsOnBoard % 4 == 0;
+    p.dealSound = k % 4 == 0;
     p.endsColumn = p.row == kDealRows;
+    return p;
+}
+
+DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k)
+{
+    const DealPlacement p = DealTarget(g, k);
+    g.CardsOnBoard = static_cast<int16_t>(k);
+    ++g.ColumnCardCount[p.column];
 
     cards.SetCardX(p.card, p.at.x());
     cards.SetCardY(p.card, p.at.y());
@@ -134,7 +141,6 @@ std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards)
 {
     std::vector<DealPlacement> placements;
     placements.reserve(kDeckSize);
-    g.CardsOnBoard = 0;
     for (int k = 1; k <= kDeckSize; ++k)
         placements.push_back(PlaceDealtCard(g, cards, k));
     FinishLayOut(g);

@@ -9,9 +9,8 @@
 //   PrepareDeck(g, cards);                // every card in play out of sight at (-100, 0)
 //   if (ArrangeDeck(g))                   // shuffled or replayed
 //       ComputeBoardOrigin(g, ...);       // a replay keeps the previous origin
-//   for (const DealPlacement& p : LayOutBoard(g, cards)) fly p.card from (-100, 0) to p.at;
-// and at the very end it sets ElapsedSeconds to 0 (after stopping the clock,
-// which may still tick during the deal of a restarted game).
+//   for k = 1..56: fly Deck(k) from (-100, 0) to its cell, then PlaceDealtCard(g, cards, k);
+//   FinishLayOut(g);
 
 #include "game/GameState.h"
 
@@ -22,9 +21,9 @@
 
 class CardDeck;
 
-// The per-game reset: score, hand counts, selection, board size and column
-// counts; GameInProgress and ScoreboardPending become true. ElapsedSeconds is
-// left to the end of the deal.
+// The per-game reset: score, hand counts, selection, board size, column
+// counts and the clock; GameInProgress and ScoreboardPending become true.
+// The window stops its clock before, so nothing ticks during the deal.
 void ResetForDeal(GameState& g);
 
 // Resets the card objects, sets the row overlap, clears the pick count and
@@ -66,15 +65,17 @@ struct DealPlacement {
     bool endsColumn = false; // the row-7 card: it is the column's free card
 };
 
+// Where deal position k (1..56) goes, before it is placed.
+DealPlacement DealTarget(const GameState& g, int k);
 // Places deal position k (1..56) in its cell: counts it, moves the card,
 // records it in CardGrid, sets user 3 (column) and user 4 (row) and its
-// blocked state (free only in the bottom row). A window that interleaves its
-// flights with the placements sets CardsOnBoard to 0, places k = 1..56 in
-// order and then calls FinishLayOut; LayOutBoard does all of that at once.
+// blocked state (free only in the bottom row). Placing k = 1 starts the count
+// of cards on the board afresh.
 DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k);
 // After the last placement: SavedDeck = Deck, ActiveColumns = NumColumns.
 void FinishLayOut(GameState& g);
-// The whole lay-out: CardsOnBoard from 0 to 56, the 56 placements in deal order.
+// The whole lay-out at once, without the flights: every position placed, then
+// FinishLayOut. For boards dealt where nobody watches (the par search).
 std::vector<DealPlacement> LayOutBoard(GameState& g, CardDeck& cards);
 
 // "Player: name     Bankroll: $x     Average Score: $y"; without the average

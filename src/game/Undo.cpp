@@ -44,10 +44,10 @@ void SaveUndoBoard(UndoRecord& record, const GameState& g, const CardDeck& cards
     record.Counters = before;
 }
 
-bool RestoreUndoBoard(GameState& g, CardDeck& cards, const UndoRecord& record)
+std::optional<UndoneLook> RestoreUndoBoard(GameState& g, CardDeck& cards, const UndoRecord& record)
 {
     if (g.CardsOnBoard == kDeckSize)
-        return false;
+        return std::nullopt;
 
     g.ActiveColumns = 0;
     g.SelectedCards.fill(0);
@@ -86,5 +86,10 @@ bool RestoreUndoBoard(GameState& g, CardDeck& cards, const UndoRecord& record)
     g.CardsOnBoard = k.CardsOnBoard;
     g.HandCounts = k.HandCounts;
     g.FeeWonBack = k.FeeWonBack;
-    return true;
+
+    UndoneLook look;
+    for (int t = 1; t <= kNumHandTypes; ++t)
+        look.HandLabelLit[t - 1] = g.HandCounts[t] > 0;
+    look.ScoreGreen = g.FeeWonBack;
+    return look;
 }

@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 
 #include <array>
+#include <optional>
 
 class CardDeck;
 
@@ -34,11 +35,18 @@ UndoCounters KeepUndoCounters(const GameState& g);
 // kept before the judgement. The window then enables Undo.
 void SaveUndoBoard(UndoRecord& record, const GameState& g, const CardDeck& cards, const UndoCounters& before);
 
-// The Undo command. Returns false and changes nothing while no card has left
+// What the window shows after an undo, besides the columns it redraws.
+struct UndoneLook {
+    // By hand label 0..8: true for a hand still counted (its label flashes and
+    // ends lit), false for one the undo took back (its label is reset).
+    std::array<bool, kNumHandTypes> HandLabelLit {};
+    bool ScoreGreen = false; // the score panel: green when the fee is still won back, else red
+};
+
+// The Undo command. Returns nothing and changes nothing while no card has left
 // the board (CardsOnBoard is 56). Otherwise puts back the grid, positions,
 // columns and rows, blocked states, ActiveColumns, ColumnCardCount and the
 // counters, and lets every picked card go. The clock is not touched.
-// The window then plays "Nervous.wav", redraws the columns, sets the score
-// panel (green when FeeWonBack), flashes the labels of hands still counted,
-// resets the others and disables Undo.
-bool RestoreUndoBoard(GameState& g, CardDeck& cards, const UndoRecord& record);
+// The window then plays "Nervous.wav", redraws the columns, shows the score
+// and the returned look, and disables Undo.
+std::optional<UndoneLook> RestoreUndoBoard(GameState& g, CardDeck& cards, const UndoRecord& record);

@@ -2,6 +2,7 @@
 
 #include "game/Deal.h"
 #include "records/PlayersFile.h"
+#include "records/SavePoints.h"
 #include "records/TopTen.h"
 
 #include <algorithm>
@@ -131,4 +132,26 @@ Settlement SettleGame(GameState& g)
     g.GameScore = s.FinalScore;
     g.Bankroll = s.Bankroll;
     return s;
+}
+
+RecordedSettlement SettleAndRecord(GameState& g)
+{
+    RecordedSettlement r;
+    r.Figures = SettleGame(g);
+    SavePlayersAtSavePoint(g);
+    r.EnteredTopTen = EnterTopTenAtSavePoint(g, r.Figures.FinalScore) == TopTenEntry::Saved;
+    return r;
+}
+
+void StartNewGame(GameState& g)
+{
+    g.SameDeal = false;
+    g.FeeWonBack = false;
+    ChargeEntryFee(g);
+}
+
+void StartPaidReplay(GameState& g)
+{
+    g.SameDeal = true;
+    ChargeEntryFee(g);
 }

@@ -66,6 +66,19 @@ Settlement ComputeSettlement(const GameState& g);
 // and the bankroll is credited with it.
 Settlement SettleGame(GameState& g);
 
+// Settles a won game (SettleGame), then saves the player and enters the same
+// final score into the top ten, all before the scoreboard counts it up.
+struct RecordedSettlement {
+    Settlement Figures;
+    bool EnteredTopTen = false; // the entry is in the top ten file: its window follows the count
+};
+RecordedSettlement SettleAndRecord(GameState& g);
+
 // Takes the entry fee of a new game or a paid replay and counts the game:
 // the bankroll and the games count stop at their 32-bit limits, never wrap.
 void ChargeEntryFee(GameState& g);
+// A new game: a fresh shuffle (SameDeal cleared), the fee not yet won back,
+// the fee charged and the game counted.
+void StartNewGame(GameState& g);
+// The scoreboard's "Same Deal": the deal is replayed and paid like a new game.
+void StartPaidReplay(GameState& g);

@@ -263,9 +263,9 @@ void frmScoreboard::ScoringRun()
     frmMain* main = MainForm();
     // The win is credited and saved before the count, which only shows it: a
     // window closed or a program ended while it counts loses nothing.
-    const Settlement s = SettleGame(g);
-    SavePlayersAtSavePoint(g);
-    const bool enteredTopTen = EnterTopTenAtSavePoint(g, s.FinalScore) == TopTenEntry::Saved;
+    const RecordedSettlement settled = SettleAndRecord(g);
+    const Settlement& s = settled.Figures;
+    const bool enteredTopTen = settled.EnteredTopTen;
 
     SetBoth(lblDifferentHandsBonus,
         kMark + QStringLiteral(" Number of Different Hands (?) x ") + FormatMoney(g.DifferentHandsBonus)
@@ -433,10 +433,8 @@ void frmScoreboard::btnSameDeal_Click()
     }
     PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("UP"));
-    g.SameDeal = true;
     Pause(0.15);
-    // The replay is paid like a new game.
-    ChargeEntryFee(g);
+    StartPaidReplay(g);
     if (main)
         main->ShowPlayerStatus();
     SavePlayersAndTell(g);

@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
+#include "records/frmGameStats.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 #include "ui/frmExample.h"
@@ -19,6 +20,7 @@
 
 namespace {
 constexpr CardId kSevenOfClubs = 7;
+constexpr CardId kSevenOfDiamonds = 20;
 
 QPoint CardCentre(int column, int row)
 {
@@ -55,6 +57,25 @@ class TestFrmMain : public QObject {
         Click(Qt::LeftButton, CardCentre(1, 7));
         Click(Qt::LeftButton, CardCentre(2, 7));
         Click(Qt::RightButton, CardCentre(5, 3));
+    }
+
+    // Takes every card but the two sevens of the pair off the board, so the
+    // pair is the last play of the game.
+    void LeaveOnlyThePair()
+    {
+        for (int id = 1; id <= kDeckSize; ++id) {
+            const CardId card = Game().Deck[id];
+            if (card != kSevenOfClubs && card != kSevenOfDiamonds)
+                Cards().SetCardX(card, -100);
+        }
+    }
+
+    void CheckInGameCommands(bool enabled)
+    {
+        for (QAction* a : { w_->MenuFileUndo, w_->MenuViewHint, w_->MenuFilePauseGame, w_->MenuFileRestart })
+            QCOMPARE(a->isEnabled(), enabled);
+        for (int i : { 2, 3, 4, 7 })
+            QCOMPARE(w_->Command3D2[i]->isEnabled(), enabled);
     }
 
     QColor SurfacePixel(QPoint at)
@@ -207,20 +228,28 @@ private slots:
     {
         GameState& g = Game();
         const CardGridArray before = g.CardGrid;
+        g.HandCounts[3] = 1; // a 3 of a kind made before: its label stays lit
+        w_->FlashHandLabel(2);
+        g.GameScore = 980;
         PlayThePair();
-        QCOMPARE(g.GameScore, 50);
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
+        QCOMPARE(g.GameScore, 1030);
         QCOMPARE(g.CardsOnBoard, int16_t(54));
         QCOMPARE(g.CardGrid(1, 7), CardId(6));
         QCOMPARE(Cards().GetCardX(kSevenOfClubs), -100);
-        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $50"));
+        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $1,030"));
         QCOMPARE(w_->lblHand[0]->BackColor(), frmMain::kHandMade);
         QVERIFY(w_->ClockRunning());
 
         w_->MenuFileUndo->trigger();
         QVERIFY(g.CardGrid == before);
-        QCOMPARE(g.GameScore, 0);
+        QCOMPARE(g.GameScore, 980);
+        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $980"));
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
         QCOMPARE(g.CardsOnBoard, int16_t(56));
         QCOMPARE(w_->lblHand[0]->BackColor(), frmMain::kHandNormal);
+        QCOMPARE(w_->lblHand[2]->BackColor(), frmMain::kHandMade);
+        QCOMPARE(w_->lblHand[1]->BackColor(), frmMain::kHandNormal);
         QVERIFY(!w_->MenuFileUndo->isEnabled());
     }
 
@@ -268,6 +297,10 @@ private slots:
         test::MsgBoxRecorder boxes;
         GameState& g = Game();
         PlayThePair();
+        w_->Timer1_Timer();
+        g.ElapsedSeconds = 250;
+        w_->Timer1_Timer();
+        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $745  "));
         const auto deal = g.SavedDeck;
         boxes.answers = { vbYes };
         w_->MenuFileRestart->trigger();
@@ -279,6 +312,39 @@ private slots:
         QCOMPARE(g.CardGrid(1, 7), kSevenOfClubs);
         QVERIFY(g.SavedDeck == deal);
         QCOMPARE(g.ElapsedSeconds, 0);
+        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
+        QVERIFY(!w_->ClockRunning());
+        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $0"));
+        QCOMPARE(w_->lblHand[0]->BackColor(), frmMain::kHandNormal);
+        CheckInGameCommands(true);
+    }
+
+    // A lost game ends on the statistics; the next game starts clean and can win its fee back.
+    void aLostGameThenASecondGame()
+    {
+        GameState& g = Game();
+        LeaveOnlyThePair();
+        bool statsShown = false;
+        test::WhenShown<frmGameStats>([&](frmGameStats* s) {
+            statsShown = true;
+            QTRY_VERIFY(s->btnOK->isVisible());
+            s->btnOK->click();
+        });
+        PlayThePair();
+        QVERIFY(statsShown);
+        QVERIFY(!g.GameInProgress);
+        CheckInGameCommands(false);
+        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $50"));
+
+        w_->MenuFileNewGame->trigger();
+        QVERIFY(g.GameInProgress);
+        QCOMPARE(g.Bankroll, 3000);
+        QCOMPARE(g.GamesPlayed, 6);
+        CheckInGameCommands(true);
+        DealKnownBoard();
+        g.GameScore = 990;
+        PlayThePair();
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
     }
 
     void clockFollowsMinimisingOnlyAfterTheFirstHand()

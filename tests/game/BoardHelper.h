@@ -5,6 +5,7 @@
 // the bottom), and the grid, column counts and Deck follow.
 
 #include "cardlib/CardDeck.h"
+#include "game/Deal.h"
 #include "game/GameState.h"
 
 #include <QStringList>
@@ -99,3 +100,9 @@ struct TestBoard {
         }
     }
 };
+
+// The deal's lay-out of Deck(1..56), without the flights.
+inline std::vector<DealPlacement> LayOut(TestBoard& b)
+{
+    return LayOutBoard(b.g, b.cards);
+}

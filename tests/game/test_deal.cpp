@@ -20,7 +20,7 @@ void Deal(TestBoard& b, uint32_t dealNumber)
         ShuffleDeckNumbered(b.g, dealNumber);
         ComputeBoardOrigin(b.g, 30, 25, 41);
     }
-    LayOutBoard(b.g, b.cards);
+    LayOut(b);
 }
 } // namespace
 
@@ -101,13 +101,17 @@ private slots:
         b.g.HandCounts[4] = 2;
         b.g.SelectedCards = { 5, 6, 0, 0, 0 };
         b.g.GameInProgress = false;
+        b.g.ElapsedSeconds = 95;
+        b.g.ColumnCardCount[3] = 4;
+        b.g.CardsOnBoard = 12;
         ResetForDeal(b.g);
         QVERIFY(b.g.GameScore == 0 && b.g.HandCounts[4] == 0 && b.g.SelectedCards[0] == 0);
+        QCOMPARE(b.g.ElapsedSeconds, 0);
         QVERIFY(b.g.GameInProgress && b.g.ScoreboardPending);
 
         PrepareDeck(b.g, b.cards);
         QVERIFY(ArrangeDeck(b.g));
-        const auto placements = LayOutBoard(b.g, b.cards);
+        const auto placements = LayOut(b);
         QCOMPARE(std::count_if(placements.begin(), placements.end(), [](auto& p) { return p.dealSound; }), 14);
         QCOMPARE(b.g.CardsOnBoard, int16_t(56));
         QCOMPARE(b.g.ActiveColumns, int16_t(8));

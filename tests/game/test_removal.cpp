@@ -15,8 +15,7 @@ void FullBoard(TestBoard& b)
 {
     for (int k = 1; k <= 56; ++k)
         b.g.Deck[k] = static_cast<CardId>(k <= 52 ? k : 110 + k - 53);
-    b.g.CardsOnBoard = 0;
-    LayOutBoard(b.g, b.cards);
+    LayOut(b);
 }
 
 // Every active column packed at the bottom with matching row, column, place

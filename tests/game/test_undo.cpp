@@ -1,5 +1,5 @@
 #include "game/BoardHelper.h"
-#include "game/Judge.h"
+#include "game/Play.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
 #include "game/Undo.h"
@@ -7,20 +7,35 @@
 #include <QTest>
 
 namespace {
-// A submission as the window runs it, without the screen.
-Judgement Play(TestBoard& b, UndoRecord& record, const std::vector<CardId>& picked)
+// Shows nothing: only whether the play was accepted is wanted.
+struct Unseen final : PlayShow {
+    bool accepted = false;
+    void Picked(CardId, int) override { }
+    void Dropped(CardId, int) override { }
+    void Refused() override { }
+    void ThirdMisplay() override { }
+    void PlayNote(bool) override { }
+    void RoyalDing() override { }
+    void Score() override { }
+    void HandAccepted(int, int) override { }
+    void UndoEnabled() override { accepted = true; }
+    void Removal(const RemovalStep&) override { }
+    void ColumnsClosed(const CloseUp&, int) override { }
+    void GameOver(GameEnd) override { }
+    void ClockStarts() override { }
+    void FeeWonBack() override { }
+};
+
+// A release that picks the cards and submits them; true when the play was accepted.
+bool Play(TestBoard& b, UndoRecord& record, const std::vector<CardId>& picked)
 {
+    Unseen show;
+    int misplays = 0;
     for (const CardId card : picked)
-        PickCard(b.g, b.cards, card);
-    const UndoCounters before = KeepUndoCounters(b.g);
-    const Judgement j = JudgeSelection(b.g);
-    if (j.accepted()) {
-        SaveUndoBoard(record, b.g, b.cards, before);
-        RemoveSelectedCards(b.g, b.cards);
-        CloseUpColumns(b.g, b.cards);
-    }
-    MarkFeeWonBack(b.g);
-    return j;
+        PickForPlay(b.g, b.cards, card, misplays, show);
+    if (SubmitPlay(b.g, b.cards, record, misplays, show))
+        CloseRelease(b.g, show);
+    return show.accepted;
 }
 
 // The board, and each watched card's place, column, row and blocked state.
@@ -53,11 +68,11 @@ private slots:
         QVERIFY(!RestoreUndoBoard(b.g, b.cards, record)); // nothing before the first play
         QCOMPARE(Snapshot(b, watched), before);
 
-        QCOMPARE(Play(b, record, Cards("7C 7H")).handType, 1);
+        QVERIFY(Play(b, record, Cards("7C 7H")));
         QCOMPARE(b.g.CardGrid(1, 7), Card(2, Clubs));
         QVERIFY(b.g.FeeWonBack);
         // A refused play in between leaves the record alone.
-        QCOMPARE(Play(b, record, Cards("2C 5S")).verdict, Verdict::Refused);
+        QVERIFY(!Play(b, record, Cards("2C 5S")));
         QCOMPARE(b.g.SelectedCount, int16_t(2));
 
         QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
@@ -82,7 +97,7 @@ private slots:
         const std::vector<CardId> watched = Cards("9D 112 4H");
         const auto before = Snapshot(b, watched);
         UndoRecord record;
-        QCOMPARE(Play(b, record, Cards("9D 112")).verdict, Verdict::JokerRemoval);
+        QVERIFY(Play(b, record, Cards("9D 112")));
         QCOMPARE(b.g.ActiveColumns, int16_t(2));
         QCOMPARE(b.g.CardGrid(2, 7), Card(4, Hearts));
 

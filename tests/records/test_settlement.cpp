@@ -1,7 +1,11 @@
+#include "records/SavePoints.h"
 #include "records/Settlement.h"
+#include "records/TopTen.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -132,6 +136,54 @@ private slots:
         ChargeEntryFee(g);
         QCOMPARE(g.Bankroll, std::numeric_limits<int32_t>::min());
         QCOMPARE(g.GamesPlayed, std::numeric_limits<int32_t>::max());
+    }
+
+    // A new game is a fresh shuffle whose fee is still to win back; a paid replay keeps the deal.
+    void gamesStartPaid()
+    {
+        GameState g;
+        SetGameConstants(g);
+        g.Bankroll = 3000;
+        g.FeeWonBack = true;
+        g.SameDeal = true;
+        StartNewGame(g);
+        QVERIFY(!g.FeeWonBack && !g.SameDeal);
+        QCOMPARE(g.Bankroll, 2000);
+        QCOMPARE(g.GamesPlayed, 1);
+        StartPaidReplay(g);
+        QVERIFY(g.SameDeal);
+        QCOMPARE(g.Bankroll, 1000);
+        QCOMPARE(g.GamesPlayed, 2);
+    }
+
+    // The top ten, the bankroll and the players file get the same final score, its cleared-board bonus in.
+    void settlementIsRecordedWhole()
+    {
+        QTemporaryDir dir;
+        GameState g = WonGame(3, 100);
+        g.DataFolder = dir.path() + QLatin1Char('/');
+        g.PlayersFilePath = dir.filePath(QStringLiteral("players.dat"));
+        QVERIFY(AppendPlayer(g.PlayersFilePath, QStringLiteral("Ann")));
+        LoadPlayer(g, *FindPlayer(g.PlayersFilePath, QStringLiteral("Ann")));
+        g.Bankroll = 2000;
+        g.GamesPlayed = 3;
+        QVERIFY(ResetTopTen(g) && LoadTopTen(g));
+        const Settlement expected = ComputeSettlement(g);
+        QVERIFY(expected.Cleared);
+        SaveLedger ledger;
+        Saves() = ledger;
+        const RecordedSettlement r = SettleAndRecord(g);
+        QCOMPARE(r.Figures.FinalScore, expected.FinalScore);
+        QCOMPARE(g.GameScore, expected.FinalScore);
+        QCOMPARE(g.Bankroll, 2000 + expected.FinalScore);
+        QCOMPARE(FindPlayer(g.PlayersFilePath, QStringLiteral("Ann"))->Bankroll, 2000 + expected.FinalScore);
+        QVERIFY(r.EnteredTopTen);
+        GameState later;
+        later.DataFolder = g.DataFolder;
+        QVERIFY(LoadTopTen(later));
+        QVERIFY(std::any_of(later.TopTen.begin(), later.TopTen.end(), [&](const TopTenRow& row) {
+            return row.Name == QStringLiteral("Ann") && row.Score == expected.FinalScore;
+        }));
     }
 };
 

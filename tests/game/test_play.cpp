@@ -1,0 +1,241 @@
+// A release on the board through the rules the window calls: what changes,
+// and what the window is told to show, in which order.
+
+#include "game/BoardHelper.h"
+#include "game/Clock.h"
+#include "game/Play.h"
+#include "game/Removal.h"
+#include "game/Selection.h"
+#include "game/Undo.h"
+
+#include <QStringList>
+#include <QTest>
+
+namespace {
+// Writes down every call, with the state the window would read at that moment.
+class ShowLog final : public PlayShow {
+public:
+    explicit ShowLog(const GameState& g)
+        : g_(g)
+    {
+    }
+    QStringList log;
+
+    void Picked(CardId card, int slot) override { log << QStringLiteral("pick %1@%2").arg(card).arg(slot); }
+    void Dropped(CardId card, int slot) override { log << QStringLiteral("drop %1@%2").arg(card).arg(slot); }
+    void Refused() override { log << QStringLiteral("error"); }
+    void ThirdMisplay() override { log << QStringLiteral("instructions"); }
+    void PlayNote(bool jokersNote) override { log << (jokersNote ? QStringLiteral("jokers") : QStringLiteral("note")); }
+    void RoyalDing() override { log << QStringLiteral("ding"); }
+    void Score() override { log << QStringLiteral("score %1").arg(g_.GameScore); }
+    void HandAccepted(int, int) override { }
+    void UndoEnabled() override { log << QStringLiteral("undo %1").arg(g_.CardsOnBoard); }
+    void Removal(const RemovalStep& step) override { log << QStringLiteral("remove %1").arg(step.card); }
+    void ColumnsClosed(const CloseUp& closeUp, int handLabel) override
+    {
+        log << QStringLiteral("closed %1 label %2").arg(closeUp.columnsClosed).arg(handLabel);
+    }
+    void GameOver(GameEnd end) override { log << QStringLiteral("over %1").arg(static_cast<int>(end)); }
+    void ClockStarts() override { log << QStringLiteral("clock"); }
+    void FeeWonBack() override { log << QStringLiteral("green"); }
+
+private:
+    const GameState& g_;
+};
+
+struct Table {
+    TestBoard b;
+    UndoRecord undo;
+    int misplays = 0;
+    ShowLog show { b.g };
+
+    // A whole mouse release as the window runs it: picks, then the submission and the closing step.
+    QStringList Play(const char* picks)
+    {
+        show.log.clear();
+        for (const CardId card : Cards(picks))
+            PickForPlay(b.g, b.cards, card, misplays, show);
+        show.log.clear();
+        if (SubmitPlay(b.g, b.cards, undo, misplays, show))
+            CloseRelease(b.g, show);
+        return show.log;
+    }
+};
+
+QString Over(GameEnd end)
+{
+    return QStringLiteral("over %1").arg(static_cast<int>(end));
+}
+} // namespace
+
+class TestPlay : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The pair leaves after the undo record is written; the label flashes after the close-up; the clock starts.
+    void acceptedPlayRunsInOrder()
+    {
+        Table t;
+        t.b.Column(1, "2C 7C");
+        t.b.Column(2, "7H");
+        t.b.Column(3, "5S 5D");
+        t.b.g.CardsOnBoard = 56;
+        t.b.g.ElapsedSeconds = 30;
+        QCOMPARE(t.Play("7C 7H"),
+            (QStringList { "note", "score 50", "undo 54", "remove 7", "remove 33", "closed 1 label 0", "clock" }));
+        QCOMPARE(t.undo.UndoGrid(2, 7), Card(7, Hearts)); // the record holds the board before the removal
+        QCOMPARE(t.undo.Counters.CardsOnBoard, int16_t(56));
+        QCOMPARE(t.b.g.ActiveColumns, int16_t(2));
+        QCOMPARE(t.b.g.ElapsedSeconds, 30);
+        QVERIFY(t.b.g.GameInProgress);
+    }
+
+    void royalFlushDingsBeforeItsNote()
+    {
+        Table t;
+        t.b.BottomRow(1, "10S JS QS KS AS");
+        t.b.Column(6, "2D 2H");
+        t.b.g.CardsOnBoard = 56;
+        const QStringList shown = t.Play("10S JS QS KS AS");
+        QCOMPARE(shown.mid(0, 2), (QStringList { "ding", "note" }));
+        QVERIFY(shown.contains(QStringLiteral("closed 5 label 8")));
+    }
+
+    // Refusals: one misplay for cards apart, two for a hand that is none; the third opens the instructions.
+    void misplaysCountToTheInstructions()
+    {
+        Table t;
+        t.b.Column(1, "2C 7C 9H");
+        t.b.Column(2, "4D KS");
+        t.b.g.CardsOnBoard = 56;
+        QCOMPARE(t.Play("9H KS"), (QStringList { "error", "note", "score 0" }));
+        QCOMPARE(t.misplays, 2); // the hand that is none counts twice
+        QCOMPARE(t.b.g.SelectedCount, int16_t(2));
+        QCOMPARE(t.b.g.CardsOnBoard, int16_t(56));
+        t.show.log.clear();
+        QVERIFY(!SubmitPlay(t.b.g, t.b.cards, t.undo, t.misplays, t.show)); // the same picks again
+        QCOMPARE(t.show.log, (QStringList { "error", "instructions", "note", "score 0" }));
+        QCOMPARE(t.misplays, 1);
+
+        t.show.log.clear();
+        for (const CardId card : Cards("9H KS"))
+            DropFromPlay(t.b.g, t.b.cards, card, t.show);
+        QCOMPARE(t.show.log, (QStringList { "drop 35@0", "drop 52@1" }));
+        QCOMPARE(t.Play("2C KS"), (QStringList { "error", "note" })); // apart: one misplay, the closing step runs
+        QCOMPARE(t.misplays, 1);
+        QVERIFY(!t.show.log.contains(QStringLiteral("clock")));
+
+        // A pick starts the count again; a sixth pick is a misplay of its own.
+        TestBoard& b = t.b;
+        DropFromPlay(b.g, b.cards, Card(2, Clubs), t.show);
+        DropFromPlay(b.g, b.cards, Card(13, Spades), t.show);
+        b.Column(3, "AS AD 3H 3C 8D");
+        t.misplays = 2;
+        t.show.log.clear();
+        for (const CardId card : Cards("AS AD 3H 3C 8D"))
+            PickForPlay(b.g, b.cards, card, t.misplays, t.show);
+        QCOMPARE(t.misplays, 0);
+        QCOMPARE(t.show.log.first(), QStringLiteral("pick 40@0"));
+        t.show.log.clear();
+        PickForPlay(b.g, b.cards, Card(4, Diamonds), t.misplays, t.show);
+        QCOMPARE(t.show.log, (QStringList { "error", "note" }));
+        QCOMPARE(t.misplays, 1);
+        QCOMPARE(b.g.SelectedCount, int16_t(5));
+    }
+
+    // The "About Jokers" note shows before the error, and costs 50 seconds.
+    void jokersAmongThreeAreRefusedWithTheirNote()
+    {
+        Table t;
+        t.b.BottomRow(1, "5C 110 5D 9S");
+        t.b.g.CardsOnBoard = 56;
+        t.b.g.ElapsedSeconds = 7;
+        QCOMPARE(t.Play("5C 110 5D"), (QStringList { "jokers", "error", "score 0" }));
+        QCOMPARE(t.b.g.ElapsedSeconds, 57);
+        QCOMPARE(t.misplays, 2);
+    }
+
+    // A joker dealt in the last place is the only play: it ends the game, and how depends on the score.
+    void jokerInTheLastPlaceEndsTheGame()
+    {
+        for (const int score : { 300, 1200 }) {
+            Table t;
+            GameState& g = t.b.g;
+            t.b.Column(1, "2C 9D");
+            t.b.Column(2, "KH 4S");
+            t.b.Column(3, "6D");
+            t.b.Column(4, "JC QD 3H 110");
+            g.CardsOnBoard = 40;
+            g.GameScore = score;
+            g.FeeWonBack = score >= 1000;
+            g.ScoreboardPending = true;
+            const QStringList shown = t.Play("3H 110");
+            const GameEnd end = score < 1000 ? GameEnd::Statistics : GameEnd::Scoreboard;
+            QCOMPARE(shown.mid(shown.size() - 2), (QStringList { "closed 0 label -1", Over(end) }));
+            QVERIFY(!g.GameInProgress);
+            QVERIFY(g.FeeWonBack);
+            QCOMPARE(g.ScoreboardPending, score < 1000); // cleared only by the scoreboard it brings
+            QCOMPARE(g.GameScore, score); // a joker pays nothing
+        }
+    }
+
+    // A won deal shows its scoreboard once; a replay ends without a second one.
+    void aWonDealShowsItsScoreboardOnce()
+    {
+        GameState g;
+        g.EntryFee = 1000;
+        g.GameScore = 1500;
+        g.ScoreboardPending = true;
+        g.GameInProgress = true;
+        QCOMPARE(EndGameNoPlaysLeft(g), GameEnd::Scoreboard);
+        g.GameInProgress = true;
+        QCOMPARE(EndGameNoPlaysLeft(g), GameEnd::WonWithoutScoreboard);
+        g.NewGameRequested = true;
+        QVERIFY(TakeNewGameRequest(g));
+        QVERIFY(!TakeNewGameRequest(g));
+    }
+
+    // A hand takes the score past $1,000; its undo takes the green back, and the next one turns it green again.
+    void undoAfterTheFeeWasWonBack()
+    {
+        Table t;
+        GameState& g = t.b.g;
+        SetGameConstants(g);
+        t.b.Column(1, "2C 7C 7H");
+        t.b.Column(2, "9D 9S");
+        t.b.g.CardsOnBoard = 56;
+        g.GameScore = 980;
+        g.HandCounts[4] = 1;
+        g.HandsMade = 1;
+        QCOMPARE(t.Play("7C 7H").last(), QStringLiteral("green"));
+        QVERIFY(g.FeeWonBack);
+        QCOMPARE(g.HandCounts[1], int16_t(1));
+
+        const std::optional<UndoneLook> look = RestoreUndoBoard(g, t.b.cards, t.undo);
+        QVERIFY(look);
+        QVERIFY(!look->ScoreGreen);
+        QVERIFY(!g.FeeWonBack);
+        QCOMPARE(g.GameScore, 980);
+        const std::array<bool, 9> lit = { false, false, false, true, false, false, false, false, false };
+        QCOMPARE(look->HandLabelLit, lit); // the pair's label goes back, the earlier hand's stays
+
+        QCOMPARE(t.Play("7C 7H").last(), QStringLiteral("green"));
+        QVERIFY(t.Play("9D 9S").last() != QStringLiteral("green")); // once per game
+        QCOMPARE(g.GameScore, 1080);
+    }
+
+    void clockRunsOnceACardHasGone()
+    {
+        GameState g;
+        g.CardsOnBoard = 56;
+        g.GameInProgress = true;
+        QVERIFY(!ClockRuns(g));
+        g.CardsOnBoard = 54;
+        QVERIFY(ClockRuns(g));
+        g.GameInProgress = false;
+        QVERIFY(!ClockRuns(g));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlay)
+#include "test_play.moc"
