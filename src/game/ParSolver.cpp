@@ -78,9 +78,8 @@ int32_t UpperBound(const GameState& g)
                 present[suit][14] = true;
         }
     }
-    const auto anySuit = [&](int rank) {
-        return present[1][rank] || present[2][rank] || present[3][rank] || present[4][rank];
-    };
+    const auto anySuit
+        = [&](int rank) { return present[1][rank] || present[2][rank] || present[3][rank] || present[4][rank]; };
     // Points per card in sixtieths of a dollar, so every hand's share is whole.
     std::array<int, 5> bestRun {}; // by suit: straight flush 0, 1 or royal 2 possible
     bool straight = false;
@@ -133,8 +132,8 @@ int32_t UpperBound(const GameState& g)
     }
     for (int s = 1; s <= 4; ++s)
         flush = flush || suitCount[s] >= 5;
-    const bool possible[kNumHandTypes + 1] = { false, pairs >= 1, pairs >= 2, trips, straight, flush,
-        trips && pairs >= 2, quads, straightFlush, royal };
+    const bool possible[kNumHandTypes + 1]
+        = { false, pairs >= 1, pairs >= 2, trips, straight, flush, trips && pairs >= 2, quads, straightFlush, royal };
     int newTypes = 0;
     for (int t = 1; t <= kNumHandTypes; ++t)
         newTypes += possible[t] && g.HandCounts[t] == 0 ? 1 : 0;
@@ -143,12 +142,42 @@ int32_t UpperBound(const GameState& g)
         + removable * g.CardRemovedBonus + 2000;
 }
 
+// How much a board still promises beyond its score: touching cards of one
+// rank or one suit are the makings of the next hands. The weights were tuned
+// on the par benchmark (a few per cent better at equal work than none).
+constexpr int kTouchingRank = 30;
+constexpr int kTouchingSuit = 15;
+
+int32_t Promise(const GameState& g)
+{
+    int32_t promise = 0;
+    for (int c = 1; c <= g.ActiveColumns; ++c) {
+        for (int r = 1; r <= g.NumRows; ++r) {
+            const CardId card = g.CardGrid(c, r);
+            if (card == 0)
+                continue;
+            const CardId next[2] = { c < g.ActiveColumns ? g.CardGrid(c + 1, r) : CardId(0),
+                r < g.NumRows ? g.CardGrid(c, r + 1) : CardId(0) };
+            for (const CardId other : next) {
+                if (other == 0)
+                    continue;
+                if (CardDeck::GetCardValue(other) == CardDeck::GetCardValue(card))
+                    promise += kTouchingRank;
+                else if (CardDeck::GetCardSuit(other) == CardDeck::GetCardSuit(card))
+                    promise += kTouchingSuit;
+            }
+        }
+    }
+    return promise;
+}
+
 class Search {
 public:
-    Search(const Position& start, double seconds)
+    Search(const Position& start, double seconds, uint64_t maxPlays)
         : start_(start)
         , began_(Clock::now())
         , seconds_(seconds)
+        , maxPlays_(maxPlays)
     {
         base_ = start;
         base_.g.SelectedCards.fill(0);
@@ -185,6 +214,8 @@ public:
 private:
     bool OutOfTime() const
     {
+        if (maxPlays_ != 0 && result_.playsExamined >= maxPlays_)
+            return true;
         return std::chrono::duration<double>(Clock::now() - began_).count() >= seconds_;
     }
 
@@ -200,7 +231,7 @@ private:
             n.handCounts[t] = static_cast<uint8_t>(std::min<int>(p.g.HandCounts[t], 255));
         n.gameScore = p.g.GameScore;
         n.activeColumns = static_cast<uint8_t>(p.g.ActiveColumns);
-        n.priority = ScoreWithoutTimer(p.g);
+        n.priority = ScoreWithoutTimer(p.g) + Promise(p.g);
         return n;
     }
 
@@ -316,13 +347,14 @@ private:
     Position base_;
     Clock::time_point began_;
     double seconds_;
+    uint64_t maxPlays_;
     bool stopped_ = false;
     std::vector<Step> steps_;
     ParResult result_;
 };
 } // namespace
 
-ParResult SolvePar(const Position& start, double seconds)
+ParResult SolvePar(const Position& start, double seconds, uint64_t maxPlays)
 {
-    return Search(start, seconds).Run();
+    return Search(start, seconds, maxPlays).Run();
 }

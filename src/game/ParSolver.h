@@ -48,6 +48,8 @@ struct ParResult {
 
 inline constexpr double kUnboundedSeconds = std::numeric_limits<double>::infinity();
 
-// Searches for at most `seconds` of wall time (the greedy first pass always
-// runs to its end), or until the optimum is proven.
-ParResult SolvePar(const Position& start, double seconds);
+// Searches for at most `seconds` of wall time and, when maxPlays is not 0,
+// at most about that many plays (a budget that does not depend on the
+// machine), or until the optimum is proven. The greedy first pass always runs
+// to its end, so there is always a line.
+ParResult SolvePar(const Position& start, double seconds, uint64_t maxPlays = 0);
