@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
+#include "app/frmMain.h"
+#include "game/DealNumber.h"
 #include "game/GameState.h"
+#include "support/WindowTest.h"
 
 #include <QRegularExpression>
 #include <QTemporaryFile>
@@ -49,6 +52,23 @@ private slots:
         QCOMPARE(Run({ "--deal" }), std::optional<int>(2));
     }
 
+    void gameWindowDealsTheAskedDeal()
+    {
+        test::GameWindow w;
+        w.Open(QStringLiteral("Tester"));
+        QCOMPARE(Run({ "--deal", "11982" }), std::nullopt);
+        w->NewGame();
+        const GameState& g = Game();
+        QCOMPARE(g.DealNumber, 11982u);
+        const DeckOrder order = DealOrder(11982);
+        for (int k = 1; k <= kDeckSize; ++k)
+            QCOMPARE(g.CardGrid((k - 1) / 7 + 1, (k - 1) % 7 + 1), order[k]);
+        w->NewGame(); // only the first game: the next one is the time of day's pick
+        QCOMPARE(g.NextDealNumber, 0u);
+        QCOMPARE(g.SavedDeck, DealOrder(g.DealNumber));
+        w.Close();
+    }
+
     void parPrintsTheBoardThenTheLine()
     {
         std::optional<int> exitCode;
@@ -69,5 +89,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+QTEST_MAIN(TestCommandLine)
 #include "test_commandline.moc"
