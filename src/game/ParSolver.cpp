@@ -171,6 +171,11 @@ int32_t Promise(const GameState& g)
     return promise;
 }
 
+// How many plays per kept position are made on the board in each layer: the
+// par benchmark finds about 2% more within a second with 4 than when every
+// listed play is made, and 1, 2 or 8 do no better than 4.
+constexpr int kShortlist = 4;
+
 class Search {
 public:
     Search(const Position& start, double seconds, uint64_t maxPlays)
@@ -286,12 +291,21 @@ private:
         std::reverse(result_.line.begin(), result_.line.end());
     }
 
-    // One beam pass; true when no position had to be left out.
+    // One beam pass; true when no position had to be left out. Each layer's
+    // plays are first ranked by what they pay at once; only the best
+    // kShortlist x width of them are made on the board and ranked by the
+    // position they leave, and the best `width` positions go on.
     bool Pass(const Node& root, int width)
     {
+        struct Candidate {
+            int32_t parent; // in the layer
+            int32_t estimate;
+            LegalPlay play;
+        };
         steps_.clear();
         std::vector<Node> layer { root };
         std::vector<Node> next;
+        std::vector<Candidate> candidates;
         std::unordered_map<uint64_t, int32_t> seen;
         std::vector<LegalPlay> plays;
         Position p;
@@ -299,34 +313,58 @@ private:
         bool complete = true;
         int expanded = 0;
         while (!layer.empty()) {
-            next.clear();
-            seen.clear();
-            for (const Node& node : layer) {
+            candidates.clear();
+            for (int32_t i = 0; i < static_cast<int32_t>(layer.size()); ++i) {
                 // The greedy first pass always finishes, so there is always a line.
                 if (width > 1 && (++expanded & 15) == 0 && OutOfTime()) {
                     stopped_ = true;
                     return false;
                 }
+                const Node& node = layer[i];
                 Unpack(node, p);
                 if (!result_.line.empty() && UpperBound(p.g) <= result_.score)
                     continue;
                 ListLegalPlays(p.g, p.cards, plays);
                 for (const LegalPlay& play : plays) {
-                    child = p;
-                    ++result_.playsExamined;
-                    if (!MakePlay(child, play))
-                        continue;
-                    if (!GameGoesOn(child)) {
-                        Finish(child, node.step, play);
-                        continue;
-                    }
-                    Node packed = Pack(child, node.step, play);
-                    const auto [at, fresh] = seen.try_emplace(KeyOf(packed), static_cast<int32_t>(next.size()));
-                    if (fresh)
-                        next.push_back(packed);
-                    else if (next[at->second].gameScore < packed.gameScore)
-                        next[at->second] = packed;
+                    const bool newType = play.handType > 0 && node.handCounts[play.handType] == 0;
+                    const int32_t estimate = node.priority + play.points + play.count * p.g.CardRemovedBonus
+                        + (newType ? p.g.DifferentHandsBonus : 0);
+                    candidates.push_back({ i, estimate, play });
                 }
+            }
+            const size_t shortlist = static_cast<size_t>(width) * kShortlist;
+            if (candidates.size() > shortlist) {
+                complete = false;
+                std::nth_element(candidates.begin(), candidates.begin() + shortlist, candidates.end(),
+                    [](const Candidate& a, const Candidate& b) { return a.estimate > b.estimate; });
+                candidates.resize(shortlist);
+            }
+            // Each parent is set out on the board once.
+            std::sort(candidates.begin(), candidates.end(),
+                [](const Candidate& a, const Candidate& b) { return a.parent < b.parent; });
+            next.clear();
+            seen.clear();
+            int32_t onBoard = -1;
+            for (const Candidate& c : candidates) {
+                const Node& node = layer[c.parent];
+                if (c.parent != onBoard) {
+                    Unpack(node, p);
+                    onBoard = c.parent;
+                }
+                child = p;
+                ++result_.playsExamined;
+                if (!MakePlay(child, c.play))
+                    continue;
+                if (!GameGoesOn(child)) {
+                    Finish(child, node.step, c.play);
+                    continue;
+                }
+                Node packed = Pack(child, node.step, c.play);
+                const auto [at, fresh] = seen.try_emplace(KeyOf(packed), static_cast<int32_t>(next.size()));
+                if (fresh)
+                    next.push_back(packed);
+                else if (next[at->second].gameScore < packed.gameScore)
+                    next[at->second] = packed;
             }
             if (static_cast<int>(next.size()) > width) {
                 complete = false;

@@ -16,6 +16,10 @@
 //   later pass looks wider. It answers at any moment with the best game
 //   finished so far, which suits a time budget better than a depth-first
 //   search that may spend the budget under one early choice.
+// - Making a play on the board (and the after-play search) costs more than
+//   listing it, so each layer's listed plays are first ranked by what they
+//   pay at once (points, cards, a new hand type), and only four per kept
+//   position are made and ranked by the position they leave.
 // - Positions reached by different orders of the same plays are merged (a
 //   transposition table over the board and the hand types made, which are
 //   all the rest of a game depends on), keeping the one with more points.
@@ -38,7 +42,7 @@ struct ParResult {
     std::vector<LegalPlay> line; // the plays in order, from the given position
     int32_t score = 0; // ScoreWithoutTimer after the line
     bool proven = false; // no line scores more
-    uint64_t playsExamined = 0; // plays made during the search
+    uint64_t playsExamined = 0; // plays made on a board during the search
     int passes = 0;
     int widestBeam = 0; // the width of the widest pass that finished
     double seconds = 0;
