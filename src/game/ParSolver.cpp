@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <unordered_map>
 
 namespace {
@@ -20,7 +19,7 @@ struct Node {
     std::array<uint8_t, kCells> grid {}; // column-major, card ids (jokers 110..113 fit a byte)
     std::array<uint8_t, kNumHandTypes + 1> handCounts {};
     int32_t gameScore = 0;
-    int32_t priority = 0; // the score if the game ended here
+    int32_t priority = 0; // the score if the game ended here, and the board's promise
     int32_t step = -1; // the play that led here, in the pass's step list (once kept)
     int32_t parentStep = -1;
     LegalPlay play; // the play that led here
@@ -139,7 +138,7 @@ int32_t UpperBound(const GameState& g)
         newTypes += possible[t] && g.HandCounts[t] == 0 ? 1 : 0;
     const int removable = CardsRemoved(g) + cards;
     return g.GameScore + static_cast<int32_t>(sixtieths / 60) + (DifferentHands(g) + newTypes) * g.DifferentHandsBonus
-        + removable * g.CardRemovedBonus + 2000;
+        + removable * g.CardRemovedBonus + ClearedBonusFor(0)->Bonus;
 }
 
 // How much a board still promises beyond its score: touching cards of one
@@ -314,6 +313,8 @@ private:
         int expanded = 0;
         while (!layer.empty()) {
             candidates.clear();
+            const size_t shortlist = static_cast<size_t>(width) * kShortlist;
+            const auto worseFirst = [](const Candidate& a, const Candidate& b) { return a.estimate > b.estimate; };
             for (int32_t i = 0; i < static_cast<int32_t>(layer.size()); ++i) {
                 // The greedy first pass always finishes, so there is always a line.
                 if (width > 1 && (++expanded & 15) == 0 && OutOfTime()) {
@@ -329,15 +330,18 @@ private:
                     const bool newType = play.handType > 0 && node.handCounts[play.handType] == 0;
                     const int32_t estimate = node.priority + play.points + play.count * p.g.CardRemovedBonus
                         + (newType ? p.g.DifferentHandsBonus : 0);
+                    // The shortlist is a heap of the best so far, its worst on top, so
+                    // the memory stays that of the shortlist however wide the layer.
+                    if (candidates.size() == shortlist) {
+                        complete = false;
+                        if (estimate <= candidates.front().estimate)
+                            continue;
+                        std::pop_heap(candidates.begin(), candidates.end(), worseFirst);
+                        candidates.pop_back();
+                    }
                     candidates.push_back({ i, estimate, play });
+                    std::push_heap(candidates.begin(), candidates.end(), worseFirst);
                 }
-            }
-            const size_t shortlist = static_cast<size_t>(width) * kShortlist;
-            if (candidates.size() > shortlist) {
-                complete = false;
-                std::nth_element(candidates.begin(), candidates.begin() + shortlist, candidates.end(),
-                    [](const Candidate& a, const Candidate& b) { return a.estimate > b.estimate; });
-                candidates.resize(shortlist);
             }
             // Each parent is set out on the board once.
             std::sort(candidates.begin(), candidates.end(),
@@ -394,5 +398,10 @@ private:
 
 ParResult SolvePar(const Position& start, double seconds, uint64_t maxPlays)
 {
+    if (start.g.ActiveColumns > kMaxColumns || start.g.NumRows > kMaxRows) {
+        ParResult none; // a board the packed positions cannot hold
+        none.score = ScoreWithoutTimer(start.g);
+        return none;
+    }
     return Search(start, seconds, maxPlays).Run();
 }

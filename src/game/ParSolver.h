@@ -52,6 +52,7 @@ struct ParResult {
 
 inline constexpr double kUnboundedSeconds = std::numeric_limits<double>::infinity();
 
+// Boards of up to 8 columns of 7 rows, as the game deals them or smaller.
 // Searches for at most `seconds` of wall time and, when maxPlays is not 0,
 // at most about that many plays (a budget that does not depend on the
 // machine), or until the optimum is proven. The greedy first pass always runs
