@@ -22,7 +22,8 @@ int main(int argc, char** argv)
         for (const Position& p : boards) {
             const auto start = std::chrono::steady_clock::now();
             ListLegalPlays(p.g, p.cards, plays);
-            micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+            micros.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
             listed += plays.size();
         }
     }

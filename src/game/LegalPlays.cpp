@@ -55,30 +55,23 @@ CellMap MapCells(const GameState& g)
 // holds no joker; a set that is none of these never grows into a hand.
 bool CouldGrowIntoHand(const CardId* hand, int n)
 {
-    bool oneSuit = true;
+    constexpr unsigned kRoyalRanks = 1u << 1 | 1u << 10 | 1u << 11 | 1u << 12 | 1u << 13;
+    unsigned ranks = 0;
     bool distinct = true;
-    int low = 99;
-    int high = 0;
-    bool royalOnly = true;
-    int ranks[2] = { 0, 0 };
-    int rankCount = 0;
+    bool oneSuit = true;
     for (int i = 0; i < n; ++i) {
         if (IsJoker(hand[i]))
             return false;
-        const int rank = CardDeck::GetCardValue(hand[i]);
+        const unsigned bit = 1u << CardDeck::GetCardValue(hand[i]);
+        distinct = distinct && (ranks & bit) == 0;
+        ranks |= bit;
         oneSuit = oneSuit && CardDeck::GetCardSuit(hand[i]) == CardDeck::GetCardSuit(hand[0]);
-        for (int j = 0; j < i; ++j)
-            distinct = distinct && CardDeck::GetCardValue(hand[j]) != rank;
-        low = std::min(low, rank);
-        high = std::max(high, rank);
-        royalOnly = royalOnly && (rank == 1 || rank >= 10);
-        if (rank != ranks[0] && rank != ranks[1]) {
-            if (rankCount < 2)
-                ranks[rankCount] = rank;
-            ++rankCount;
-        }
     }
-    return oneSuit || (distinct && (high - low <= 4 || royalOnly)) || rankCount <= 2;
+    if (oneSuit || std::popcount(ranks) <= 2)
+        return true;
+    if (!distinct)
+        return false;
+    return (ranks & ~kRoyalRanks) == 0 || std::countl_zero(ranks) + std::countr_zero(ranks) >= 32 - 5;
 }
 
 class Lister {
@@ -144,7 +137,8 @@ private:
                 if (closed & Bit(x))
                     continue;
                 hand_[4] = map_.card[x];
-                Offer(5);
+                if (CouldGrowIntoHand(hand_.data(), 5))
+                    Offer(5);
             }
         }
     }

@@ -16,6 +16,10 @@
 //   later pass looks wider. It answers at any moment with the best game
 //   finished so far, which suits a time budget better than a depth-first
 //   search that may spend the budget under one early choice.
+// - Making a play on the board (and the after-play search) costs more than
+//   listing it, so each layer's listed plays are first ranked by what they
+//   pay at once (points, cards, a new hand type), and only four per kept
+//   position are made and ranked by the position they leave.
 // - Positions reached by different orders of the same plays are merged (a
 //   transposition table over the board and the hand types made, which are
 //   all the rest of a game depends on), keeping the one with more points.
@@ -38,7 +42,7 @@ struct ParResult {
     std::vector<LegalPlay> line; // the plays in order, from the given position
     int32_t score = 0; // ScoreWithoutTimer after the line
     bool proven = false; // no line scores more
-    uint64_t playsExamined = 0; // plays made during the search
+    uint64_t playsExamined = 0; // plays made on a board during the search
     int passes = 0;
     int widestBeam = 0; // the width of the widest pass that finished
     double seconds = 0;
@@ -48,6 +52,9 @@ struct ParResult {
 
 inline constexpr double kUnboundedSeconds = std::numeric_limits<double>::infinity();
 
-// Searches for at most `seconds` of wall time (the greedy first pass always
-// runs to its end), or until the optimum is proven.
-ParResult SolvePar(const Position& start, double seconds);
+// Boards of up to 8 columns of 7 rows, as the game deals them or smaller.
+// Searches for at most `seconds` of wall time and, when maxPlays is not 0,
+// at most about that many plays (a budget that does not depend on the
+// machine), or until the optimum is proven. The greedy first pass always runs
+// to its end, so there is always a line.
+ParResult SolvePar(const Position& start, double seconds, uint64_t maxPlays = 0);
