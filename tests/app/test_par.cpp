@@ -253,6 +253,34 @@ private slots:
         QVERIFY(w_->MenuViewPar->isEnabled());
         QVERIFY(boxes.calls.isEmpty());
     }
+
+    // Last: a window that has closed ends every event loop of the test.
+    void closingTheWindowDuringTheLineAsksNothingAndKeepsTheRecords()
+    {
+        test::MsgBoxRecorder boxes;
+        w_->NewGame();
+        PlayToTheEnd();
+        const GameState& g = Game();
+        const int32_t bankroll = g.Bankroll;
+        const int32_t games = g.GamesPlayed;
+        const QByteArray players = FileBytes(g.PlayersFilePath);
+        bool asked = false;
+        AskForPar([](frmPar* d) { return d->btnShowMe; },
+            [&](Watched& s) {
+                if (asked || s.fewestCards == 56)
+                    return;
+                asked = true;
+                w_->close();
+            });
+        QVERIFY(asked);
+        // The line's game is no game of the player's: no forfeit question, the ended game back, then the close.
+        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(w_->IsClosing());
+        QVERIFY(!g.GameInProgress);
+        QCOMPARE(g.Bankroll, bankroll);
+        QCOMPARE(g.GamesPlayed, games);
+        QCOMPARE(FileBytes(g.PlayersFilePath), players);
+    }
 };
 
 QTEST_MAIN(TestPar)
