@@ -58,6 +58,7 @@ frmMain::frmMain()
     BuildMenus();
     BuildToolbar();
     BuildAdditions();
+    BuildParCommand();
 }
 
 frmMain::~frmMain()

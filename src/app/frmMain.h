@@ -11,6 +11,7 @@
 //   frmMainWin.cpp       the victory sequence
 //   frmMainKeys.cpp      keyboard play: the focus frame, its keys, what a screen reader hears
 //   frmMainAids.cpp      Select Deal, Show a Play, Fast Play and the deal number
+//   frmMainPar.cpp       Par of This Deal and the par line shown on the board
 //   StartUp.cpp          the load sequence
 
 #include "game/KeyboardFocus.h"
@@ -21,6 +22,8 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
+#include <vector>
 
 class Panel3D;
 class QAction;
@@ -31,6 +34,8 @@ class QTimer;
 class QToolButton;
 class QWidget;
 struct CloseUp;
+struct LegalPlay;
+class PlayShow;
 struct RemovalStep;
 enum class GameEnd;
 
@@ -123,6 +128,7 @@ public:
     QAction* MenuFileSelectDeal = nullptr;
     QAction* MenuFileFastPlay = nullptr;
     QAction* MenuViewShowPlay = nullptr;
+    QAction* MenuViewPar = nullptr;
 
     int MisplayCount = 0;
 
@@ -148,6 +154,9 @@ public:
     void MenuFileSelectDeal_Click();
     void MenuFileFastPlay_Click();
     void MenuViewShowPlay_Click();
+    void MenuViewPar_Click();
+    // True while the par line is being played on the board.
+    bool ShowingParLine() const { return showingParLine_; }
 
     // Keyboard play on the board: true when the key was taken.
     bool Board_KeyPress(int key);
@@ -182,6 +191,13 @@ private:
     std::array<CardId, 5> shownPlay_ {};
     int shownPlayBoard_ = 0; // CardsOnBoard when it was shown: a play ends the marks
     QTimer* showPlayTimer_ = nullptr;
+
+    // Par of This Deal (frmMainPar.cpp).
+    void BuildParCommand();
+    void ShowParLine(const std::vector<LegalPlay>& line);
+    bool showingParLine_ = false;
+    // The window's side of the play rules (frmMainPlay.cpp), for plays the window shows on its own.
+    std::unique_ptr<PlayShow> MakePlayShow();
 
     void BuildControls();
     void BuildMenus();

@@ -219,3 +219,8 @@ void frmMain::ShowCloseUp(const CloseUp& closeUp, int handLabel)
             FlashHandLabel(handLabel);
     }
 }
+
+std::unique_ptr<PlayShow> frmMain::MakePlayShow()
+{
+    return std::make_unique<PlayOnWindow>(*this);
+}

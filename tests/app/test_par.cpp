@@ -1,0 +1,287 @@
+// Par of This Deal on the game window, driven as a player drives it: the
+// command through a game, the dialog after it, and the par line shown on the
+// board without a cent or a record changing.
+
+#include "app/frmMain.h"
+#include "cardlib/CardDeck.h"
+#include "game/GameState.h"
+#include "game/LegalPlays.h"
+#include "game/PlayOut.h"
+#include "records/frmGameStats.h"
+#include "records/frmScoreboard.h"
+#include "records/frmTopTen.h"
+#include "support/WindowTest.h"
+#include "ui/Panel3D.h"
+#include "ui/frmPar.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <functional>
+
+namespace {
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// "$9,975" to 9975.
+int32_t Money(const QString& text)
+{
+    return QString(text).remove(QLatin1Char('$')).remove(QLatin1Char(',')).toInt();
+}
+
+// What the board showed while the par line was played on it.
+struct Watched {
+    int32_t bestScore = -1; // the highest score in par's measure
+    int16_t fewestCards = 56;
+    bool recordWindowOpened = false; // a scoreboard or statistics window
+};
+} // namespace
+
+class TestPar : public QObject {
+    Q_OBJECT
+
+    test::GameWindow w_;
+
+    QPoint CardPoint(CardId card) const { return Cards().Position(card) + QPoint(35, 10); }
+
+    // Plays the game to its end with clicks, always the last play listed (the
+    // least paying), closing the windows the end opens as a player would.
+    // Returns the player's score in par's measure, taken before the scoreboard.
+    int32_t PlayToTheEnd()
+    {
+        GameState& g = Game();
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [] {
+            if (auto* t = test::VisibleWindow<frmTopTen>())
+                t->btnOK->click();
+            else if (auto* s = test::VisibleWindow<frmScoreboard>(); s && s->btnClose->isVisible())
+                s->btnClose->click();
+            else if (auto* st = test::VisibleWindow<frmGameStats>())
+                st->btnOK->click();
+        });
+        closer.start(10);
+        int32_t score = 0;
+        for (int plays = 0; g.GameInProgress && plays < 60; ++plays) {
+            const LegalPlay play = LegalPlays(g, Cards()).back();
+            Position after { g, Cards() };
+            MakePlay(after, play);
+            score = ScoreWithoutTimer(after.g);
+            for (int i = 0; i < play.count; ++i)
+                QTest::mouseClick(w_->Board(), Qt::LeftButton, {}, CardPoint(play.cards[i]));
+            QTest::mouseClick(w_->Board(), Qt::RightButton, {}, CardPoint(play.cards[0]));
+        }
+        return score;
+    }
+
+    // Asks for par and answers the dialog with `button`; returns its text.
+    QString AskForPar(std::function<QPushButton*(frmPar*)> button, const std::function<void(Watched&)>& duringShow = {},
+        Watched* watched = nullptr)
+    {
+        QString text;
+        bool showMeVisible = false;
+        test::WhenShown<frmPar>(
+            [&](frmPar* d) {
+                text = d->lblText->text();
+                showMeVisible = d->btnShowMe->isVisible();
+                button(d)->click();
+            },
+            20000);
+        Watched local;
+        Watched& seen = watched ? *watched : local;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, [&] {
+            if (!w_->ShowingParLine())
+                return;
+            seen.bestScore = std::max(seen.bestScore, ScoreWithoutTimer(Game()));
+            seen.fewestCards = std::min(seen.fewestCards, Game().CardsOnBoard);
+            seen.recordWindowOpened = seen.recordWindowOpened || test::VisibleWindow<frmScoreboard>()
+                || test::VisibleWindow<frmGameStats>();
+            if (duringShow)
+                duringShow(seen);
+        });
+        sampler.start(0);
+        w_->MenuViewPar->trigger();
+        sampler.stop();
+        [&] { QVERIFY(showMeVisible); }();
+        return text;
+    }
+
+private slots:
+    void init()
+    {
+        w_.Open(QStringLiteral("Tester"));
+        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        Game().Bankroll = 5000;
+        Game().NextDealNumber = 2024;
+    }
+
+    void cleanup() { w_.Close(); }
+
+    void theCommandWaitsForTheEndOfAGame()
+    {
+        test::MsgBoxRecorder boxes;
+        QVERIFY(!w_->MenuViewPar->isEnabled()); // no game yet
+        w_->NewGame();
+        QVERIFY(Game().GameInProgress);
+        QVERIFY(!w_->MenuViewPar->isEnabled());
+        // Asked for anyway (a stale shortcut), it does nothing during a game.
+        w_->MenuViewPar->trigger();
+        QVERIFY(!test::VisibleWindow<frmPar>());
+        QVERIFY(Game().GameInProgress);
+
+        PlayToTheEnd();
+        QVERIFY(!Game().GameInProgress);
+        QVERIFY(w_->MenuViewPar->isEnabled());
+        QCOMPARE(w_->MenuViewPar->text().remove(QLatin1Char('&')), QStringLiteral("Par of This Deal"));
+
+        // The next game takes it away again.
+        w_->NewGame();
+        QVERIFY(Game().GameInProgress);
+        QVERIFY(!w_->MenuViewPar->isEnabled());
+    }
+
+    void theDialogShowsParBesideYourScore()
+    {
+        test::MsgBoxRecorder boxes;
+        w_->NewGame();
+        const int32_t yours = PlayToTheEnd();
+        QVERIFY(yours > 0);
+        const QString text = AskForPar([](frmPar* d) { return d->btnClose; });
+        const QRegularExpression shape(
+            QStringLiteral("^Par of deal 2024: (\\$[0-9,]+)\nYour score: (\\$[0-9,]+)\n\n.*timer bonus"),
+            QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpressionMatch m = shape.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        QCOMPARE(Money(m.captured(2)), yours);
+        QVERIFY(Money(m.captured(1)) >= yours);
+        QVERIFY(w_->MenuViewPar->isEnabled());
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    void showMePlaysTheLineAndChangesNoRecord()
+    {
+        test::MsgBoxRecorder boxes;
+        w_->NewGame();
+        PlayToTheEnd();
+        GameState& g = Game();
+        const GameState ended = g;
+        const QByteArray players = FileBytes(g.PlayersFilePath);
+        const QByteArray topTen = FileBytes(g.DataFolder + QStringLiteral("TopTen.dat"));
+        QVERIFY(!players.isEmpty());
+        const QImage board = w_->Surface().Pixmap().toImage();
+        const QString scoreCaption = w_->c_score->Caption();
+
+        Watched seen;
+        const QString text = AskForPar([](frmPar* d) { return d->btnShowMe; }, {}, &seen);
+        const int32_t par = Money(text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), -1));
+        // The line was played to its end, and reached par.
+        QCOMPARE(seen.bestScore, par);
+        QVERIFY(seen.fewestCards < 56);
+        QVERIFY(!seen.recordWindowOpened);
+        QVERIFY(boxes.calls.isEmpty());
+
+        // The ended game is back, and nothing of the player's changed.
+        QVERIFY(!w_->ShowingParLine());
+        QCOMPARE(g.Bankroll, ended.Bankroll);
+        QCOMPARE(g.GamesPlayed, ended.GamesPlayed);
+        QCOMPARE(g.GameScore, ended.GameScore);
+        QCOMPARE(g.CardGrid, ended.CardGrid);
+        QCOMPARE(g.TopTen, ended.TopTen);
+        QVERIFY(!g.GameInProgress);
+        QCOMPARE(FileBytes(g.PlayersFilePath), players);
+        QCOMPARE(FileBytes(g.DataFolder + QStringLiteral("TopTen.dat")), topTen);
+        QCOMPARE(w_->Surface().Pixmap().toImage(), board);
+        QCOMPARE(w_->c_score->Caption(), scoreCaption);
+        QVERIFY(w_->MenuViewPar->isEnabled());
+        QVERIFY(w_->MenuGame->isEnabled());
+        QVERIFY(w_->MenuFileNewGame->isEnabled());
+        QVERIFY(!w_->MenuViewHint->isEnabled());
+        QVERIFY(!w_->MenuFileUndo->isEnabled());
+    }
+
+    void aClickOrAKeyStopsTheLine_data()
+    {
+        QTest::addColumn<bool>("withKey");
+        QTest::newRow("click") << false;
+        QTest::newRow("key") << true;
+    }
+
+    void aClickOrAKeyStopsTheLine()
+    {
+        QFETCH(bool, withKey);
+        test::MsgBoxRecorder boxes;
+        w_->NewGame();
+        PlayToTheEnd();
+        const GameState& g = Game();
+        const int32_t bankroll = g.Bankroll;
+        const QByteArray players = FileBytes(g.PlayersFilePath);
+
+        // Once the first play has left the board, the player clicks (or presses Space) on a card.
+        Watched seen;
+        bool sent = false;
+        int16_t cardsWhenStopped = 0;
+        const QString text = AskForPar([](frmPar* d) { return d->btnShowMe; },
+            [&](Watched& s) {
+                if (sent || s.fewestCards == 56)
+                    return;
+                sent = true;
+                cardsWhenStopped = Game().CardsOnBoard;
+                if (withKey)
+                    QTest::keyClick(w_->Board(), Qt::Key_Space);
+                else
+                    QTest::mouseClick(w_->Board(), Qt::LeftButton, {}, CardPoint(Game().CardGrid(1, Game().NumRows)));
+            },
+            &seen);
+        QVERIFY(sent);
+        const int32_t par = Money(text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), -1));
+        // It stopped there: at most the play under way finished, far short of par.
+        QVERIFY(seen.bestScore < par);
+        QVERIFY(seen.fewestCards >= cardsWhenStopped - 5);
+        // The click was no play of the ended game, and no pick stayed.
+        QVERIFY(!w_->ShowingParLine());
+        QVERIFY(!g.GameInProgress);
+        QCOMPARE(g.SelectedCount, int16_t(0));
+        QCOMPARE(g.Bankroll, bankroll);
+        QCOMPARE(FileBytes(g.PlayersFilePath), players);
+        QVERIFY(w_->MenuViewPar->isEnabled());
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    // Last: a window that has closed ends every event loop of the test.
+    void closingTheWindowDuringTheLineAsksNothingAndKeepsTheRecords()
+    {
+        test::MsgBoxRecorder boxes;
+        w_->NewGame();
+        PlayToTheEnd();
+        const GameState& g = Game();
+        const int32_t bankroll = g.Bankroll;
+        const int32_t games = g.GamesPlayed;
+        const QByteArray players = FileBytes(g.PlayersFilePath);
+        bool asked = false;
+        AskForPar([](frmPar* d) { return d->btnShowMe; },
+            [&](Watched& s) {
+                if (asked || s.fewestCards == 56)
+                    return;
+                asked = true;
+                w_->close();
+            });
+        QVERIFY(asked);
+        // The line's game is no game of the player's: no forfeit question, the ended game back, then the close.
+        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(w_->IsClosing());
+        QVERIFY(!g.GameInProgress);
+        QCOMPARE(g.Bankroll, bankroll);
+        QCOMPARE(g.GamesPlayed, games);
+        QCOMPARE(FileBytes(g.PlayersFilePath), players);
+    }
+};
+
+QTEST_MAIN(TestPar)
+#include "test_par.moc"

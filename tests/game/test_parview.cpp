@@ -1,0 +1,141 @@
+// Par as the game window offers it: when it can be asked for, the player's
+// score in the same measure, the dialog's text, and the deal laid out again
+// so the par line plays on the window's own board.
+
+#include "game/Deal.h"
+#include "game/DealNumber.h"
+#include "game/ParSolver.h"
+#include "game/ParView.h"
+#include "game/PlayOut.h"
+#include "records/Settlement.h"
+
+#include <QTest>
+
+namespace {
+// A game of deal n played to its end, always taking the first play listed,
+// on a board placed and sized as a small screen's window places it.
+GameState EndedGame(uint32_t dealNumber)
+{
+    Position p = DealtPosition(dealNumber);
+    p.g.RowStep = 38;
+    p.g.BoardLeft = 37;
+    p.g.BoardTop = 55;
+    p.cards.SetOffSet(p.g.RowStep);
+    PrepareDeck(p.g, p.cards);
+    ShuffleDeckNumbered(p.g, dealNumber);
+    LayOutBoard(p.g, p.cards);
+    p.g.PlayerName = QStringLiteral("Tester");
+    p.g.Bankroll = 1234;
+    p.g.GamesPlayed = 7;
+    p.g.TopTen[1] = { QStringLiteral("Ann"), 9000 };
+    p.g.TopTenRows = 1;
+    while (GameGoesOn(p))
+        MakePlay(p, LegalPlays(p.g, p.cards).front());
+    p.g.GameInProgress = false;
+    return p.g;
+}
+} // namespace
+
+class TestParView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void parIsOfferedOnlyOnceADealtGameIsOver()
+    {
+        GameState g;
+        QVERIFY(!ParAvailable(g)); // before the first deal
+        g.DealNumber = 2024;
+        g.GameInProgress = true;
+        QVERIFY(!ParAvailable(g));
+        g.GameInProgress = false;
+        QVERIFY(ParAvailable(g));
+    }
+
+    void theScoreIsTheSameBeforeAndAfterTheScoreboardSettles()
+    {
+        GameState g = EndedGame(2024);
+        QVERIFY(g.HandsMade > 0);
+        const int32_t before = ScoreWithoutTimer(g);
+        QCOMPARE(PlayerScoreWithoutTimer(g), before);
+        // The scoreboard credits the final score, timer bonus and all, as the game score.
+        g.ElapsedSeconds = 20;
+        SettleGame(g);
+        QVERIFY(g.GameScore != before);
+        QCOMPARE(PlayerScoreWithoutTimer(g), before);
+    }
+
+    void theDealIsLaidOutAgainOnTheWindowsBoard()
+    {
+        const GameState ended = EndedGame(77);
+        CardDeck deck;
+        deck.SetCardSize(71, 96);
+        const Position shown = DealAgainForShow(ended, deck);
+        const GameState& g = shown.g;
+        QCOMPARE(g.CardGrid, DealtPosition(77).g.CardGrid);
+        QCOMPARE(g.DealNumber, 77u);
+        QCOMPARE(g.CardsOnBoard, int16_t(56));
+        QCOMPARE(g.ActiveColumns, int16_t(8));
+        QCOMPARE(g.GameScore, 0);
+        QCOMPARE(g.HandsMade, int16_t(0));
+        QCOMPARE(g.SelectedCount, int16_t(0));
+        QVERIFY(g.GameInProgress);
+        QVERIFY(!g.ScoreboardPending);
+        QVERIFY(!g.FeeWonBack);
+        // The window's board, and the player and records as they were.
+        QCOMPARE(g.RowStep, int16_t(38));
+        QCOMPARE(shown.cards.Position(g.CardGrid(3, 5)), CellPosition(g, 3, 5));
+        QCOMPARE(g.PlayerName, ended.PlayerName);
+        QCOMPARE(g.Bankroll, ended.Bankroll);
+        QCOMPARE(g.GamesPlayed, ended.GamesPlayed);
+        QCOMPARE(g.TopTen, ended.TopTen);
+    }
+
+    void theParLinePlaysToParOnTheBoardLaidOutAgain()
+    {
+        for (uint32_t n : { 1u, 2024u, 99999u, 4294967295u }) {
+            const GameState ended = EndedGame(n);
+            const int32_t yours = PlayerScoreWithoutTimer(ended);
+            const ParReport r = FindParOfDeal(n, yours, kUnboundedSeconds, 20000);
+            QCOMPARE(r.dealNumber, n);
+            QCOMPARE(r.yours, yours);
+            QVERIFY(!r.line.empty());
+            // Always taking the first play is a line too; the search looks further.
+            QVERIFY2(r.par >= yours, qPrintable(QStringLiteral("deal %1").arg(n)));
+
+            Position p = DealAgainForShow(ended, CardDeck {});
+            for (const LegalPlay& play : r.line) {
+                QVERIFY(GameGoesOn(p));
+                QVERIFY(MakePlay(p, play));
+            }
+            QVERIFY(!GameGoesOn(p));
+            QCOMPARE(ScoreWithoutTimer(p.g), r.par);
+        }
+    }
+
+    void theTextPutsParBesideYourScore()
+    {
+        ParReport r;
+        r.dealNumber = 123456;
+        r.par = 9975;
+        r.yours = 7450;
+        QString text = ParText(r);
+        QVERIFY(text.startsWith(QStringLiteral("Par of deal 123456: $9,975\nYour score: $7,450\n\n")));
+        QVERIFY(text.contains(QStringLiteral("not the timer bonus")));
+        QVERIFY(!text.contains(QStringLiteral("beat")));
+        QVERIFY(!text.contains(QStringLiteral("can score more")));
+
+        r.yours = 9975;
+        r.proven = true;
+        text = ParText(r);
+        QVERIFY(text.contains(QStringLiteral("You matched par.")));
+        QVERIFY(text.endsWith(QStringLiteral("No game of this deal can score more.")));
+
+        // A game better than what the search found in its time is told so, not hidden.
+        r.yours = 10100;
+        r.proven = false;
+        QVERIFY(ParText(r).contains(QStringLiteral("You beat the best game the search found")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParView)
+#include "test_parview.moc"
