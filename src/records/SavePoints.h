@@ -37,6 +37,10 @@ SaveLedger& Saves();
 // (at start-up), so the save points fail without telling again.
 void NoteFilesReadOnly(SaveLedger& ledger = Saves());
 
+// A save outside the save points failed (the top ten's reset): the player is
+// told with the same notice, once per run of failures.
+void NoteFailedSave(SaveLedger& ledger = Saves());
+
 // The text to show the player now: once per run of failures, empty otherwise.
 QString TakeSaveFailureNotice(SaveLedger& ledger = Saves());
 // The text telling the player at start that changes cannot be saved.
