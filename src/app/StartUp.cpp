@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
 
 // The load sequence of the game window, in its fixed order. Every step is
@@ -43,7 +44,9 @@ bool frmMain::PrepareWindow()
     g.AppFolder = QDir(appDir.isEmpty() ? QCoreApplication::applicationDirPath() : appDir).absolutePath();
     if (!g.AppFolder.endsWith(QLatin1Char('/')))
         g.AppFolder += QLatin1Char('/');
-    setWindowIcon(QIcon(g.AppFolder + QStringLiteral("solitaire-quibel.svg")));
+    // The icon lies beside the program too; the desktop's icon theme has it when installed.
+    const QString iconPath = g.AppFolder + QStringLiteral("solitaire-quibel.svg");
+    setWindowIcon(QFile::exists(iconPath) ? QIcon(iconPath) : QIcon::fromTheme(QStringLiteral("solitaire-quibel")));
     PrepareDataFolder(g);
     if (Cards().InitializeDeck() == 0) {
         MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "

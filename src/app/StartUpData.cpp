@@ -5,6 +5,7 @@
 #include "records/PlayersFile.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
+#include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
 
 void PrepareDataFolder(GameState& g)
@@ -12,7 +13,10 @@ void PrepareDataFolder(GameState& g)
     const DataFolderChoice folder = ChooseDataFolder(g.ProgramName);
     g.DataFolder = folder.Path;
     // Older versions kept their files beside the program; they move once.
-    MoveOldDataFiles(g.AppFolder, g.DataFolder);
+    const DataFileMove move = MoveOldDataFiles(g.AppFolder, g.DataFolder);
+    for (const QString& name : move.KeptInPlace)
+        qWarning("Could not copy %s into %s: it stays beside the program", qUtf8Printable(name),
+            qUtf8Printable(g.DataFolder));
     g.PlayersFilePath = g.DataFolder + QLatin1String(kPlayersFileName);
     if (folder.ReadOnly) {
         MsgBox(ReadOnlyFilesNotice(), vbOKOnly | vbExclamation, QStringLiteral("Not Saved"));
@@ -22,16 +26,23 @@ void PrepareDataFolder(GameState& g)
 
 void CheckTopTenAge(GameState& g)
 {
+    bool reset = false;
     switch (TopTenStartupCheck(g.DataFolder)) {
     case TopTenStartup::Missing:
-        ResetTopTen(g);
+        reset = true;
         break;
     case TopTenStartup::Old:
-        if (MsgBox(TopTenOldQuestion(), vbYesNo | vbQuestion, TopTenOldQuestionTitle()) == vbYes)
-            ResetTopTen(g);
+        reset = MsgBox(TopTenOldQuestion(), vbYesNo | vbQuestion, TopTenOldQuestionTitle()) == vbYes;
         break;
     case TopTenStartup::Current:
         break;
     }
-    LoadTopTen(g);
+    // After a failed reset the table in memory holds what the file still
+    // gives, or stays empty; the player is told the high scores are not saved.
+    if (reset && !ResetTopTen(g)) {
+        NoteFailedSave();
+        TellSaveFailures();
+    }
+    if (!LoadTopTen(g))
+        qWarning("Cannot read the top ten file %s", qUtf8Printable(TopTenFilePath(g.DataFolder)));
 }

@@ -481,7 +481,7 @@ void frmMain::Command3D2_Click(int index)
 
 // About, Game Stats, Top Ten and Player List open the same way: the board is
 // covered and the clock stopped while the window is open.
-void frmMain::OpenWindowOverGame(void (*show)(), bool playerList)
+void frmMain::OpenWindowOverGame(void (*openWindow)(), bool playerList)
 {
     GameState& g = Game();
     const QString playerBefore = g.PlayerName;
@@ -489,7 +489,7 @@ void frmMain::OpenWindowOverGame(void (*show)(), bool playerList)
         SetCoverVisible(true);
     PlaySound(QStringLiteral("ClickBg.wav"));
     SetClockRunning(false);
-    show();
+    openWindow();
     SetCoverVisible(false);
     ResumeClockIfPlaying();
     if (playerList && g.PlayerName != playerBefore) {

@@ -209,7 +209,7 @@ private:
     void CaptionHandLabels();
     QString ToolbarHoverText(int index) const;
     void RunOverviewAction(bool hideDoNotShow);
-    void OpenWindowOverGame(void (*show)(), bool playerList = false);
+    void OpenWindowOverGame(void (*openWindow)(), bool playerList = false);
     bool Form_QueryUnload();
     void SetMenusEnabled(bool enabled);
     void SetInGameCommandsEnabled(bool enabled);

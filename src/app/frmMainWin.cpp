@@ -40,7 +40,6 @@ void frmMain::EnableGameWindow(bool enabled)
 
 void frmMain::PlayWinSequence()
 {
-    const GameState& g = Game();
     for (Panel3D* l : lblHand) {
         l->SetBackColor(kLabelBright);
         l->show();

@@ -79,11 +79,10 @@ int32_t UpperBound(const GameState& g)
     }
     const auto anySuit
         = [&](int rank) { return present[1][rank] || present[2][rank] || present[3][rank] || present[4][rank]; };
-    // Points per card in sixtieths of a dollar, so every hand's share is whole.
-    std::array<int, 5> bestRun {}; // by suit: straight flush 0, 1 or royal 2 possible
     bool straight = false;
     bool straightFlush = false;
     bool royal = false;
+    // Points per card in sixtieths of a dollar, so every hand's share is whole.
     std::array<std::array<int, 15>, 5> perCard {};
     for (int low = 1; low <= 10; ++low) {
         bool run = true;

@@ -9,7 +9,7 @@
 // The folder the game's data belongs in: code 35, the shared application-data
 // folder, is the user's data folder here. The path has no trailing '/'; empty
 // for a code we do not know or a folder that cannot be found.
-QString GetSpecialFolderPath(int folderCode);
+[[nodiscard]] QString GetSpecialFolderPath(int folderCode);
 inline constexpr int kDataFolderCode = 35;
 
 // The user's data folder + "/Solitaire Quibel/" (programName), created when
@@ -22,8 +22,8 @@ struct DataFolderChoice {
     QString Path;
     bool ReadOnly = false; // the players file cannot be changed: saves will fail
 };
-DataFolderChoice ChooseDataFolder(const QString& programName);
-QString ResolveDataFolder(const QString& programName);
+[[nodiscard]] DataFolderChoice ChooseDataFolder(const QString& programName);
+[[nodiscard]] QString ResolveDataFolder(const QString& programName);
 
 struct DataFileMove {
     bool Moved = false; // the move ran (the data folder held no .dat file, the program folder some)
@@ -36,4 +36,4 @@ struct DataFileMove {
 // players file and then the top ten file into dataFolder and deletes every
 // "*.dat" file of appFolder, except one that exists but could not be copied.
 // Names are matched in any letter case, as the files came from Windows.
-DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolder);
+[[nodiscard]] DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolder);

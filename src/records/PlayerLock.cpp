@@ -34,6 +34,8 @@ bool PlayerLock::Take(const QString& dataFolder, const QString& name)
     if (!lock->tryLock(0)) {
         if (lock->error() == QLockFile::LockFailedError)
             return false;
+        qWarning(
+            "Cannot write the player's lock %s: the player is not guarded against a second copy", qUtf8Printable(path));
         lock.reset();
     }
     lock_ = std::move(lock);

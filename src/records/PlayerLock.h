@@ -23,7 +23,7 @@ public:
     // of the game holds that player. A data folder where no lock can be
     // written (read-only, say) holds nothing and answers true: the player
     // can still play, the files cannot be saved there anyway.
-    bool Take(const QString& dataFolder, const QString& name);
+    [[nodiscard]] bool Take(const QString& dataFolder, const QString& name);
     void Release();
     // The player held, empty for none.
     QString Name() const { return name_; }
@@ -34,9 +34,9 @@ private:
 };
 
 // The lock file of a player in the data folder.
-QString PlayerLockPath(const QString& dataFolder, const QString& name);
+[[nodiscard]] QString PlayerLockPath(const QString& dataFolder, const QString& name);
 // True when another running copy of the game plays as this player now.
-bool PlayerHeldElsewhere(const QString& dataFolder, const QString& name);
+[[nodiscard]] bool PlayerHeldElsewhere(const QString& dataFolder, const QString& name);
 
 // The lock of this copy's chosen player.
 PlayerLock& ChosenPlayerLock();

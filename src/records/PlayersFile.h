@@ -44,23 +44,23 @@ std::optional<PlayerRecord> ReadPlayerLine(QByteArrayView line);
 
 // Every readable record of the file, in file order; empty when the file is
 // missing, empty or unreadable.
-QList<PlayerRecord> ReadPlayers(const QString& path);
+[[nodiscard]] QList<PlayerRecord> ReadPlayers(const QString& path);
 // The first record carrying exactly this name (letter case counts).
-std::optional<PlayerRecord> FindPlayer(const QString& path, const QString& name);
+[[nodiscard]] std::optional<PlayerRecord> FindPlayer(const QString& path, const QString& name);
 
 // Replaces every line of g.PlayerName with the current player's record and
 // keeps every other line as it was, byte for byte. A player absent from the
 // file is not added. False when the file could not be read or rewritten (or
 // is marked read-only); it is then unchanged.
-bool SavePlayers(const GameState& g);
+[[nodiscard]] bool SavePlayers(const GameState& g);
 // The same for any player's record.
-bool SavePlayerRecord(const QString& path, const PlayerRecord& player);
+[[nodiscard]] bool SavePlayerRecord(const QString& path, const PlayerRecord& player);
 // Adds a new player's line at the end (the file is created if missing).
 // False, with nothing written, when the name is already in the file or the
 // file could not be read or rewritten.
-bool AppendPlayer(const QString& path, const QString& name);
+[[nodiscard]] bool AppendPlayer(const QString& path, const QString& name);
 // Removes every line of this name. False when the file could not be read or rewritten.
-bool DeletePlayer(const QString& path, const QString& name);
+[[nodiscard]] bool DeletePlayer(const QString& path, const QString& name);
 
 // The current player of g as a record, and a record made the current player.
 PlayerRecord CurrentPlayerRecord(const GameState& g);
@@ -81,4 +81,4 @@ struct NewPlayerNameCheck {
     QString Name;
     QString Message;
 };
-NewPlayerNameCheck CheckNewPlayerName(const QString& typed, const QString& playersFilePath);
+[[nodiscard]] NewPlayerNameCheck CheckNewPlayerName(const QString& typed, const QString& playersFilePath);

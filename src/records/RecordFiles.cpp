@@ -144,19 +144,25 @@ bool IsMarkedReadOnly(const QString& path)
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& tempName)
 {
-    if (IsMarkedReadOnly(path))
+    if (IsMarkedReadOnly(path)) {
+        qWarning("Not written, marked read-only: %s", qUtf8Printable(path));
         return false;
+    }
     const QString tempPath = QFileInfo(path).absolutePath() + QLatin1Char('/') + tempName;
     QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qWarning("Cannot write %s: %s", qUtf8Printable(tempPath), qUtf8Printable(temp.errorString()));
         return false;
+    }
     bool ok = temp.write(data) == data.size() && temp.flush();
 #ifdef Q_OS_UNIX
     // Without this a power cut right after the rename can leave an empty file.
     ok = ok && ::fsync(temp.handle()) == 0;
 #endif
+    const QString writeError = temp.errorString();
     temp.close();
     if (!ok) {
+        qWarning("Cannot write %s: %s", qUtf8Printable(tempPath), qUtf8Printable(writeError));
         QFile::remove(tempPath);
         return false;
     }
@@ -165,6 +171,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, const QStr
     std::error_code error;
     std::filesystem::rename(QFile(tempPath).filesystemFileName(), QFile(path).filesystemFileName(), error);
     if (error) {
+        qWarning("Cannot replace %s: %s", qUtf8Printable(path), error.message().c_str());
         QFile::remove(tempPath);
         return false;
     }
@@ -180,8 +187,10 @@ bool TakeRecordLock(QLockFile& lock, int waitMs)
     for (;;) {
         if (lock.tryLock(0))
             return true;
-        if (lock.error() != QLockFile::LockFailedError)
+        if (lock.error() != QLockFile::LockFailedError) {
+            qWarning("Cannot write the lock %s", qUtf8Printable(lock.fileName()));
             return false;
+        }
         qint64 pid = 0;
         QString host;
         QString app;
@@ -194,8 +203,10 @@ bool TakeRecordLock(QLockFile& lock, int waitMs)
             if (taken)
                 return true;
         }
-        if (deadline.hasExpired())
+        if (deadline.hasExpired()) {
+            qWarning("Lock %s still held by process %lld after %d ms", qUtf8Printable(lock.fileName()), pid, waitMs);
             return false;
+        }
         QThread::msleep(20);
     }
 }

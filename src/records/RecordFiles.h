@@ -46,16 +46,16 @@ FileLines SplitFileLines(const QByteArray& bytes);
 QList<QByteArray> SplitLines(const QByteArray& bytes);
 
 // Reads a whole file; nothing when it is missing or cannot be read.
-std::optional<QByteArray> ReadWholeFile(const QString& path);
+[[nodiscard]] std::optional<QByteArray> ReadWholeFile(const QString& path);
 
 // A file or folder whose owner took away its write permission. The game
 // honours that even when the system would let it write (run by root).
-bool IsMarkedReadOnly(const QString& path);
+[[nodiscard]] bool IsMarkedReadOnly(const QString& path);
 
 // Writes data to tempName in the folder of path, flushes it to disk and renames
 // it over path, so the old file stays whole until the new one is complete.
 // A file marked read-only is never replaced: false, nothing written.
-bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& tempName);
+[[nodiscard]] bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& tempName);
 
 // Another copy of the game holds a lock only for one short rewrite.
 inline constexpr int kRecordLockWaitMs = 10000;
@@ -65,8 +65,8 @@ inline constexpr int kRecordLockWaitMs = 10000;
 // over at once (QLockFile's own test); so is one a crash left empty or
 // unreadable, as soon as it is a moment old. False when the lock could not
 // be taken (held too long, or the folder cannot be written).
-bool TakeRecordLock(QLockFile& lock, int waitMs = kRecordLockWaitMs);
+[[nodiscard]] bool TakeRecordLock(QLockFile& lock, int waitMs = kRecordLockWaitMs);
 
 // An existing file of folder whose name equals fileName in any letter case,
 // the exact spelling first; fileName itself in folder when there is none.
-QString FindFileAnyCase(const QString& folder, const QString& fileName);
+[[nodiscard]] QString FindFileAnyCase(const QString& folder, const QString& fileName);

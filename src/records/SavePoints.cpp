@@ -49,6 +49,11 @@ TopTenEntry EnterTopTenAtSavePoint(GameState& g, int32_t finalScore, SaveLedger&
     return entry;
 }
 
+void NoteFailedSave(SaveLedger& ledger)
+{
+    Note(ledger, false);
+}
+
 void NoteFilesReadOnly(SaveLedger& ledger)
 {
     ledger.Failing = true;

@@ -27,15 +27,19 @@ SaveLedger& Saves();
 
 // Writes the current player's record, and whatever earlier save points left
 // unsaved. True when all of it is in the files.
-bool SavePlayersAtSavePoint(GameState& g, SaveLedger& ledger = Saves());
+[[nodiscard]] bool SavePlayersAtSavePoint(GameState& g, SaveLedger& ledger = Saves());
 
 // Enters a won game's final score into the top ten; an entry that cannot be
 // saved stays in the table in memory and is tried again at the next save point.
-TopTenEntry EnterTopTenAtSavePoint(GameState& g, int32_t finalScore, SaveLedger& ledger = Saves());
+[[nodiscard]] TopTenEntry EnterTopTenAtSavePoint(GameState& g, int32_t finalScore, SaveLedger& ledger = Saves());
 
 // Marks the player's files as known to be unwritable, the player told already
 // (at start-up), so the save points fail without telling again.
 void NoteFilesReadOnly(SaveLedger& ledger = Saves());
+
+// A save outside the save points failed (the top ten's reset): the player is
+// told with the same notice, once per run of failures.
+void NoteFailedSave(SaveLedger& ledger = Saves());
 
 // The text to show the player now: once per run of failures, empty otherwise.
 QString TakeSaveFailureNotice(SaveLedger& ledger = Saves());

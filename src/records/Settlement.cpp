@@ -138,7 +138,9 @@ RecordedSettlement SettleAndRecord(GameState& g)
 {
     RecordedSettlement r;
     r.Figures = SettleGame(g);
-    SavePlayersAtSavePoint(g);
+    // A failure stays in the ledger: the next save point tries again and the
+    // scoreboard tells the player.
+    (void)SavePlayersAtSavePoint(g);
     r.EnteredTopTen = EnterTopTenAtSavePoint(g, r.Figures.FinalScore) == TopTenEntry::Saved;
     return r;
 }

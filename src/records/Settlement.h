@@ -72,7 +72,7 @@ struct RecordedSettlement {
     Settlement Figures;
     bool EnteredTopTen = false; // the entry is in the top ten file: its window follows the count
 };
-RecordedSettlement SettleAndRecord(GameState& g);
+[[nodiscard]] RecordedSettlement SettleAndRecord(GameState& g);
 
 // Takes the entry fee of a new game or a paid replay and counts the game:
 // the bankroll and the games count stop at their 32-bit limits, never wrap.

@@ -20,18 +20,18 @@ inline constexpr int kTopTenMaxAgeDays = 15;
 // The top ten file of a data folder: "TopTen.dat", or an existing file of that
 // name in another letter case (older copies wrote "topten.dat"). Reading and
 // writing use the same file.
-QString TopTenFilePath(const QString& dataFolder);
+[[nodiscard]] QString TopTenFilePath(const QString& dataFolder);
 
 // Writes the default table (ten "*******" rows, 7500 down to 3000) to the file;
 // the table in memory is left alone.
-bool ResetTopTen(const GameState& g);
+[[nodiscard]] bool ResetTopTen(const GameState& g);
 // Reads rows 0..9 from the file, name then score; rows the file does not reach
 // are left as they were. A score beyond 32 bits stops at the nearest limit.
 // False when the file could not be read.
-bool LoadTopTen(GameState& g);
+[[nodiscard]] bool LoadTopTen(GameState& g);
 // Writes rows 0..9, each as a name line and a score line; a name that holds a
 // comma is written so that it reads back as one value.
-bool SaveTopTen(const GameState& g);
+[[nodiscard]] bool SaveTopTen(const GameState& g);
 
 // Sorts rows 0..topTenRows best first by score; names travel with their
 // scores. Equal scores are swapped too, so their order follows the passes.
@@ -54,11 +54,11 @@ enum class TopTenEntry {
 // Enters g.PlayerName with finalScore (or entry): rereads the file first
 // (another copy of the game may have changed it), enters the row into
 // g.TopTen and saves.
-TopTenEntry EnterTopTen(GameState& g, int32_t finalScore);
-TopTenEntry EnterTopTen(GameState& g, const TopTenRow& entry);
+[[nodiscard]] TopTenEntry EnterTopTen(GameState& g, int32_t finalScore);
+[[nodiscard]] TopTenEntry EnterTopTen(GameState& g, const TopTenRow& entry);
 // Enters a row whose save failed earlier and is already in the table in
 // memory: with the file unreachable, the table is left as it is.
-TopTenEntry RetryTopTenEntry(GameState& g, const TopTenRow& entry);
+[[nodiscard]] TopTenEntry RetryTopTenEntry(GameState& g, const TopTenRow& entry);
 
 // Days from the file's last change to the start of today, rounded half to even.
 int TopTenAgeDays(const QDateTime& fileModified, const QDate& today);
@@ -68,7 +68,7 @@ enum class TopTenStartup {
     Old, // older than 15 days: ask whether to clear it
     Current,
 };
-TopTenStartup TopTenStartupCheck(const QString& dataFolder, const QDate& today = QDate::currentDate());
+[[nodiscard]] TopTenStartup TopTenStartupCheck(const QString& dataFolder, const QDate& today = QDate::currentDate());
 
 // The question asked for an old table.
 QString TopTenOldQuestion();

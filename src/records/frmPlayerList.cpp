@@ -165,9 +165,9 @@ void frmPlayerList::BuildMenus()
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    const auto addWindow = [this](QMenu* menu, const QString& caption, void (*show)()) {
+    const auto addWindow = [this](QMenu* menu, const QString& caption, void (*openWindow)()) {
         QAction* a = menu->addAction(caption);
-        connect(a, &QAction::triggered, this, [this, show] { OpenChildWindow(show); });
+        connect(a, &QAction::triggered, this, [this, openWindow] { OpenChildWindow(openWindow); });
         return a;
     };
     MenuFile = MenuBar->addMenu(QStringLiteral("&File"));
@@ -329,10 +329,10 @@ void frmPlayerList::MenuFileDeletePlayer_Click()
     FillPlayerList();
 }
 
-void frmPlayerList::OpenChildWindow(void (*show)())
+void frmPlayerList::OpenChildWindow(void (*openWindow)())
 {
     PlaySound(QStringLiteral("ClickBg.wav"));
-    show();
+    openWindow();
     if (isVisible())
         Form_Activate(false);
 }

@@ -65,7 +65,7 @@ private:
     void FillPlayerList();
     void SelectPlayer();
     void HighlightCurrentEntry();
-    void OpenChildWindow(void (*show)());
+    void OpenChildWindow(void (*openWindow)());
     void TakeUpAddedPlayer();
     QString HighlightedLine() const;
 

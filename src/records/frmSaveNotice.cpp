@@ -5,7 +5,8 @@
 
 void SavePlayersAndTell(GameState& g)
 {
-    SavePlayersAtSavePoint(g);
+    // A failure stays in the ledger, which the next line tells the player of.
+    (void)SavePlayersAtSavePoint(g);
     TellSaveFailures();
 }
 

@@ -3,7 +3,9 @@
 
 #include "app/Windows.h"
 #include "game/GameState.h"
+#include "records/SavePoints.h"
 #include "records/TopTen.h"
+#include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
@@ -165,8 +167,13 @@ void frmTopTen::btnResetScores_Click()
         != vbYes)
         return;
     GameState& g = Game();
-    ResetTopTen(g);
-    LoadTopTen(g);
+    if (!ResetTopTen(g)) {
+        NoteFailedSave();
+        TellSaveFailures();
+    }
+    // The file, reset or as it was, is what the window shows; a file that
+    // cannot be read leaves the table in memory as it was.
+    (void)LoadTopTen(g);
     Load();
 }
 

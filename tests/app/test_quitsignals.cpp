@@ -32,7 +32,8 @@ int RunGameToEnd(int argc, char** argv)
         return 3;
     LoadPlayer(g, *FindPlayer(g.PlayersFilePath, kAnn));
     g.SoundOn = false;
-    ChosenPlayerLock().Take(g.DataFolder, kAnn);
+    if (!ChosenPlayerLock().Take(g.DataFolder, kAnn))
+        return 3;
     window.NewGame();
     std::puts(g.GameInProgress ? "playing" : "not playing");
     std::fflush(stdout);

@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "game/GameState.h"
+#include "records/SavePoints.h"
 #include "records/TopTen.h"
 #include "support/WindowTest.h"
 
@@ -69,6 +70,25 @@ private slots:
                 QStringLiteral("The Top Ten High Scores have not been added to in over 15 days.  Would you like "
                                "to clear them now?"));
         QCOMPARE(Game().TopTen[0], (cleared ? TopTenRow { QStringLiteral("*******"), 7500 } : kOwnRow));
+    }
+
+    // Clearing a table that cannot be written keeps it, and the player is told.
+    void oldTableThatCannotBeCleared()
+    {
+        Saves() = {};
+        WriteOwnTable(QDateTime(QDate::currentDate().addDays(-16), QTime(0, 0)));
+        const QString path = TopTenFilePath(Game().DataFolder);
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { vbYes };
+        frmMain main;
+        QVERIFY(main.PrepareWindow());
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+        QCOMPARE(boxes.calls.size(), 2);
+        QCOMPARE(boxes.calls[1].title, QStringLiteral("Not Saved"));
+        QCOMPARE(Game().TopTen[0], kOwnRow);
+        Saves() = {};
     }
 };
 

@@ -104,7 +104,7 @@ private slots:
             w->lstNames->setCurrentItem(nullptr);
             QTest::keyClick(w->lstNames, Qt::Key_Return);
             open.append(w->isVisible());
-            DeletePlayer(Game().PlayersFilePath, QStringLiteral("Bob"));
+            QVERIFY(DeletePlayer(Game().PlayersFilePath, QStringLiteral("Bob")));
             PressEnterOn(w, QStringLiteral("Bob"));
             open.append(w->isVisible());
             listedAfterMissing = w->lstNames->count();

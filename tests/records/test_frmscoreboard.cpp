@@ -182,7 +182,7 @@ private slots:
                 fileBankroll = FileBankroll();
                 GameState file;
                 file.DataFolder = g.DataFolder;
-                LoadTopTen(file);
+                QVERIFY(LoadTopTen(file));
                 fileTable = file.TopTen;
             }
             if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget()))

@@ -1,7 +1,9 @@
 #include "app/Windows.h"
 #include "game/GameState.h"
+#include "records/SavePoints.h"
 #include "records/TopTen.h"
 #include "records/frmTopTen.h"
+#include "support/Files.h"
 #include "support/WindowTest.h"
 
 #include <QLabel>
@@ -130,6 +132,29 @@ private slots:
         fromFile.DataFolder = g.DataFolder;
         QVERIFY(LoadTopTen(fromFile));
         QCOMPARE(fromFile.TopTen, g.TopTen);
+    }
+
+    // A reset that cannot be written keeps the table, on screen and on disk,
+    // and the player is told the high scores were not saved.
+    void resetThatCannotBeWritten()
+    {
+        Saves() = {};
+        GameState& g = Game();
+        g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
+        QVERIFY(SaveTopTen(g));
+        const QString path = TopTenFilePath(g.DataFolder);
+        const QByteArray before = test::ReadBytes(path);
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        test::MsgBoxRecorder boxes;
+        boxes.answers = { vbYes };
+        const Shown shown = ShowAndRead([](frmTopTen* w) { QTest::mouseClick(w->btnResetScores, Qt::LeftButton); });
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+        QCOMPARE(boxes.calls.size(), 2);
+        QCOMPARE(boxes.calls[1].title, QStringLiteral("Not Saved"));
+        QCOMPARE(shown.names[0], Dotted(QStringLiteral("Ann")));
+        QCOMPARE(test::ReadBytes(path), before);
+        Saves() = {};
     }
 };
 
