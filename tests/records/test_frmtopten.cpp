@@ -2,6 +2,7 @@
 #include "game/GameState.h"
 #include "records/TopTen.h"
 #include "records/frmTopTen.h"
+#include "support/Files.h"
 #include "support/WindowTest.h"
 
 #include <QLabel>
@@ -108,7 +109,7 @@ private slots:
         g.PlayerName = QStringLiteral("Ann");
         g.GameScore = 9000;
         g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
-        QVERIFY(SaveTopTen(g));
+        test::WriteTopTenFile(g.DataFolder, g.TopTen);
         test::MsgBoxRecorder boxes;
         boxes.answers = { vbNo, vbYes };
         Shown afterNo;
