@@ -317,7 +317,7 @@ void frmMain::CaptionHandLabels()
     const GameState& g = Game();
     for (int i = 0; i < kHandLabels; ++i)
         lblHand[i]->SetCaption(HandName(i + 1) + QLatin1Char('\r') + FormatMoney(g.HandPoints[i + 1]));
-    lblTimer->SetCaption(QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  "));
+    lblTimer->SetCaption(StartingTimerText(g));
 }
 
 void frmMain::PaintBackground()

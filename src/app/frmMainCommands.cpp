@@ -8,6 +8,7 @@
 #include "game/Selection.h"
 #include "game/Undo.h"
 #include "records/PlayersFile.h"
+#include "records/Settlement.h"
 #include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
@@ -21,9 +22,7 @@
 
 void frmMain::Timer1_Timer()
 {
-    GameState& g = Game();
-    ++g.ElapsedSeconds;
-    lblTimer->SetCaption(TimerText(g.ElapsedSeconds, g.TimerBonusStart));
+    lblTimer->SetCaption(TickClock(Game()));
 }
 
 void frmMain::SetInGameCommandsEnabled(bool enabled)
@@ -112,7 +111,7 @@ void frmMain::MenuFileRestart_Click()
     const int answer = MsgBox(question, vbYesNoCancel | vbQuestion, QStringLiteral("New Game or Same Deal?"));
     SetCoverVisible(false);
     if (answer == vbYes) {
-        g.SameDeal = true;
+        StartFreeReplay(g);
         ClearBoard();
         DealBoard();
     } else if (answer == vbNo) {

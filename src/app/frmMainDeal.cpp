@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/Clock.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
 #include "game/VbMath.h"
@@ -146,7 +147,7 @@ void frmMain::DealBoard()
 
     SetInGameCommandsEnabled(g.GameInProgress);
     SetMenusEnabled(true);
-    lblTimer->SetCaption(QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  "));
+    lblTimer->SetCaption(StartingTimerText(g));
     lblTimer->show();
     SetClockRunning(false);
     for (QToolButton* b : Command3D2) {

@@ -21,6 +21,17 @@ QString TimerText(qint64 elapsedSeconds, int timerBonusStart)
     return QStringLiteral("  Timer Bonus: ") + FormatMoney(bonus) + QStringLiteral("  ");
 }
 
+QString StartingTimerText(const GameState& g)
+{
+    return QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  ");
+}
+
+QString TickClock(GameState& g)
+{
+    ++g.ElapsedSeconds;
+    return TimerText(g.ElapsedSeconds, g.TimerBonusStart);
+}
+
 bool ClockRuns(const GameState& g)
 {
     return g.GameInProgress && g.CardsOnBoard < kDeckSize;

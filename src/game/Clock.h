@@ -12,6 +12,10 @@ int TimerBonus(qint64 elapsedSeconds, int timerBonusStart);
 
 // The lblTimer read-out: "  Timer Bonus: $5  " or "  Timer Bonus: NONE  ".
 QString TimerText(qint64 elapsedSeconds, int timerBonusStart);
+// The read-out before the clock has run: the whole TimerBonusStart.
+QString StartingTimerText(const GameState& g);
+// One second of the game clock: ElapsedSeconds counts it; returns the new read-out.
+QString TickClock(GameState& g);
 
 // The clock runs in a game in progress once a card has left the board.
 bool ClockRuns(const GameState& g);

@@ -95,11 +95,6 @@ DataFolderChoice ChooseDataFolder(const QString& programName)
     return { preferred, true };
 }
 
-QString ResolveDataFolder(const QString& programName)
-{
-    return ChooseDataFolder(programName).Path;
-}
-
 DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolder)
 {
     DataFileMove move;

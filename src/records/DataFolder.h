@@ -23,7 +23,6 @@ struct DataFolderChoice {
     bool ReadOnly = false; // the players file cannot be changed: saves will fail
 };
 [[nodiscard]] DataFolderChoice ChooseDataFolder(const QString& programName);
-[[nodiscard]] QString ResolveDataFolder(const QString& programName);
 
 struct DataFileMove {
     bool Moved = false; // the move ran (the data folder held no .dat file, the program folder some)

@@ -27,10 +27,29 @@ QList<int32_t> CountUp(int64_t from, int64_t step, int32_t last)
 
 } // namespace
 
+QList<int> HandTypesMade(const GameState& g)
+{
+    QList<int> made;
+    for (int t = 1; t <= kNumHandTypes; ++t) {
+        if (g.HandCounts[t] > 0)
+            made.append(t);
+    }
+    return made;
+}
+
 int DifferentHands(const GameState& g)
 {
-    return static_cast<int>(
-        std::count_if(g.HandCounts.begin() + 1, g.HandCounts.end(), [](int16_t n) { return n > 0; }));
+    return static_cast<int>(HandTypesMade(g).size());
+}
+
+int32_t DifferentHandsAmount(const GameState& g, int differentHands)
+{
+    return Clamp32(int64_t { differentHands } * g.DifferentHandsBonus);
+}
+
+int32_t CardsRemovedAmount(const GameState& g, int cardsRemoved)
+{
+    return Clamp32(int64_t { cardsRemoved } * g.CardRemovedBonus);
 }
 
 int32_t HandRowTotal(const GameState& g, int handType)
@@ -107,13 +126,15 @@ Settlement ComputeSettlement(const GameState& g)
     Settlement s;
     s.GameScore = g.GameScore;
     s.DifferentHands = DifferentHands(g);
-    s.DifferentHandsTotal = s.DifferentHands * g.DifferentHandsBonus;
+    s.DifferentHandsTotal = DifferentHandsAmount(g, s.DifferentHands);
     s.CardsRemoved = CardsRemoved(g);
-    s.CardsRemovedTotal = s.CardsRemoved * g.CardRemovedBonus;
+    s.CardsRemovedTotal = CardsRemovedAmount(g, s.CardsRemoved);
     s.TimerBonus = TimerBonus(g);
     s.ScoreWithBonuses = Clamp32(int64_t { g.GameScore } + s.DifferentHandsTotal + s.CardsRemovedTotal + s.TimerBonus);
     s.Cleared = ClearedBonusFor(g.CardsOnBoard);
-    s.FinalScore = Clamp32(int64_t { s.ScoreWithBonuses } + (s.Cleared ? s.Cleared->Bonus : 0));
+    const int32_t clearedBonus = s.Cleared ? s.Cleared->Bonus : 0;
+    s.CardsRemovedWithCleared = Clamp32(int64_t { s.CardsRemovedTotal } + clearedBonus);
+    s.FinalScore = Clamp32(int64_t { s.ScoreWithBonuses } + clearedBonus);
     s.Bankroll = Clamp32(int64_t { g.Bankroll } + s.FinalScore);
     s.Average = PlayerAverage(s.Bankroll, g.GamesPlayed);
     s.EntersTopTen = QualifiesForTopTen(g, s.FinalScore);
@@ -156,4 +177,9 @@ void StartPaidReplay(GameState& g)
 {
     g.SameDeal = true;
     ChargeEntryFee(g);
+}
+
+void StartFreeReplay(GameState& g)
+{
+    g.SameDeal = true;
 }

@@ -19,8 +19,12 @@
 
 inline constexpr int kFullDeck = 56;
 
-// Hand types made at least once in the game.
+// The hand types made at least once in the game, lowest first, and their number.
+QList<int> HandTypesMade(const GameState& g);
 int DifferentHands(const GameState& g);
+// The bonus lines' amounts for a count: count x DifferentHandsBonus, count x CardRemovedBonus.
+int32_t DifferentHandsAmount(const GameState& g, int differentHands);
+int32_t CardsRemovedAmount(const GameState& g, int cardsRemoved);
 // A hand row's total: count x points.
 int32_t HandRowTotal(const GameState& g, int handType);
 int CardsRemoved(const GameState& g);
@@ -51,6 +55,7 @@ struct Settlement {
     int32_t DifferentHandsTotal = 0;
     int CardsRemoved = 0;
     int32_t CardsRemovedTotal = 0;
+    int32_t CardsRemovedWithCleared = 0; // the cards removed line once the cleared-board bonus is added
     int32_t TimerBonus = 0;
     int32_t ScoreWithBonuses = 0; // game score + the three bonuses
     std::optional<ClearedBoardBonus> Cleared;
@@ -82,3 +87,6 @@ void ChargeEntryFee(GameState& g);
 void StartNewGame(GameState& g);
 // The scoreboard's "Same Deal": the deal is replayed and paid like a new game.
 void StartPaidReplay(GameState& g);
+// A restart or the statistics' "Same Deal": the deal is replayed at no cost
+// and no game is counted.
+void StartFreeReplay(GameState& g);

@@ -148,12 +148,6 @@ bool LoadTopTen(GameState& g)
     return true;
 }
 
-bool SaveTopTen(const GameState& g)
-{
-    QLockFile lock(TopTenLockPath(g.DataFolder));
-    return TakeRecordLock(lock) && WriteTopTen(g.DataFolder, TopTenText(g.TopTen));
-}
-
 void SortTopTen(TopTenTable& rows, int topTenRows)
 {
     const int n = std::clamp(topTenRows, 0, static_cast<int>(rows.size()) - 1);

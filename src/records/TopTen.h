@@ -29,9 +29,6 @@ inline constexpr int kTopTenMaxAgeDays = 15;
 // are left as they were. A score beyond 32 bits stops at the nearest limit.
 // False when the file could not be read.
 [[nodiscard]] bool LoadTopTen(GameState& g);
-// Writes rows 0..9, each as a name line and a score line; a name that holds a
-// comma is written so that it reads back as one value.
-[[nodiscard]] bool SaveTopTen(const GameState& g);
 
 // Sorts rows 0..topTenRows best first by score; names travel with their
 // scores. Equal scores are swapped too, so their order follows the passes.

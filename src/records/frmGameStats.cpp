@@ -190,7 +190,7 @@ void frmGameStats::btnSameDeal_Click()
     PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("RIGHT"));
     // Replaying a lost deal from here is free: no fee, no game counted.
-    Game().SameDeal = true;
+    StartFreeReplay(Game());
     if (main)
         main->DealBoard();
     accept();

@@ -313,18 +313,16 @@ void frmScoreboard::ScoringRun()
     ShowCountUp(GameScoreCountUp(s.GameScore), [this](int32_t i) { pnlGameScore->SetCaption(Amount(i)); });
     Pause(0.075);
 
-    int different = 0;
-    for (int r = 0; r < kRows; ++r) {
+    const QList<int> made = HandTypesMade(g);
+    for (qsizetype k = 0; k < made.size(); ++k) {
         DoEvents();
-        if (g.HandCounts[r + 1] <= 0)
-            continue;
-        ++different;
+        const int different = static_cast<int>(k + 1);
         PlayEffect(QStringLiteral("Message2.wav"));
         SetBoth(lblDifferentHandsBonus,
             kMark + QStringLiteral(" Number of Different Hands (") + QString::number(different) + QStringLiteral(") x ")
                 + FormatMoney(g.DifferentHandsBonus) + QStringLiteral(" . . . . . . . . . . . . . . . . . . . . . "));
-        pnlDifferentHandsBonus->SetCaption(Amount(qint64 { different } * g.DifferentHandsBonus));
-        HighlightRow(r);
+        pnlDifferentHandsBonus->SetCaption(Amount(DifferentHandsAmount(g, different)));
+        HighlightRow(made[k] - 1);
         Pause(0.15);
     }
     SoundOrPause(QStringLiteral("scor1.wav"));
@@ -333,15 +331,16 @@ void frmScoreboard::ScoringRun()
     ShowCountUp(CardsRemovedCountUp(s.CardsRemoved), [this, &g](int32_t i) {
         SetBoth(
             lblCardsRemovedBonus, CardsRemovedCaption(i, QStringLiteral(" . . . . . . . . . . . . . . . . . . . ")));
-        pnlCardsRemovedBonus->SetCaption(Amount(qint64 { i } * g.CardRemovedBonus));
+        pnlCardsRemovedBonus->SetCaption(Amount(CardsRemovedAmount(g, i)));
     });
     Pause(0.075);
 
-    if (s.TimerBonus < 1) {
+    const QList<int32_t> timerFigures = TimerBonusCountUp(s.TimerBonus);
+    if (timerFigures.isEmpty()) {
         pnlTimerBonus->SetCaption(QStringLiteral("0"));
         SoundOrPause(QStringLiteral("bloop.wav"));
     } else {
-        ShowCountUp(TimerBonusCountUp(s.TimerBonus), [this](int32_t i) { pnlTimerBonus->SetCaption(Amount(i)); });
+        ShowCountUp(timerFigures, [this](int32_t i) { pnlTimerBonus->SetCaption(Amount(i)); });
     }
     Pause(0.5);
 
@@ -363,7 +362,7 @@ void frmScoreboard::ScoringRun()
             CardsRemovedCaption(s.CardsRemoved,
                 QStringLiteral(" + ") + FormatMoney(s.Cleared->Bonus)
                     + QStringLiteral(" . . . . . . . . . . . . . . . . . ")));
-        pnlCardsRemovedBonus->SetCaption(Amount(qint64 { s.CardsRemovedTotal } + s.Cleared->Bonus));
+        pnlCardsRemovedBonus->SetCaption(Amount(s.CardsRemovedWithCleared));
     }
     pnlFinalScore->SetCaption(Amount(s.FinalScore));
     SoundOrPause(QStringLiteral("Message2.wav"));

@@ -5,6 +5,8 @@
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 #include "records/frmGameStats.h"
+#include "records/frmScoreboard.h"
+#include "records/frmTopTen.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 #include "ui/frmExample.h"
@@ -12,6 +14,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QToolButton>
@@ -78,6 +82,58 @@ class TestFrmMain : public QObject {
             QCOMPARE(w_->Command3D2[i]->isEnabled(), enabled);
     }
 
+    // Plays the pair as the last play of a won game that clears the board and
+    // closes the scoreboard (and the top ten, when it follows) once they let go.
+    bool WinWithThePair()
+    {
+        GameState& g = Game();
+        g.GameScore = 990;
+        LeaveOnlyThePair();
+        g.CardsOnBoard = 2;
+        bool scoreboardShown = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* t = test::VisibleWindow<frmTopTen>())
+                t->btnOK->click();
+            if (auto* s = test::VisibleWindow<frmScoreboard>()) {
+                scoreboardShown = true;
+                finalScoreShown_ = s->pnlFinalScore->Caption();
+                if (s->btnClose->isVisible())
+                    s->btnClose->click(); // does nothing until the count is over
+            }
+        });
+        closer.start(5);
+        PlayThePair();
+        return scoreboardShown;
+    }
+
+    // From here on every sound of the play would wait about a minute, and no
+    // pause waits at all: with sound off a game must go by at once. Window
+    // motion sounds whatever the setting, so its sounds are left out.
+    void EverySoundWaitsLong()
+    {
+        GameState& g = Game();
+        sounds_ = std::make_unique<QTemporaryDir>();
+        double shortest = 1.0;
+        const QDir from(g.AppFolder);
+        for (const QString& wav : from.entryList({ QStringLiteral("*.wav") }, QDir::Files)) {
+            const QString lower = wav.toLower();
+            if (lower == QStringLiteral("clickbg.wav") || lower == QStringLiteral("message2.wav"))
+                continue;
+            QVERIFY(QFile::copy(from.filePath(wav), sounds_->filePath(wav)));
+            const double seconds = WavDurationSeconds(from.filePath(wav));
+            if (seconds > 0)
+                shortest = std::min(shortest, seconds);
+        }
+        QVERIFY(!QDir(sounds_->path()).isEmpty());
+        g.AppFolder = sounds_->path() + QLatin1Char('/');
+        SetPausesSkipped(true);
+        SetTimeScale(60.0 / shortest);
+    }
+
+    QString finalScoreShown_;
+    std::unique_ptr<QTemporaryDir> sounds_;
+
     QColor SurfacePixel(QPoint at)
     {
         const QPixmap& pixmap = w_->Surface().Pixmap();
@@ -95,7 +151,13 @@ private slots:
         DealKnownBoard();
     }
 
-    void cleanup() { w_.Close(); }
+    void cleanup()
+    {
+        SetTimeScale(0);
+        SetPausesSkipped(false);
+        w_.Close();
+        sounds_.reset();
+    }
 
     void newGameChargesTheFeeAndDealsAFullBoard()
     {
@@ -251,6 +313,9 @@ private slots:
         QCOMPARE(w_->lblHand[2]->BackColor(), frmMain::kHandMade);
         QCOMPARE(w_->lblHand[1]->BackColor(), frmMain::kHandNormal);
         QVERIFY(!w_->MenuFileUndo->isEnabled());
+        PlayThePair(); // the next hand can be taken back again
+        QVERIFY(w_->MenuFileUndo->isEnabled());
+        QVERIFY(w_->Command3D2[2]->isEnabled());
     }
 
     void handLabelsShowDefinitionsAndTakeOnlyTheRightButton()
@@ -324,15 +389,22 @@ private slots:
     {
         GameState& g = Game();
         LeaveOnlyThePair();
+        w_->SetClockRunning(true); // as after an earlier hand
         bool statsShown = false;
+        QString remaining, different;
         test::WhenShown<frmGameStats>([&](frmGameStats* s) {
             statsShown = true;
+            remaining = s->lblCardsRemaining->text();
+            different = s->lblDifferentHands->text();
             QTRY_VERIFY(s->btnOK->isVisible());
             s->btnOK->click();
         });
         PlayThePair();
         QVERIFY(statsShown);
+        QVERIFY2(remaining.endsWith(QStringLiteral(" 54")), qPrintable(remaining)); // on the board, not removed
+        QVERIFY2(different.endsWith(QStringLiteral(" 1")), qPrintable(different));
         QVERIFY(!g.GameInProgress);
+        QVERIFY(!w_->ClockRunning());
         CheckInGameCommands(false);
         QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $50"));
 
@@ -345,6 +417,60 @@ private slots:
         g.GameScore = 990;
         PlayThePair();
         QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
+    }
+
+    // A won game with sound off, dealt and played without a single wait: the
+    // scoreboard credits the final score with every bonus, the top ten holds
+    // that same score, the game's commands go off, and the next game must win
+    // its fee back again.
+    void aWonGameWithSoundOffThenASecondGame()
+    {
+        test::MsgBoxRecorder boxes;
+        GameState& g = Game();
+        EverySoundWaitsLong();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        DealKnownBoard();
+        Click(Qt::LeftButton, CardCentre(2, 7)); // a pick and a drop
+        Click(Qt::LeftButton, CardCentre(2, 7));
+        Click(Qt::LeftButton, CardCentre(1, 7));
+        Click(Qt::LeftButton, CardCentre(1, 6));
+        Click(Qt::RightButton, CardCentre(4, 4)); // refused
+        Click(Qt::LeftButton, CardCentre(1, 7));
+        Click(Qt::LeftButton, CardCentre(1, 6));
+        QCOMPARE(g.SelectedCount, int16_t(0));
+        QVERIFY(WinWithThePair());
+
+        QVERIFY(!g.GameInProgress);
+        QVERIFY(!w_->ClockRunning());
+        CheckInGameCommands(false);
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
+        QVERIFY(std::any_of(boxes.calls.begin(), boxes.calls.end(),
+            [](const MsgBoxCall& c) { return c.title == QStringLiteral("Cards Cleared"); }));
+        const int32_t finalScore = g.GameScore;
+        QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
+        QCOMPARE(finalScoreShown_, FormatMoney(finalScore) + QLatin1Char(' '));
+        QCOMPARE(g.Bankroll, 4000 + finalScore);
+        QCOMPARE(FindPlayer(g.PlayersFilePath, g.PlayerName)->Bankroll, g.Bankroll);
+        QVERIFY(std::any_of(g.TopTen.begin(), g.TopTen.begin() + 10, [&](const TopTenRow& r) {
+            return r == TopTenRow { g.PlayerName, finalScore };
+        }));
+
+        w_->MenuFileNewGame->trigger();
+        QVERIFY(g.GameInProgress);
+        QCOMPARE(g.Bankroll, 3000 + finalScore);
+        QCOMPARE(g.GameScore, 0);
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
+        CheckInGameCommands(true);
+        DealKnownBoard();
+        g.GameScore = 900;
+        PlayThePair();
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
+        g.GameScore = 1000;
+        Click(Qt::LeftButton, CardCentre(1, 7));
+        Click(Qt::LeftButton, CardCentre(1, 7));
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen); // the closing step of any release
+        QVERIFY2(elapsed.elapsed() < 30000, "a sound was waited for with sound off");
     }
 
     void clockFollowsMinimisingOnlyAfterTheFirstHand()

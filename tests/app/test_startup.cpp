@@ -2,6 +2,7 @@
 #include "game/GameState.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
+#include "support/Files.h"
 #include "support/WindowTest.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@ void WriteOwnTable(const QDateTime& modified)
     GameState g;
     g.DataFolder = Game().DataFolder;
     g.TopTen[0] = kOwnRow;
-    QVERIFY(SaveTopTen(g));
+    test::WriteTopTenFile(g.DataFolder, g.TopTen);
     QFile file(TopTenFilePath(g.DataFolder));
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));

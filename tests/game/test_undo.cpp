@@ -86,6 +86,14 @@ private slots:
         QCOMPARE(b.g.SelectedCount, int16_t(0));
         QVERIFY(!IsPicked(b.cards, Card(2, Clubs)) && !IsPicked(b.cards, Card(5, Spades)));
         QCOMPARE(b.g.SelectedSlot[Card(5, Spades)], int16_t(0));
+
+        // A fee won back before the hand stays won back.
+        b.g.GameScore = 1200;
+        b.g.FeeWonBack = true;
+        QVERIFY(Play(b, record, Cards("7C 7H")));
+        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
+        QCOMPARE(b.g.GameScore, 1200);
+        QVERIFY(b.g.FeeWonBack);
     }
 
     void closedColumnsAndJokerComeBack()

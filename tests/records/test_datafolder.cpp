@@ -48,8 +48,8 @@ private slots:
     {
         qputenv("XDG_DATA_HOME", root_->filePath(QStringLiteral("share")).toLocal8Bit());
         const QString expected = root_->filePath(QStringLiteral("share/Solitaire Quibel/"));
-        QCOMPARE(ResolveDataFolder(QStringLiteral("Solitaire Quibel")), expected);
-        QCOMPARE(ResolveDataFolder(QStringLiteral("Solitaire Quibel")), expected); // already there
+        QCOMPARE(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).Path, expected);
+        QCOMPARE(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).Path, expected); // already there
         QVERIFY(Files(expected).isEmpty()); // no probe left behind
 
         // A file where the folder should be cannot be made into a folder, whoever runs the test.
@@ -60,7 +60,7 @@ private slots:
         const QString tmp = root_->filePath(QStringLiteral("tmp"));
         QVERIFY(QDir().mkpath(tmp));
         qputenv("TMPDIR", tmp.toLocal8Bit());
-        const QString folder = ResolveDataFolder(QStringLiteral("Solitaire Quibel"));
+        const QString folder = ChooseDataFolder(QStringLiteral("Solitaire Quibel")).Path;
         qputenv("TMPDIR", oldTmp);
         const QString own = tmp + QStringLiteral("/Solitaire Quibel-") + QString::number(::geteuid()) + '/';
         QCOMPARE(folder, own);

@@ -9,6 +9,7 @@
 #include "records/TopTen.h"
 #include "records/frmScoreboard.h"
 #include "records/frmTopTen.h"
+#include "support/Files.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 
@@ -62,7 +63,7 @@ private slots:
         // No score here enters this table, so the top ten window stays shut.
         for (int i = 0; i < 10; ++i)
             g.TopTen[i] = { QStringLiteral("Bob"), 99999 };
-        QVERIFY(SaveTopTen(g));
+        test::WriteTopTenFile(g.DataFolder, g.TopTen);
         SetUpWonGame();
     }
 
@@ -72,7 +73,7 @@ private slots:
     {
         test::MsgBoxRecorder boxes;
         Game().TopTen[9].Score = 0;
-        QVERIFY(SaveTopTen(Game()));
+        test::WriteTopTenFile(Game().DataFolder, Game().TopTen);
         test::WhenShown<frmTopTen>([](frmTopTen* w) { QTest::mouseClick(w->btnOK, Qt::LeftButton); });
         auto sb = RunScoreboard();
         QVERIFY(sb);
@@ -131,6 +132,7 @@ private slots:
         QVERIFY(heldDuringNotice);
         QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
             kMark + " Cards Removed (46) x $50 + $100 . . . . . . . . . . . . . . . . . ");
+        QCOMPARE(sb->pnlCardsRemovedBonus->Caption(), QStringLiteral("$2,400 "));
         QCOMPARE(sb->pnlFinalScore->Caption(), QStringLiteral("$4,750 "));
         QCOMPARE(Game().Bankroll, 2000 + 4750);
     }

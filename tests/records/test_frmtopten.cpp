@@ -110,7 +110,7 @@ private slots:
         g.PlayerName = QStringLiteral("Ann");
         g.GameScore = 9000;
         g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
-        QVERIFY(SaveTopTen(g));
+        test::WriteTopTenFile(g.DataFolder, g.TopTen);
         test::MsgBoxRecorder boxes;
         boxes.answers = { vbNo, vbYes };
         Shown afterNo;
@@ -141,7 +141,7 @@ private slots:
         Saves() = {};
         GameState& g = Game();
         g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
-        QVERIFY(SaveTopTen(g));
+        test::WriteTopTenFile(g.DataFolder, g.TopTen);
         const QString path = TopTenFilePath(g.DataFolder);
         const QByteArray before = test::ReadBytes(path);
         QFile::setPermissions(path, QFileDevice::ReadOwner);

@@ -92,6 +92,7 @@ private slots:
         const Settlement s = SettleGame(g);
         QCOMPARE(s.ScoreWithBonuses, withBonuses);
         QCOMPARE(s.FinalScore, finalScore);
+        QCOMPARE(s.CardsRemovedWithCleared, s.CardsRemovedTotal + finalScore - withBonuses);
         QCOMPARE(s.EntersTopTen, entersTopTen); // the tenth score is 4,550: equal does not enter
         QCOMPARE(g.GameScore, finalScore);
         QCOMPARE(g.Bankroll, finalScore); // credited once, from nothing
@@ -151,6 +152,11 @@ private slots:
         QCOMPARE(g.Bankroll, 2000);
         QCOMPARE(g.GamesPlayed, 1);
         StartPaidReplay(g);
+        QVERIFY(g.SameDeal);
+        QCOMPARE(g.Bankroll, 1000);
+        QCOMPARE(g.GamesPlayed, 2);
+        g.SameDeal = false;
+        StartFreeReplay(g);
         QVERIFY(g.SameDeal);
         QCOMPARE(g.Bankroll, 1000);
         QCOMPARE(g.GamesPlayed, 2);

@@ -217,9 +217,11 @@ private slots:
     {
         test::WriteBytes(dir_->filePath(QStringLiteral("topten.dat")), "Old\r\n100\r\n");
         QCOMPARE(TopTenStartupCheck(g_.DataFolder), TopTenStartup::Current);
-        QVERIFY(LoadTopTen(g_) && SaveTopTen(g_));
+        QVERIFY(LoadTopTen(g_));
+        QCOMPARE(EnterTopTen(g_, 200), TopTenEntry::Saved);
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("topten.dat") });
-        QVERIFY(test::ReadBytes(dir_->filePath(QStringLiteral("topten.dat"))).startsWith("Old\r\n 100\r\n"));
+        const QByteArray written = test::ReadBytes(dir_->filePath(QStringLiteral("topten.dat")));
+        QVERIFY(written.contains(" 200\r\n") && written.contains("Old\r\n 100\r\n"));
     }
 
     void failedSaveKeepsFile()
@@ -227,8 +229,7 @@ private slots:
         QVERIFY(ResetTopTen(g_));
         const QByteArray old = test::ReadBytes(TopTenFilePath(g_.DataFolder));
         QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("topten.tmp")));
-        g_.TopTen[0] = { QStringLiteral("new"), 99999 };
-        QVERIFY(!SaveTopTen(g_));
+        QCOMPARE(EnterTopTen(g_, { QStringLiteral("new"), 99999 }), TopTenEntry::NotSaved);
         QVERIFY(!ResetTopTen(g_));
         QCOMPARE(test::ReadBytes(TopTenFilePath(g_.DataFolder)), old);
     }

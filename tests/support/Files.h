@@ -24,4 +24,15 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
+// A top ten file of the table's rows 0..9 in the data folder (plain names only).
+template <class Table> inline void WriteTopTenFile(const QString& dataFolder, const Table& rows)
+{
+    QByteArray data;
+    for (int row = 0; row <= 9; ++row) {
+        const auto score = rows[row].Score;
+        data += rows[row].Name.toLatin1() + "\r\n" + (score < 0 ? "" : " ") + QByteArray::number(score) + "\r\n";
+    }
+    WriteBytes(dataFolder + QStringLiteral("TopTen.dat"), data);
+}
+
 } // namespace test
