@@ -9,9 +9,7 @@
 #include "game/KeyboardFocus.h"
 #include "game/Selection.h"
 #include "game/ShowPlay.h"
-#include "records/frmGameStats.h"
-#include "records/frmScoreboard.h"
-#include "records/frmTopTen.h"
+#include "support/GameEndCloser.h"
 #include "support/WindowTest.h"
 #include "ui/FastPlay.h"
 #include "ui/Panel3D.h"
@@ -133,16 +131,7 @@ private slots:
         test::MsgBoxRecorder boxes;
         GameState& g = Game();
         // The end of the game opens the scoreboard or the statistics: close them as a player would.
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [] {
-            if (auto* t = test::VisibleWindow<frmTopTen>())
-                t->btnOK->click();
-            else if (auto* s = test::VisibleWindow<frmScoreboard>(); s && s->btnClose->isVisible())
-                s->btnClose->click();
-            else if (auto* st = test::VisibleWindow<frmGameStats>())
-                st->btnOK->click();
-        });
-        closer.start(10);
+        const test::GameEndCloser closer;
         int plays = 0;
         while (g.GameInProgress && plays < 60) {
             const auto play = PlayToShow(g, Cards());

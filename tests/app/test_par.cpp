@@ -9,7 +9,7 @@
 #include "game/PlayOut.h"
 #include "records/frmGameStats.h"
 #include "records/frmScoreboard.h"
-#include "records/frmTopTen.h"
+#include "support/GameEndCloser.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 #include "ui/frmPar.h"
@@ -57,16 +57,7 @@ class TestPar : public QObject {
     int32_t PlayToTheEnd()
     {
         GameState& g = Game();
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [] {
-            if (auto* t = test::VisibleWindow<frmTopTen>())
-                t->btnOK->click();
-            else if (auto* s = test::VisibleWindow<frmScoreboard>(); s && s->btnClose->isVisible())
-                s->btnClose->click();
-            else if (auto* st = test::VisibleWindow<frmGameStats>())
-                st->btnOK->click();
-        });
-        closer.start(10);
+        const test::GameEndCloser closer;
         int32_t score = 0;
         for (int plays = 0; g.GameInProgress && plays < 60; ++plays) {
             const LegalPlay play = LegalPlays(g, Cards()).back();
