@@ -42,7 +42,9 @@ constexpr int kHandLabelWidth = 83;
 constexpr int kHandLabelHeight = 36;
 constexpr int kButtonSize = 19;
 // Left to right the toolbar shows the buttons in this order.
-constexpr std::array<int, 8> kToolbarOrder = { 7, 1, 0, 3, 2, 6, 4, 5 };
+constexpr std::array<ToolbarButton, kToolbarButtons> kToolbarOrder
+    = { ToolbarButton::Pause, ToolbarButton::PlayerList, ToolbarButton::TopTen, ToolbarButton::GameStats,
+          ToolbarButton::Undo, ToolbarButton::NewGame, ToolbarButton::Hint, ToolbarButton::Help };
 } // namespace
 
 frmMain* MainForm()
@@ -197,20 +199,20 @@ void frmMain::BuildMenus()
 
 void frmMain::BuildToolbar()
 {
-    for (int i = 0; i < kToolbarButtons; ++i) {
+    for (const ToolbarButton button : kAllToolbarButtons) {
         auto* b = new ToolButton(c_Title);
-        b->setIcon(ToolbarIcon(i));
+        b->setIcon(ToolbarIcon(button));
         b->setIconSize(QSize(15, 15));
         b->setFixedSize(kButtonSize, kButtonSize);
         b->setAutoRaise(false);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QToolButton::clicked, this, [this, i] { Command3D2_Click(i); });
-        connect(b, &ToolButton::hovered, this, [this, i] { Command3D2_MouseMove(i); });
+        connect(b, &QToolButton::clicked, this, [this, button] { Toolbar_Click(button); });
+        connect(b, &ToolButton::hovered, this, [this, button] { Toolbar_MouseMove(button); });
         connect(b, &ToolButton::left, this, [this] { pnlToolbarCaption->hide(); });
-        Command3D2[i] = b;
+        toolbarButtons[ToolbarIndex(button)] = b;
     }
-    for (int i = 0; i < kToolbarButtons; ++i)
-        Command3D2[i]->setToolTip(ToolbarHoverText(i).trimmed());
+    for (const ToolbarButton button : kAllToolbarButtons)
+        Toolbar(button)->setToolTip(ToolbarHoverText(button).trimmed());
 }
 
 void frmMain::LayOutWindow()
@@ -236,8 +238,8 @@ void frmMain::LayOutWindow()
         move(avail.left() + (avail.width() - frameGeometry().width()) / 2,
             avail.top() + (avail.height() - frameGeometry().height()) / 2);
 
-    for (int i : { 3, 2, 4 })
-        DisableToolbarButton(i);
+    for (const ToolbarButton button : { ToolbarButton::GameStats, ToolbarButton::Undo, ToolbarButton::Hint })
+        DisableToolbarButton(button);
     g.SelectedCount = 0;
 }
 
@@ -289,10 +291,10 @@ void frmMain::FitToScreen()
     int left = W - kButtonSize - pitch;
     const int top = (kTitleHeight - kButtonSize) / 2;
     for (int k = kToolbarButtons - 1; k >= 0; --k) {
-        Command3D2[kToolbarOrder[k]]->move(left, top);
+        Toolbar(kToolbarOrder[k])->move(left, top);
         left -= pitch;
     }
-    pnlToolbarCaption->setGeometry(Command3D2[7]->x() - 112 - Px(100), top, 112, kButtonSize);
+    pnlToolbarCaption->setGeometry(Toolbar(ToolbarButton::Pause)->x() - 112 - Px(100), top, 112, kButtonSize);
 
     const int statusTop = 3;
     const int statusHeight = kStatusHeight - 6;
@@ -367,16 +369,14 @@ void frmMain::FlashHandLabel(int index)
     lblHand[index]->SetBackColor(kHandMade);
 }
 
-void frmMain::EnableToolbarButton(int index)
+void frmMain::EnableToolbarButton(ToolbarButton button)
 {
-    if (index >= 0 && index < kToolbarButtons)
-        Command3D2[index]->setEnabled(true);
+    Toolbar(button)->setEnabled(true);
 }
 
-void frmMain::DisableToolbarButton(int index)
+void frmMain::DisableToolbarButton(ToolbarButton button)
 {
-    if (index >= 0 && index < kToolbarButtons)
-        Command3D2[index]->setEnabled(false);
+    Toolbar(button)->setEnabled(false);
 }
 
 void frmMain::SetCoverVisible(bool visible)
@@ -408,73 +408,69 @@ void frmMain::ResumeClockIfPlaying()
         SetClockRunning(true);
 }
 
-QString frmMain::ToolbarHoverText(int index) const
+QString frmMain::ToolbarHoverText(ToolbarButton button) const
 {
-    switch (index) {
-    case 0:
+    switch (button) {
+    case ToolbarButton::TopTen:
         return QStringLiteral(" High Scores ");
-    case 1:
+    case ToolbarButton::PlayerList:
         return QStringLiteral(" Player List ");
-    case 2:
+    case ToolbarButton::Undo:
         return QStringLiteral(" Undo Last Move ");
-    case 3:
+    case ToolbarButton::GameStats:
         return QStringLiteral(" Game Stats ");
-    case 4:
+    case ToolbarButton::Hint:
         return QStringLiteral(" Hint ");
-    case 5:
+    case ToolbarButton::Help:
         return QStringLiteral(" Help ");
-    case 6:
+    case ToolbarButton::NewGame:
         return Game().GameInProgress ? QStringLiteral(" Restart Game") : QStringLiteral(" Start New Game");
-    case 7:
-        return Command3D2[7]->text() == QLatin1String(">") ? QStringLiteral(" Resume Game ")
-                                                           : QStringLiteral(" Pause Game ");
-    default:
-        return {};
+    case ToolbarButton::Pause:
+        return Toolbar(ToolbarButton::Pause)->text() == QLatin1String(">") ? QStringLiteral(" Resume Game ")
+                                                                           : QStringLiteral(" Pause Game ");
     }
+    return {};
 }
 
-void frmMain::Command3D2_MouseMove(int index)
+void frmMain::Toolbar_MouseMove(ToolbarButton button)
 {
-    const QString text = ToolbarHoverText(index);
+    const QString text = ToolbarHoverText(button);
     pnlToolbarCaption->SetCaption(text);
     pnlToolbarCaption->show();
-    // The tooltip follows the caption (buttons 6 and 7 change theirs with the game).
-    if (index >= 0 && index < kToolbarButtons)
-        Command3D2[index]->setToolTip(text.trimmed());
+    // The tooltip follows the caption (New Game and Pause change theirs with the game).
+    Toolbar(button)->setToolTip(text.trimmed());
 }
 
-void frmMain::Command3D2_Click(int index)
+void frmMain::Toolbar_Click(ToolbarButton button)
 {
     pnlToolbarCaption->hide();
-    switch (index) {
-    case 0:
+    switch (button) {
+    case ToolbarButton::TopTen:
         MenuViewTopTenScores_Click();
         break;
-    case 1:
+    case ToolbarButton::PlayerList:
         MenuViewPlayerList_Click();
         break;
-    case 2:
+    case ToolbarButton::Undo:
         MenuFileUndo_Click();
         break;
-    case 3:
+    case ToolbarButton::GameStats:
         MenuViewGameStats_Click(false);
         break;
-    case 4:
+    case ToolbarButton::Hint:
         MenuViewHint_Click();
         break;
-    case 5:
+    case ToolbarButton::Help:
         MenuHelpContents_Click();
         break;
-    case 6:
+    case ToolbarButton::NewGame:
         if (Game().GameInProgress)
             MenuFileRestart_Click();
         else
             MenuFileNewGame_Click();
         break;
-    case 7:
+    case ToolbarButton::Pause:
         MenuFilePauseGame_Click();
-        break;
-    default:
         break;
     }
 }

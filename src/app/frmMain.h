@@ -17,6 +17,7 @@
 #include "game/KeyboardFocus.h"
 #include "game/Undo.h"
 #include "ui/BoardSurface.h"
+#include "ui/ToolbarButtons.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -42,7 +43,6 @@ enum class GameEnd;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kToolbarButtons = 8;
     static constexpr int kHandLabels = 9;
     static const QColor kHandNormal; // olive
     static const QColor kHandMade; // yellow
@@ -71,8 +71,8 @@ public:
     void CountMisplay();
     void ResetHandLabel(int index);
     void FlashHandLabel(int index);
-    void EnableToolbarButton(int index);
-    void DisableToolbarButton(int index);
+    void EnableToolbarButton(ToolbarButton button);
+    void DisableToolbarButton(ToolbarButton button);
     void SetCoverVisible(bool visible);
     void SetClockRunning(bool running);
     bool ClockRunning() const;
@@ -95,7 +95,8 @@ public:
     // Controls (named as the game names them).
     Panel3D* c_Title = nullptr;
     QWidget* c_TitleText = nullptr;
-    std::array<QToolButton*, kToolbarButtons> Command3D2 {};
+    std::array<QToolButton*, kToolbarButtons> toolbarButtons {};
+    QToolButton* Toolbar(ToolbarButton button) const { return toolbarButtons[ToolbarIndex(button)]; }
     Panel3D* pnlToolbarCaption = nullptr;
     std::array<Panel3D*, kHandLabels> lblHand {};
     Panel3D* pnlHandDefinition = nullptr;
@@ -147,8 +148,8 @@ public:
     void MenuHelpOverview_Click();
     void MenuCheckForUpdates_Click();
     void MenuHelpAbout_Click();
-    void Command3D2_Click(int index);
-    void Command3D2_MouseMove(int index);
+    void Toolbar_Click(ToolbarButton button);
+    void Toolbar_MouseMove(ToolbarButton button);
     void Timer1_Timer();
     void chkSound_Click();
     void MenuFileSelectDeal_Click();
@@ -207,7 +208,7 @@ private:
     int FittedBoardHeight(const QRect& avail) const;
     void Form_Resize();
     void CaptionHandLabels();
-    QString ToolbarHoverText(int index) const;
+    QString ToolbarHoverText(ToolbarButton button) const;
     void RunOverviewAction(bool hideDoNotShow);
     void OpenWindowOverGame(void (*openWindow)(), bool playerList = false);
     bool Form_QueryUnload();

@@ -27,11 +27,11 @@ void frmMain::Timer1_Timer()
 
 void frmMain::SetInGameCommandsEnabled(bool enabled)
 {
-    for (int i : { 2, 3, 4, 7 }) {
+    for (const ToolbarButton button : kInGameToolbarButtons) {
         if (enabled)
-            EnableToolbarButton(i);
+            EnableToolbarButton(button);
         else
-            DisableToolbarButton(i);
+            DisableToolbarButton(button);
     }
     for (QAction* a :
         { MenuFileRestart, MenuFileUndo, MenuFilePauseGame, MenuFileRefreshScreen, MenuViewGameStats, MenuViewHint })
@@ -86,11 +86,12 @@ void frmMain::MenuFilePauseGame_Click()
     if (Busy())
         return;
     // While the game is paused the pause button offers to resume it.
-    Command3D2[7]->setIcon(QIcon());
-    Command3D2[7]->setText(QStringLiteral(">"));
+    QToolButton* pause = Toolbar(ToolbarButton::Pause);
+    pause->setIcon(QIcon());
+    pause->setText(QStringLiteral(">"));
     MenuViewGameStats_Click(true);
-    Command3D2[7]->setText(QString());
-    Command3D2[7]->setIcon(ToolbarIcon(7));
+    pause->setText(QString());
+    pause->setIcon(ToolbarIcon(ToolbarButton::Pause));
 }
 
 void frmMain::MenuFileRestart_Click()
@@ -197,6 +198,6 @@ void frmMain::MenuFileUndo_Click()
             ResetHandLabel(i);
     }
     MenuFileUndo->setEnabled(false);
-    DisableToolbarButton(2);
+    DisableToolbarButton(ToolbarButton::Undo);
     RepaintBoard();
 }

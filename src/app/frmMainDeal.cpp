@@ -113,7 +113,7 @@ void frmMain::DealBoard()
     ++busy_;
     SetMenusEnabled(false);
     lblTimer->hide();
-    for (QToolButton* b : Command3D2)
+    for (QToolButton* b : toolbarButtons)
         b->hide();
 
     // A restarted game's clock must not tick on during the deal.
@@ -124,7 +124,7 @@ void frmMain::DealBoard()
     ShowPlayerStatus();
     for (int i = 0; i < kHandLabels; ++i)
         ResetHandLabel(i);
-    DisableToolbarButton(2);
+    DisableToolbarButton(ToolbarButton::Undo);
     MenuFileUndo->setEnabled(false);
     ClearBoard();
     PrepareDeck(g, deck);
@@ -150,7 +150,7 @@ void frmMain::DealBoard()
     lblTimer->SetCaption(StartingTimerText(g));
     lblTimer->show();
     SetClockRunning(false);
-    for (QToolButton* b : Command3D2) {
+    for (QToolButton* b : toolbarButtons) {
         b->show();
         DoEvents();
     }

@@ -95,7 +95,7 @@ public:
     void UndoEnabled() override
     {
         w_.MenuFileUndo->setEnabled(true);
-        w_.EnableToolbarButton(2);
+        w_.EnableToolbarButton(ToolbarButton::Undo);
     }
     void Removal(const RemovalStep& step) override { w_.ShowRemoval(step); }
     void ColumnsClosed(const CloseUp& closeUp, int handLabel) override { w_.ShowCloseUp(closeUp, handLabel); }

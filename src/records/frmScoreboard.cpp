@@ -14,6 +14,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
+#include "ui/ToolbarButtons.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
@@ -279,8 +280,8 @@ void frmScoreboard::ScoringRun()
     SoundOrPause(QStringLiteral("ClickBg.wav"));
 
     if (main) {
-        for (int i : { 2, 3, 4, 7 })
-            main->DisableToolbarButton(i);
+        for (const ToolbarButton button : kInGameToolbarButtons)
+            main->DisableToolbarButton(button);
     }
     Pause(0.001);
 

@@ -9,15 +9,15 @@
 
 namespace {
 // Every icon is drawn on a 16 by 16 grid and scaled, so it stays crisp at any size.
-void DrawIcon(QPainter& p, int index)
+void DrawIcon(QPainter& p, ToolbarButton button)
 {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor ink(20, 40, 110);
     const QColor gold(230, 180, 20);
     QPen pen(ink, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(pen);
-    switch (index) {
-    case 0: { // high scores: a trophy
+    switch (button) {
+    case ToolbarButton::TopTen: { // high scores: a trophy
         p.setBrush(gold);
         QPainterPath cup;
         cup.moveTo(4, 2.5);
@@ -33,7 +33,7 @@ void DrawIcon(QPainter& p, int index)
         p.drawRect(QRectF(5, 12, 6, 2));
         break;
     }
-    case 1: // player list: two people
+    case ToolbarButton::PlayerList: // player list: two people
         p.setBrush(QColor(90, 140, 220));
         p.drawEllipse(QRectF(2, 2.5, 4.5, 4.5));
         p.drawPie(QRectF(0.5, 8, 7.5, 9), 0, 180 * 16);
@@ -41,7 +41,7 @@ void DrawIcon(QPainter& p, int index)
         p.drawEllipse(QRectF(9, 2.5, 4.5, 4.5));
         p.drawPie(QRectF(7.5, 8, 7.5, 9), 0, 180 * 16);
         break;
-    case 2: { // undo: a curved arrow to the left
+    case ToolbarButton::Undo: { // undo: a curved arrow to the left
         p.setBrush(Qt::NoBrush);
         QPainterPath arc;
         arc.moveTo(4, 6);
@@ -54,7 +54,7 @@ void DrawIcon(QPainter& p, int index)
         p.drawPolygon(head);
         break;
     }
-    case 3: // game stats: a bar chart
+    case ToolbarButton::GameStats: // game stats: a bar chart
         p.setBrush(QColor(220, 80, 60));
         p.drawRect(QRectF(2, 8, 3, 6));
         p.setBrush(QColor(60, 160, 80));
@@ -62,14 +62,14 @@ void DrawIcon(QPainter& p, int index)
         p.setBrush(QColor(70, 110, 220));
         p.drawRect(QRectF(11, 6, 3, 8));
         break;
-    case 4: // hint: a light bulb
+    case ToolbarButton::Hint: // hint: a light bulb
         p.setBrush(QColor(255, 230, 80));
         p.drawEllipse(QRectF(3.5, 1.5, 9, 9));
         p.setBrush(QColor(160, 160, 160));
         p.drawRect(QRectF(6, 10.5, 4, 3));
         p.drawLine(QPointF(6.5, 14.5), QPointF(9.5, 14.5));
         break;
-    case 5: { // help: a question mark in a circle
+    case ToolbarButton::Help: { // help: a question mark in a circle
         p.setBrush(QColor(70, 120, 220));
         p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
         QFont f;
@@ -80,7 +80,7 @@ void DrawIcon(QPainter& p, int index)
         p.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
         break;
     }
-    case 6: // new game: two fanned cards
+    case ToolbarButton::NewGame: // new game: two fanned cards
         p.setBrush(Qt::white);
         p.save();
         p.translate(7, 9);
@@ -92,7 +92,7 @@ void DrawIcon(QPainter& p, int index)
         p.setBrush(QColor(200, 30, 30));
         p.drawEllipse(QRectF(9, 6, 3, 3));
         break;
-    case 7: // pause: two bars
+    case ToolbarButton::Pause: // pause: two bars
         p.setBrush(ink);
         p.drawRect(QRectF(4, 3, 3, 10));
         p.drawRect(QRectF(9, 3, 3, 10));
@@ -106,8 +106,8 @@ void DrawIcon(QPainter& p, int index)
 // nothing is drawn before the window shows.
 class ToolbarIconEngine : public QIconEngine {
 public:
-    explicit ToolbarIconEngine(int index)
-        : index_(index)
+    explicit ToolbarIconEngine(ToolbarButton button)
+        : button_(button)
     {
     }
 
@@ -118,7 +118,7 @@ public:
         painter->scale(rect.width() / 16.0, rect.height() / 16.0);
         if (mode == QIcon::Disabled)
             painter->setOpacity(0.35);
-        DrawIcon(*painter, index_);
+        DrawIcon(*painter, button_);
         painter->restore();
     }
 
@@ -131,14 +131,14 @@ public:
         return pm;
     }
 
-    QIconEngine* clone() const override { return new ToolbarIconEngine(index_); }
+    QIconEngine* clone() const override { return new ToolbarIconEngine(button_); }
 
 private:
-    int index_;
+    ToolbarButton button_;
 };
 } // namespace
 
-QIcon ToolbarIcon(int index)
+QIcon ToolbarIcon(ToolbarButton button)
 {
-    return QIcon(new ToolbarIconEngine(index));
+    return QIcon(new ToolbarIconEngine(button));
 }

@@ -78,8 +78,8 @@ class TestFrmMain : public QObject {
     {
         for (QAction* a : { w_->MenuFileUndo, w_->MenuViewHint, w_->MenuFilePauseGame, w_->MenuFileRestart })
             QCOMPARE(a->isEnabled(), enabled);
-        for (int i : { 2, 3, 4, 7 })
-            QCOMPARE(w_->Command3D2[i]->isEnabled(), enabled);
+        for (const ToolbarButton button : kInGameToolbarButtons)
+            QCOMPARE(w_->Toolbar(button)->isEnabled(), enabled);
     }
 
     // Plays the pair as the last play of a won game that clears the board and
@@ -176,15 +176,18 @@ private slots:
     // A card is painted where the grid puts it, and a pick's marker leaves no trace once dropped.
     void toolbarStandsInItsOrderWithItsHoverTexts()
     {
-        const std::array<int, 8> order = { 7, 1, 0, 3, 2, 6, 4, 5 };
+        using B = ToolbarButton;
+        const std::array<B, 8> order
+            = { B::Pause, B::PlayerList, B::TopTen, B::GameStats, B::Undo, B::NewGame, B::Hint, B::Help };
         for (int i = 1; i < 8; ++i)
-            QVERIFY(w_->Command3D2[order[i - 1]]->x() < w_->Command3D2[order[i]]->x());
+            QVERIFY(w_->Toolbar(order[i - 1])->x() < w_->Toolbar(order[i])->x());
         const QStringList texts = { " High Scores ", " Player List ", " Undo Last Move ", " Game Stats ", " Hint ",
             " Help ", " Restart Game", " Pause Game " };
-        for (int i = 0; i < 8; ++i) {
-            QTest::mouseMove(w_->Command3D2[i], QPoint(5, 5));
-            QTRY_COMPARE(w_->pnlToolbarCaption->Caption(), texts[i]);
-            QCOMPARE(w_->Command3D2[i]->toolTip(), texts[i].trimmed());
+        for (const ToolbarButton button : kAllToolbarButtons) {
+            const QString& text = texts[ToolbarIndex(button)];
+            QTest::mouseMove(w_->Toolbar(button), QPoint(5, 5));
+            QTRY_COMPARE(w_->pnlToolbarCaption->Caption(), text);
+            QCOMPARE(w_->Toolbar(button)->toolTip(), text.trimmed());
         }
     }
 
@@ -192,9 +195,9 @@ private slots:
     // not, and goes when it leaves for the title band or the board.
     void toolbarCaptionStaysWhileThePointerIsOverItsButton()
     {
-        w_->DisableToolbarButton(4);
-        for (int i : { 0, 4 }) {
-            QToolButton* button = w_->Command3D2[i];
+        w_->DisableToolbarButton(ToolbarButton::Hint);
+        for (const ToolbarButton b : { ToolbarButton::TopTen, ToolbarButton::Hint }) {
+            QToolButton* button = w_->Toolbar(b);
             QTest::mouseMove(button, QPoint(5, 5));
             QTRY_VERIFY(w_->pnlToolbarCaption->isVisible());
             QTest::mouseMove(button, QPoint(6, 5));
@@ -204,7 +207,7 @@ private slots:
             QTest::mouseMove(w_->c_Title, QPoint(260, 10));
             QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
         }
-        QTest::mouseMove(w_->Command3D2[5], QPoint(5, 5));
+        QTest::mouseMove(w_->Toolbar(ToolbarButton::Help), QPoint(5, 5));
         QTRY_VERIFY(w_->pnlToolbarCaption->isVisible());
         QTest::mouseMove(w_->Board(), CardCentre(4, 4));
         QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
@@ -315,7 +318,7 @@ private slots:
         QVERIFY(!w_->MenuFileUndo->isEnabled());
         PlayThePair(); // the next hand can be taken back again
         QVERIFY(w_->MenuFileUndo->isEnabled());
-        QVERIFY(w_->Command3D2[2]->isEnabled());
+        QVERIFY(w_->Toolbar(ToolbarButton::Undo)->isEnabled());
     }
 
     void handLabelsShowDefinitionsAndTakeOnlyTheRightButton()

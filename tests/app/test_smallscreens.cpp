@@ -35,7 +35,7 @@ QScreen* ScreenNamed(const QString& name)
 QList<QWidget*> Controls(const frmMain& w)
 {
     QList<QWidget*> all { w.c_PlayerStatus, w.c_score, w.chkSound, w.lblTimer };
-    for (QWidget* b : w.Command3D2)
+    for (QWidget* b : w.toolbarButtons)
         all.append(b);
     for (QWidget* l : w.lblHand)
         all.append(l);
