@@ -137,18 +137,16 @@ frmScoreboard::frmScoreboard(QWidget* parent)
             QRect(234, top, 110, kRowHeight), QRect(kAmountLeft, top, kAmountWidth, kRowHeight) };
         const std::array<Qt::Alignment, 4> aligns
             = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignRight };
+        const std::array<std::array<Panel3D*, kRows>*, 4> columns
+            = { &nameCells, &countCells, &priceCells, &totalCells };
         for (int k = 0; k < 4; ++k) {
             auto* p = new Panel3D(this);
             p->setGeometry(cells[k]);
             p->setFont(cellFont);
             p->setAlignment(aligns[k] | Qt::AlignVCenter);
-            if (k == 0) {
-                Panel3D1[r] = p;
-                p->SetCaption(QLatin1Char(' ') + HandName(r + 1));
-            } else {
-                Panel3D3[(k - 1) * kRows + r] = p;
-            }
+            (*columns[k])[r] = p;
         }
+        nameCells[r]->SetCaption(QLatin1Char(' ') + HandName(r + 1));
         UnhighlightRow(r);
     }
 
@@ -251,7 +249,7 @@ void frmScoreboard::ColourRow(int row, const QColor& back, const QColor& fore)
 {
     if (row < 0 || row >= kRows)
         return;
-    for (Panel3D* p : { Panel3D1[row], Panel3D3[row], Panel3D3[kRows + row], Panel3D3[2 * kRows + row] }) {
+    for (Panel3D* p : { nameCells[row], countCells[row], priceCells[row], totalCells[row] }) {
         p->SetBackColor(back);
         p->SetForeColor(fore);
     }
@@ -298,13 +296,13 @@ void frmScoreboard::ScoringRun()
     for (int r = 0; r < kRows; ++r) {
         const int t = r + 1;
         HighlightRow(r);
-        Panel3D3[r]->SetCaption(QString::number(g.HandCounts[t]));
+        countCells[r]->SetCaption(QString::number(g.HandCounts[t]));
         SoundOrPause(QStringLiteral("Message2.wav"));
         Pause(0.025);
-        Panel3D3[kRows + r]->SetCaption(QStringLiteral("x ") + FormatMoney(g.HandPoints[t]) + QStringLiteral(" ="));
+        priceCells[r]->SetCaption(QStringLiteral("x ") + FormatMoney(g.HandPoints[t]) + QStringLiteral(" ="));
         SoundOrPause(QStringLiteral("Message2.wav"));
         Pause(0.025);
-        Panel3D3[2 * kRows + r]->SetCaption(FormatMoney(HandRowTotal(g, t)) + QStringLiteral("  "));
+        totalCells[r]->SetCaption(FormatMoney(HandRowTotal(g, t)) + QStringLiteral("  "));
         SoundOrPause(QStringLiteral("Message2.wav"));
         Pause(0.03);
         UnhighlightRow(r);

@@ -22,10 +22,12 @@ public:
 
     explicit frmScoreboard(QWidget* parent = nullptr);
 
-    // Row r (HandType r + 1): the name, then the count, price and total cells
-    // Panel3D3(r), Panel3D3(9 + r), Panel3D3(18 + r).
-    std::array<Panel3D*, kRows> Panel3D1 {};
-    std::array<Panel3D*, 3 * kRows> Panel3D3 {};
+    // Row r (HandType r + 1): the hand's name, how many were made, its price
+    // and the row's total.
+    std::array<Panel3D*, kRows> nameCells {};
+    std::array<Panel3D*, kRows> countCells {};
+    std::array<Panel3D*, kRows> priceCells {};
+    std::array<Panel3D*, kRows> totalCells {};
 
     QLabel* lblBonuses = nullptr;
     // Each bonus line is a shadow copy (0) and a top copy (1) with one caption.

@@ -77,10 +77,10 @@ private slots:
         test::WhenShown<frmTopTen>([](frmTopTen* w) { QTest::mouseClick(w->btnOK, Qt::LeftButton); });
         auto sb = RunScoreboard();
         QVERIFY(sb);
-        QCOMPARE(sb->Panel3D3[18]->Caption(), QStringLiteral("$150  "));
+        QCOMPARE(sb->totalCells[0]->Caption(), QStringLiteral("$150  "));
         // The rows of the hands made stay lit.
-        QCOMPARE(sb->Panel3D3[18 + 5]->BackColor(), QColor(192, 192, 0));
-        QCOMPARE(sb->Panel3D3[18 + 2]->BackColor(), QColor(128, 128, 128));
+        QCOMPARE(sb->totalCells[5]->BackColor(), QColor(192, 192, 0));
+        QCOMPARE(sb->totalCells[2]->BackColor(), QColor(128, 128, 128));
 
         QCOMPARE(sb->pnlDifferentHandsBonus->Caption(), QStringLiteral("$1,000 "));
         QCOMPARE(sb->pnlCardsRemovedBonus->Caption(), QStringLiteral("$1,800 "));
@@ -180,7 +180,7 @@ private slots:
         auto sb = std::make_unique<frmScoreboard>(MainForm());
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (fileBankroll == 0 && !sb->Panel3D3[0]->Caption().isEmpty()) {
+            if (fileBankroll == 0 && !sb->countCells[0]->Caption().isEmpty()) {
                 fileBankroll = FileBankroll();
                 GameState file;
                 file.DataFolder = g.DataFolder;
