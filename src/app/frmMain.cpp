@@ -103,18 +103,18 @@ void frmMain::BuildControls()
     timerFont.setBold(true);
     lblTimer->setFont(timerFont);
 
-    Panel3D1 = new Panel3D(board_);
-    c_PlayerStatus = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);
+    pnlStatusBand = new Panel3D(board_);
+    c_PlayerStatus = new Panel3D(pnlStatusBand, Panel3D::Bevel::Sunken);
     c_PlayerStatus->setFont(FixedFont(9));
     c_PlayerStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     c_PlayerStatus->SetFitToWidth(true); // the longest names the game takes
     c_PlayerStatus->hide();
-    c_score = new Panel3D(Panel3D1, Panel3D::Bevel::Sunken);
+    c_score = new Panel3D(pnlStatusBand, Panel3D::Bevel::Sunken);
     QFont scoreFont = c_score->font();
     scoreFont.setBold(true);
     c_score->setFont(scoreFont);
     c_score->SetForeColor(kScoreRed);
-    chkSound = new QCheckBox(QStringLiteral("Use &Sound Effects"), Panel3D1);
+    chkSound = new QCheckBox(QStringLiteral("Use &Sound Effects"), pnlStatusBand);
     connect(chkSound, &QCheckBox::clicked, this, [this] { chkSound_Click(); });
 
     QFont handFont = font();
@@ -281,8 +281,8 @@ void frmMain::FitToScreen()
     surface_.Resize(QSize(W, H), devicePixelRatioF());
     c_Title->setGeometry(0, 0, W, kTitleHeight);
     c_TitleText->setGeometry(10, 0, 220, kTitleHeight);
-    Panel3D1->setGeometry(0, H - kStatusHeight, W, kStatusHeight);
-    pic_covercards->setGeometry(0, kTitleHeight, W, Panel3D1->y() - kTitleHeight);
+    pnlStatusBand->setGeometry(0, H - kStatusHeight, W, kStatusHeight);
+    pic_covercards->setGeometry(0, kTitleHeight, W, pnlStatusBand->y() - kTitleHeight);
     g.BoardWidth = static_cast<int16_t>(W);
     g.BoardHeight = static_cast<int16_t>(H);
 

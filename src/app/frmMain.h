@@ -100,7 +100,7 @@ public:
     Panel3D* pnlToolbarCaption = nullptr;
     std::array<Panel3D*, kHandLabels> lblHand {};
     Panel3D* pnlHandDefinition = nullptr;
-    Panel3D* Panel3D1 = nullptr;
+    Panel3D* pnlStatusBand = nullptr;
     Panel3D* c_PlayerStatus = nullptr;
     Panel3D* c_score = nullptr;
     Panel3D* lblTimer = nullptr;

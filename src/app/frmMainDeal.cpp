@@ -129,7 +129,7 @@ void frmMain::DealBoard()
     ClearBoard();
     PrepareDeck(g, deck);
     if (ArrangeDeck(g))
-        ComputeBoardOrigin(g, Panel3D1->height(), lblHand[0]->height(), c_Title->height());
+        ComputeBoardOrigin(g, pnlStatusBand->height(), lblHand[0]->height(), c_Title->height());
 
     for (int k = 1; k <= kDeckSize; ++k) {
         DoEvents();

@@ -165,7 +165,7 @@ void frmMain::ShowParLine(const std::vector<LegalPlay>& line)
     const BoardSurface endedSurface = surface_;
     const QString scoreCaption = c_score->Caption();
     const QColor scoreColour = c_score->ForeColor();
-    const QString note = Panel3D1->Caption();
+    const QString note = pnlStatusBand->Caption();
     std::array<bool, kHandLabels> labelShown {};
     std::array<QColor, kHandLabels> labelColour {};
     for (int i = 0; i < kHandLabels; ++i) {
@@ -231,7 +231,7 @@ void frmMain::ShowParLine(const std::vector<LegalPlay>& line)
     focusCard_ = endedFocus;
     c_score->SetCaption(scoreCaption);
     c_score->SetForeColor(scoreColour);
-    Panel3D1->SetCaption(note);
+    pnlStatusBand->SetCaption(note);
     for (int i = 0; i < kHandLabels; ++i) {
         lblHand[i]->SetBackColor(labelColour[i]);
         lblHand[i]->setVisible(labelShown[i]);

@@ -83,7 +83,7 @@ public:
         if (jokersNote)
             MsgBox(AboutJokersText(), vbOKOnly | vbInformation, AboutJokersTitle());
         else
-            w_.Panel3D1->SetCaption(QString());
+            w_.pnlStatusBand->SetCaption(QString());
     }
     void RoyalDing() override { PlayEffect(QStringLiteral("ding.wav")); }
     void Score() override
