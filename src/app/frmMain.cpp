@@ -144,9 +144,9 @@ void frmMain::BuildControls()
     refusalTimer_->setInterval(100);
     connect(refusalTimer_, &QTimer::timeout, this, [this] { RefusalFlashStep(); });
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    tmrClock = new QTimer(this);
+    tmrClock->setInterval(1000);
+    connect(tmrClock, &QTimer::timeout, this, [this] { tmrClock_Timer(); });
 }
 
 void frmMain::BuildMenus()
@@ -392,14 +392,14 @@ void frmMain::SetCoverVisible(bool visible)
 void frmMain::SetClockRunning(bool running)
 {
     if (running)
-        Timer1->start();
+        tmrClock->start();
     else
-        Timer1->stop();
+        tmrClock->stop();
 }
 
 bool frmMain::ClockRunning() const
 {
-    return Timer1->isActive();
+    return tmrClock->isActive();
 }
 
 void frmMain::ResumeClockIfPlaying()

@@ -105,7 +105,7 @@ public:
     Panel3D* c_score = nullptr;
     Panel3D* lblTimer = nullptr;
     QCheckBox* chkSound = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* tmrClock = nullptr;
     QWidget* pic_covercards = nullptr;
 
     QMenu* MenuGame = nullptr;
@@ -150,7 +150,7 @@ public:
     void MenuHelpAbout_Click();
     void Toolbar_Click(ToolbarButton button);
     void Toolbar_MouseMove(ToolbarButton button);
-    void Timer1_Timer();
+    void tmrClock_Timer();
     void chkSound_Click();
     void MenuFileSelectDeal_Click();
     void MenuFileFastPlay_Click();

@@ -20,7 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-void frmMain::Timer1_Timer()
+void frmMain::tmrClock_Timer()
 {
     lblTimer->SetCaption(TickClock(Game()));
 }

@@ -365,9 +365,9 @@ private slots:
         test::MsgBoxRecorder boxes;
         GameState& g = Game();
         PlayThePair();
-        w_->Timer1_Timer();
+        w_->tmrClock_Timer();
         g.ElapsedSeconds = 250;
-        w_->Timer1_Timer();
+        w_->tmrClock_Timer();
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $745  "));
         const auto deal = g.SavedDeck;
         boxes.answers = { vbYes };
@@ -491,9 +491,9 @@ private slots:
     void timerTicksDownTheBonus()
     {
         Game().ElapsedSeconds = 398;
-        w_->Timer1_Timer();
+        w_->tmrClock_Timer();
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $5  "));
-        w_->Timer1_Timer();
+        w_->tmrClock_Timer();
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: NONE  "));
     }
 
