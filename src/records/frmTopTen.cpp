@@ -68,15 +68,15 @@ frmTopTen::frmTopTen(QWidget* parent)
 
     for (int i = 0; i < kRows; ++i) {
         // Scores are right-aligned under the end of the heading.
-        Label4[i] = MakeLabel(this, kRowColor, fixed);
-        Label4[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Label4[i]->setGeometry(nameX + cw(kNameChars - 2), y, cw(kScoreChars), rowHeight);
-        Label3[i] = MakeLabel(this, kRowColor, fixed);
-        Label3[i]->setGeometry(nameX, y, cw(kNameChars) + 2, rowHeight);
-        Label5[i] = MakeLabel(this, QColor(224, 224, 224), fixed);
-        Label5[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Label5[i]->setText(QString::number(i + 1) + QStringLiteral(". "));
-        Label5[i]->setGeometry(kMargin, y, rankWidth, rowHeight);
+        lblScore[i] = MakeLabel(this, kRowColor, fixed);
+        lblScore[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblScore[i]->setGeometry(nameX + cw(kNameChars - 2), y, cw(kScoreChars), rowHeight);
+        lblName[i] = MakeLabel(this, kRowColor, fixed);
+        lblName[i]->setGeometry(nameX, y, cw(kNameChars) + 2, rowHeight);
+        lblRank[i] = MakeLabel(this, QColor(224, 224, 224), fixed);
+        lblRank[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblRank[i]->setText(QString::number(i + 1) + QStringLiteral(". "));
+        lblRank[i]->setGeometry(kMargin, y, rankWidth, rowHeight);
         y += rowHeight;
     }
     y += 14;
@@ -105,26 +105,26 @@ void frmTopTen::Load()
     g.TopTenRows = 9;
     SortTopTen(g.TopTen, g.TopTenRows);
     for (int i = 0; i < kRows; ++i) {
-        Label3[i]->clear();
-        Label4[i]->clear();
-        SetTextColor(Label3[i], kRowColor);
-        SetTextColor(Label4[i], kRowColor);
+        lblName[i]->clear();
+        lblScore[i]->clear();
+        SetTextColor(lblName[i], kRowColor);
+        SetTextColor(lblScore[i], kRowColor);
     }
     int currentRow = -1;
     for (int i = 0; i < kRows; ++i) {
         const TopTenRow& row = g.TopTen[i];
         if (row.Name.isEmpty())
             break;
-        Label3[i]->setText(
+        lblName[i]->setText(
             QLatin1Char(' ') + row.Name + QString(std::max<qsizetype>(0, 29 - row.Name.size()), QLatin1Char('.')));
-        Label4[i]->setText(QLatin1Char(' ') + FormatMoney(row.Score) + QLatin1Char(' '));
+        lblScore[i]->setText(QLatin1Char(' ') + FormatMoney(row.Score) + QLatin1Char(' '));
         // The score of a game still running cannot be in the table yet.
         if (row.Score == g.GameScore && row.Name == g.PlayerName && !g.GameInProgress)
             currentRow = i;
     }
     if (currentRow >= 0) {
-        SetTextColor(Label3[currentRow], kCurrentPlayerColor);
-        SetTextColor(Label4[currentRow], kCurrentPlayerColor);
+        SetTextColor(lblName[currentRow], kCurrentPlayerColor);
+        SetTextColor(lblScore[currentRow], kCurrentPlayerColor);
     }
     btnOK->setFocus();
 }

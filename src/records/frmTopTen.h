@@ -25,9 +25,10 @@ public:
     QLabel* lblProgramTitleTop = nullptr;
     QLabel* lblProgramTitleBottom = nullptr;
     QLabel* lblHeading = nullptr;
-    std::array<QLabel*, kRows> Label5 {}; // ranks
-    std::array<QLabel*, kRows> Label3 {}; // names
-    std::array<QLabel*, kRows> Label4 {}; // scores
+    // Row i: its rank, the name and the score.
+    std::array<QLabel*, kRows> lblRank {};
+    std::array<QLabel*, kRows> lblName {};
+    std::array<QLabel*, kRows> lblScore {};
     QPushButton* btnOK = nullptr;
     QPushButton* btnResetScores = nullptr;
 

@@ -20,10 +20,10 @@ Shown Read(const frmTopTen* w)
 {
     Shown s;
     for (int i = 0; i < frmTopTen::kRows; ++i) {
-        s.names.append(w->Label3[i]->text());
-        s.scores.append(w->Label4[i]->text());
-        if (w->Label3[i]->palette().color(QPalette::WindowText) == frmTopTen::kCurrentPlayerColor
-            && w->Label4[i]->palette().color(QPalette::WindowText) == frmTopTen::kCurrentPlayerColor)
+        s.names.append(w->lblName[i]->text());
+        s.scores.append(w->lblScore[i]->text());
+        if (w->lblName[i]->palette().color(QPalette::WindowText) == frmTopTen::kCurrentPlayerColor
+            && w->lblScore[i]->palette().color(QPalette::WindowText) == frmTopTen::kCurrentPlayerColor)
             s.yellowRows.append(i);
     }
     return s;
