@@ -2,6 +2,7 @@
 #include "app/frmMain.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 #include "game/GameState.h"
 #include "game/KeyboardFocus.h"
 #include "game/Selection.h"

@@ -3,6 +3,7 @@
 
 #include "cardlib/CardDeck.h"
 #include "cardlib/CardFaces.h"
+#include "game/CardState.h"
 #include "game/GameState.h"
 
 #include <QMouseEvent>
@@ -135,7 +136,7 @@ void frmMain::RepaintBoard()
     }
     for (int i = 0; i < 5; ++i) {
         const int card = g.SelectedCards[i];
-        if (card != 0 && deck.GetUser2(card) == -1)
+        if (IsPicked(deck, card))
             DrawMarker(card);
     }
     board_->update();
@@ -181,7 +182,7 @@ void frmMain::PaintRefusalFlash(QPainter& p)
         pic_PlayRefused = MakePlayMarker(devicePixelRatioF(), QColor(220, 0, 0));
     const CardDeck& deck = Cards();
     for (const CardId card : Game().SelectedCards) {
-        if (card != 0 && deck.GetUser2(card) == -1)
+        if (IsPicked(deck, card))
             p.drawPixmap(deck.GetCardX(card) + 15, deck.GetCardY(card) + 17, pic_PlayRefused);
     }
 }

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/Judge.h"

@@ -1,6 +1,7 @@
 #include "game/Deal.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 #include "game/DealNumber.h"
 #include "game/VbMath.h"
 
@@ -125,8 +126,7 @@ DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k)
     cards.SetCardX(p.card, p.at.x());
     cards.SetCardY(p.card, p.at.y());
     g.CardGrid(p.column, p.row) = p.card;
-    cards.SetUser3(p.card, p.column);
-    cards.SetUser4(p.card, p.row);
+    SetCell(cards, p.card, p.column, p.row);
     cards.AdjustCardBlocked(p.card, !p.endsColumn);
     return p;
 }

@@ -1,6 +1,7 @@
 #include "game/ParSolver.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 #include "records/Settlement.h"
 
 #include <algorithm>
@@ -188,7 +189,7 @@ public:
         base_.g.SelectedCards.fill(0);
         base_.g.SelectedCount = 0;
         for (int id = 1; id <= CardDeck::kMaxId; ++id)
-            base_.cards.SetUser2(id, 0);
+            SetPicked(base_.cards, id, false);
         for (int c = 1; c <= kGridSize - 1; ++c)
             for (int r = 1; r <= kGridSize - 1; ++r)
                 if (const CardId card = base_.g.CardGrid(c, r))
@@ -258,8 +259,7 @@ private:
                 ++g.ColumnCardCount[c];
                 p.cards.SetCardX(card, g.BoardLeft + c * g.CardWidth);
                 p.cards.SetCardY(card, g.BoardTop + r * g.RowStep);
-                p.cards.SetUser3(card, c);
-                p.cards.SetUser4(card, r);
+                SetCell(p.cards, card, c, r);
             }
         }
         g.CardsOnBoard += start_.g.CardsOnBoard - CountCards(start_.g); // cards never on this board

@@ -1,6 +1,7 @@
 #include "game/PlaySearch.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 #include "game/Selection.h"
 
 #include <array>
@@ -57,7 +58,7 @@ public:
     }
     int Distance(CardId a, CardId b) const
     {
-        return std::abs(cards_.GetUser3(a) - cards_.GetUser3(b)) + std::abs(cards_.GetUser4(a) - cards_.GetUser4(b));
+        return std::abs(ColumnOf(cards_, a) - ColumnOf(cards_, b)) + std::abs(RowOf(cards_, a) - RowOf(cards_, b));
     }
     template <typename Fits> bool FitsAll(Fits fits) const
     {
@@ -106,15 +107,10 @@ private:
     int read_ = 0;
 };
 
-bool OnBoard(const CardDeck& cards, CardId card)
-{
-    return cards.GetCardX(card) > 0;
-}
-
 template <typename FromStart> bool AnyStart(const CardDeck& cards, FromStart fromStart)
 {
     for (CardId s = 1; s <= 52; ++s) {
-        if (OnBoard(cards, s) && fromStart(s))
+        if (IsOnBoard(cards, s) && fromStart(s))
             return true;
     }
     return false;
@@ -201,7 +197,7 @@ bool FindRoyalStraight(const GameState& g, const CardDeck& cards)
 bool AnyJokerOnBoard(const GameState& g, const CardDeck& cards)
 {
     for (int i = 1; i <= kDeckSize; ++i) {
-        if (IsJoker(g.Deck[i]) && OnBoard(cards, g.Deck[i]))
+        if (IsJoker(g.Deck[i]) && IsOnBoard(cards, g.Deck[i]))
             return true;
     }
     return false;

@@ -1,6 +1,7 @@
 #include "game/Removal.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 
 namespace {
 constexpr int kSlots = 5;
@@ -18,9 +19,9 @@ int RowY(const GameState& g, int row)
 void LeaveSelection(GameState& g, CardDeck& cards, CardId card)
 {
     // Only picked cards are removed in play; the guard keeps the count sound otherwise.
-    if (cards.GetUser2(card) == -1)
+    if (IsPicked(cards, card))
         --g.SelectedCount;
-    cards.SetUser2(card, 0);
+    SetPicked(cards, card, false);
     const int slot = card >= 0 && card < static_cast<int>(g.SelectedSlot.size()) ? g.SelectedSlot[card] : -1;
     if (slot >= 0 && slot < kSlots && g.SelectedCards[slot] == card)
         g.SelectedCards[slot] = 0;
@@ -34,7 +35,7 @@ void ShiftColumnLeft(GameState& g, CardDeck& cards, int column)
             continue;
         g.CardGrid(column, r) = card;
         g.CardGrid(column + 1, r) = 0;
-        cards.SetUser3(card, cards.GetUser3(card) - 1);
+        SetCell(cards, card, column, r);
         cards.SetCardX(card, cards.GetCardX(card) - g.CardWidth);
     }
 }
@@ -47,8 +48,8 @@ QRect ColumnEraseRect(const GameState& g, int column)
 
 std::optional<RemovalStep> RemoveCardAndDrop(GameState& g, CardDeck& cards, CardId card)
 {
-    const int c = cards.GetUser3(card);
-    const int r = cards.GetUser4(card);
+    const int c = ColumnOf(cards, card);
+    const int r = RowOf(cards, card);
     if (card == 0 || c < 1 || c > g.NumColumns || r < 1 || r > g.NumRows || g.CardGrid(c, r) != card)
         return std::nullopt;
 
@@ -70,7 +71,7 @@ std::optional<RemovalStep> RemoveCardAndDrop(GameState& g, CardDeck& cards, Card
         g.CardGrid(c, r - k) = above;
         if (above != 0) {
             cards.SetCardY(above, step.removedAt.y() - k * g.RowStep);
-            cards.SetUser4(above, r - k);
+            SetCell(cards, above, c, r - k);
         }
     }
 
@@ -105,7 +106,7 @@ std::vector<RemovalStep> RemoveSelectedCards(GameState& g, CardDeck& cards)
     std::vector<RemovalStep> steps;
     for (int i = 0; i < kSlots; ++i) {
         const CardId card = g.SelectedCards[i];
-        if (card == 0 || cards.GetUser2(card) != -1)
+        if (!IsPicked(cards, card))
             continue;
         if (auto step = RemoveCardAndDrop(g, cards, card))
             steps.push_back(*step);

@@ -1,6 +1,7 @@
 #include "game/Selection.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 
 namespace {
 constexpr int kSlots = 5;
@@ -12,7 +13,7 @@ struct Cell {
 
 Cell CellOf(const CardDeck& cards, CardId card)
 {
-    return { cards.GetUser3(card), cards.GetUser4(card) };
+    return { ColumnOf(cards, card), RowOf(cards, card) };
 }
 
 bool InsideGrid(int column, int row)
@@ -105,16 +106,11 @@ AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards, const s
     return result;
 }
 
-bool IsPicked(const CardDeck& cards, CardId card)
-{
-    return card != 0 && cards.GetUser2(card) == -1;
-}
-
 int LowestFreeSlot(const GameState& g, const CardDeck& cards)
 {
     for (int i = 0; i < kSlots; ++i) {
         const CardId card = g.SelectedCards[i];
-        if (card == 0 || cards.GetUser2(card) == 0)
+        if (card == 0 || !IsPicked(cards, card))
             return i;
     }
     return -1;
@@ -130,7 +126,7 @@ int PickCard(GameState& g, CardDeck& cards, CardId card)
     g.SelectedCards[slot] = card;
     ++g.SelectedCount;
     g.SelectedSlot[card] = static_cast<int16_t>(slot);
-    cards.SetUser2(card, -1);
+    SetPicked(cards, card, true);
     return slot;
 }
 
@@ -139,7 +135,7 @@ int DropCard(GameState& g, CardDeck& cards, CardId card)
     if (!IsPicked(cards, card) || card >= static_cast<int>(g.SelectedSlot.size()))
         return -1;
     const int slot = g.SelectedSlot[card];
-    cards.SetUser2(card, 0);
+    SetPicked(cards, card, false);
     if (slot >= 0 && slot < kSlots)
         g.SelectedCards[slot] = 0;
     --g.SelectedCount;

@@ -3,10 +3,9 @@
 // The player's picks and the adjacency rule a submitted play must meet, and
 // the neighbour look-ups on the board.
 //
-// A card's column and row are its user values 3 and 4; its picked flag is
-// user value 2 (-1 picked, 0 not). SelectedCards holds the picks by slot;
-// slots are not kept packed: a pick takes the lowest free slot, a slot being
-// free when it holds 0 or a card whose picked flag is 0.
+// SelectedCards holds the picks by slot; slots are not kept packed: a pick
+// takes the lowest free slot, a slot being free when it holds 0 or a card
+// that is not picked (CardState.h).
 
 #include "game/GameState.h"
 
@@ -40,7 +39,6 @@ AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards);
 // The same rule for the cards in `picked` (0 for an empty slot) instead of SelectedCards.
 AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards, const std::array<CardId, 5>& picked);
 
-bool IsPicked(const CardDeck& cards, CardId card);
 // The lowest free slot 0..4, or -1 when none is free.
 int LowestFreeSlot(const GameState& g, const CardDeck& cards);
 // Picks the card into the lowest free slot: SelectedSlot, picked flag and

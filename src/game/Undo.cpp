@@ -1,6 +1,7 @@
 #include "game/Undo.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 
 namespace {
 // Jokers are kept under 53..56 so the position arrays stay small.
@@ -65,9 +66,8 @@ std::optional<UndoneLook> RestoreUndoBoard(GameState& g, CardDeck& cards, const 
                 cards.SetCardX(card, record.UndoCardX[stored]);
                 cards.SetCardY(card, record.UndoCardY[stored]);
             }
-            cards.SetUser3(card, c);
-            cards.SetUser4(card, r);
-            cards.SetUser2(card, 0);
+            SetCell(cards, card, c, r);
+            SetPicked(cards, card, false);
             if (card < static_cast<int>(g.SelectedSlot.size()))
                 g.SelectedSlot[card] = 0;
             cards.AdjustCardBlocked(card, true);

@@ -4,6 +4,7 @@
 
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 #include "game/DealNumber.h"
 #include "game/GameState.h"
 #include "game/KeyboardFocus.h"

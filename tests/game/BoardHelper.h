@@ -5,6 +5,7 @@
 // the bottom), and the grid, column counts and Deck follow.
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
 
@@ -67,8 +68,7 @@ struct TestBoard {
         for (const CardId card : topToBottom) {
             g.CardGrid(c, r) = card;
             cards.DealCard(card, g.BoardLeft + c * g.CardWidth, g.BoardTop + r * g.RowStep);
-            cards.SetUser3(card, c);
-            cards.SetUser4(card, r);
+            SetCell(cards, card, c, r);
             cards.AdjustCardBlocked(card, r != g.NumRows);
             ++g.ColumnCardCount[c];
             ++g.CardsOnBoard;
@@ -95,7 +95,7 @@ struct TestBoard {
             const int slot = g.SelectedCount;
             g.SelectedCards[slot] = card;
             g.SelectedSlot[card] = static_cast<int16_t>(slot);
-            cards.SetUser2(card, -1);
+            SetPicked(cards, card, true);
             ++g.SelectedCount;
         }
     }

@@ -1,5 +1,6 @@
 #include "game/BoardHelper.h"
 #include "game/CardCodes.h"
+#include "game/CardState.h"
 #include "game/Deal.h"
 #include "game/DealNumber.h"
 
@@ -122,12 +123,12 @@ private slots:
                 const CardId card = b.g.CardGrid(c, r);
                 QCOMPARE(card, b.g.Deck[(c - 1) * 7 + r]);
                 QCOMPARE(b.cards.Position(card), QPoint(b.g.BoardLeft + c * 71, b.g.BoardTop + r * 50));
-                QCOMPARE(b.cards.GetUser3(card), c);
-                QCOMPARE(b.cards.GetUser4(card), r);
+                QCOMPARE(ColumnOf(b.cards, card), c);
+                QCOMPARE(RowOf(b.cards, card), r);
                 QCOMPARE(b.cards.IsCardBlocked(card), r < 7);
             }
         }
-        QVERIFY(b.cards.GetCardX(53) <= 0); // the ids the jokers replaced stay out of sight
+        QVERIFY(!IsOnBoard(b.cards, 53)); // the ids the jokers replaced stay out of sight
     }
 
     void sameDealReplaysTheBoard()

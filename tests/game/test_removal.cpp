@@ -1,4 +1,5 @@
 #include "game/BoardHelper.h"
+#include "game/CardState.h"
 #include "game/Deal.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
@@ -33,8 +34,8 @@ void CheckPacked(const TestBoard& b, const std::set<CardId>& removed)
                 QCOMPARE(card, CardId(0));
                 continue;
             }
-            QCOMPARE(b.cards.GetUser3(card), c);
-            QCOMPARE(b.cards.GetUser4(card), r);
+            QCOMPARE(ColumnOf(b.cards, card), c);
+            QCOMPARE(RowOf(b.cards, card), r);
             QCOMPARE(b.cards.Position(card), CellPosition(g, c, r));
             QCOMPARE(b.cards.IsCardBlocked(card), r != g.NumRows);
             ++total;
@@ -107,7 +108,7 @@ private slots:
         FullBoard(b);
         b.Pick({ b.g.CardGrid(1, 7), b.g.CardGrid(2, 7) });
         const CardId letGo = b.g.SelectedCards[1];
-        b.cards.SetUser2(letGo, 0);
+        SetPicked(b.cards, letGo, false);
         QCOMPARE(RemoveSelectedCards(b.g, b.cards).size(), size_t(1));
         QCOMPARE(b.g.CardGrid(2, 7), letGo);
         QVERIFY(!RemoveCardAndDrop(b.g, b.cards, 0));
@@ -129,7 +130,7 @@ private slots:
         QCOMPARE(up.shifts.front().copySource, QRect(CellPosition(b.g, 4, 1), QSize(71, kClearCardsHeight)));
         QCOMPARE(up.shifts.front().erase, QRect(CellPosition(b.g, 4, 1), QSize(kClearCardsWidth, 96 + 6 * 50)));
         QCOMPARE(b.g.ActiveColumns, int16_t(7));
-        QCOMPARE(b.cards.GetUser3(movedBottom), 3);
+        QCOMPARE(ColumnOf(b.cards, movedBottom), 3);
         QVERIFY(CloseUpColumns(b.g, b.cards).shifts.empty());
     }
 

@@ -1,4 +1,5 @@
 #include "game/BoardHelper.h"
+#include "game/CardState.h"
 #include "game/Selection.h"
 
 #include <QTest>
@@ -101,7 +102,7 @@ private slots:
         QVERIFY(!IsPicked(b.cards, Card(7, Clubs)));
 
         // A slot whose card was let go elsewhere counts as free.
-        b.cards.SetUser2(Card(5, Clubs), 0);
+        SetPicked(b.cards, Card(5, Clubs), false);
         --b.g.SelectedCount;
         QCOMPARE(LowestFreeSlot(b.g, b.cards), 3);
 

@@ -1,4 +1,5 @@
 #include "game/BoardHelper.h"
+#include "game/CardState.h"
 #include "game/Play.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
@@ -44,7 +45,7 @@ auto Snapshot(const TestBoard& b, const std::vector<CardId>& cardsToWatch)
     std::vector<std::tuple<QPoint, int, int, bool>> cards;
     for (const CardId card : cardsToWatch)
         cards.emplace_back(
-            b.cards.Position(card), b.cards.GetUser3(card), b.cards.GetUser4(card), b.cards.IsCardBlocked(card));
+            b.cards.Position(card), ColumnOf(b.cards, card), RowOf(b.cards, card), b.cards.IsCardBlocked(card));
     return std::tuple(b.g.CardGrid, b.g.ActiveColumns, b.g.ColumnCardCount, cards);
 }
 } // namespace
