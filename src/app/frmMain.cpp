@@ -7,6 +7,7 @@
 #include "game/Play.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
@@ -483,7 +484,7 @@ void frmMain::OpenWindowOverGame(void (*openWindow)(), bool playerList)
     const QString playerBefore = g.PlayerName;
     if (g.GameInProgress)
         SetCoverVisible(true);
-    PlaySound(QStringLiteral("ClickBg.wav"));
+    PlaySound(SoundFile::ClickBg);
     SetClockRunning(false);
     openWindow();
     SetCoverVisible(false);
@@ -504,7 +505,7 @@ void frmMain::MenuViewGameStats_Click(bool paused)
     GameState& g = Game();
     if (g.GameInProgress)
         SetCoverVisible(true);
-    PlaySound(QStringLiteral("ClickBg.wav"));
+    PlaySound(SoundFile::ClickBg);
     SetClockRunning(false);
     ShowGameStatsWindow(paused);
     SetCoverVisible(false);
@@ -530,7 +531,7 @@ void frmMain::RunOverviewAction(bool hideDoNotShow)
 {
     if (Game().GameInProgress)
         SetCoverVisible(true);
-    PlaySound(QStringLiteral("ClickBg.wav"));
+    PlaySound(SoundFile::ClickBg);
     ShowInstructionsWindow(hideDoNotShow);
 }
 

@@ -13,6 +13,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/ToolbarIcons.h"
 
 #include <QAction>
@@ -60,7 +61,7 @@ void frmMain::ShowGameEnd(GameEnd end)
             ShowScoreboardWindow();
         }
     } else {
-        PlayEffect(QStringLiteral("Schz.wav"));
+        PlayEffect(SoundFile::Schz);
         Pause(0.5);
         c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
         c_score->repaint();
@@ -155,7 +156,7 @@ void frmMain::chkSound_Click()
 {
     GameState& g = Game();
     g.SoundOn = chkSound->isChecked();
-    PlayEffect(QStringLiteral("Clickbg.wav"));
+    PlayEffect(SoundFile::ClickBg);
     SavePlayersAndTell(g);
 }
 
@@ -164,7 +165,7 @@ void frmMain::MenuFileUseHandPopups_Click()
     // The action toggles its own tick before this runs.
     GameState& g = Game();
     g.UseHandPopups = MenuFileUseHandPopups->isChecked();
-    PlayEffect(QStringLiteral("Clickbg.wav"));
+    PlayEffect(SoundFile::ClickBg);
     SavePlayersAndTell(g);
 }
 
@@ -177,7 +178,7 @@ void frmMain::MenuFileUndo_Click()
     const std::optional<UndoneLook> look = RestoreUndoBoard(g, deck, undo_);
     if (!look)
         return;
-    PlayEffect(QStringLiteral("Nervous.wav"));
+    PlayEffect(SoundFile::Nervous);
     for (int c = 1; c <= g.NumColumns; ++c) {
         const int x = g.BoardLeft + c * g.CardWidth;
         surface_.Erase(QRect(x, g.BoardTop + g.RowStep, g.CardWidth + 2, g.CardHeight + (g.NumRows - 1) * g.RowStep));

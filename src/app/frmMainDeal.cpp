@@ -10,6 +10,7 @@
 #include "records/frmSaveNotice.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/frmMsg.h"
@@ -75,7 +76,7 @@ void frmMain::NewGame()
 
     ShufflingScene();
     Pause(2.5);
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     RollUp(msg, QStringLiteral("UP"));
     Pause(0.01);
     msg->deleteLater();
@@ -138,7 +139,7 @@ void frmMain::DealBoard()
         PlaceDealtCard(g, deck, k);
         if (target.dealSound) {
             if (g.SoundOn)
-                PlaySound(QStringLiteral("deal.wav"));
+                PlaySound(SoundFile::Deal);
             else
                 Pause(0.05);
         }
@@ -162,7 +163,7 @@ void frmMain::DealBoard()
             Pause(0.025);
         }
     }
-    PlayEffect(QStringLiteral("ding.wav"), 1);
+    PlayEffect(SoundFile::Ding, 1);
     --busy_;
     ShowDealNumber();
 }

@@ -12,6 +12,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 
 #include <QAction>
 #include <QTimer>
@@ -63,7 +64,7 @@ public:
 
     void Picked(CardId card, int slot) override
     {
-        PlayEffect(QStringLiteral("Bloop2.wav"));
+        PlayEffect(SoundFile::Bloop2);
         const QPoint at = MarkerPosition(Cards(), card);
         w_.pic_save[slot] = w_.surface_.Grab(QRect(at, kMarkerSaveSize));
         w_.DrawMarker(card);
@@ -71,7 +72,7 @@ public:
     }
     void Dropped(CardId card, int slot) override
     {
-        PlayEffect(QStringLiteral("Bloop.wav"));
+        PlayEffect(SoundFile::Bloop);
         if (slot >= 0 && !w_.pic_save[slot].isNull()) {
             w_.surface_.Blit(w_.pic_save[slot], MarkerPosition(Cards(), card));
             w_.board_->update();
@@ -86,7 +87,7 @@ public:
         else
             w_.pnlStatusBand->SetCaption(QString());
     }
-    void RoyalDing() override { PlayEffect(QStringLiteral("ding.wav")); }
+    void RoyalDing() override { PlayEffect(SoundFile::Ding); }
     void Score() override
     {
         w_.c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(Game().GameScore));
@@ -106,7 +107,7 @@ public:
     {
         w_.c_score->SetForeColor(frmMain::kScoreGreen);
         if (Game().SoundOn) {
-            PlaySound(QStringLiteral("scor1.wav"));
+            PlaySound(SoundFile::Scor1);
             Pause(1.0);
         }
     }
@@ -144,7 +145,7 @@ bool frmMain::SubmitSelection()
 void frmMain::RefuseWithError()
 {
     FlashPicks();
-    PlayEffect(QStringLiteral("Error.wav"));
+    PlayEffect(SoundFile::Error);
 }
 
 void frmMain::ShowHandDefinition(int index)
@@ -187,7 +188,7 @@ void frmMain::ShowRemoval(const RemovalStep& step)
     board_->update();
     if (step.dropSound()) {
         if (g.SoundOn)
-            PlaySound(QStringLiteral("buttup.wav"));
+            PlaySound(SoundFile::Buttup);
         else
             Pause(0.05);
     } else {
@@ -200,7 +201,7 @@ void frmMain::ShowCloseUp(const CloseUp& closeUp, int handLabel)
     const GameState& g = Game();
     if (closeUp.colGoneSound) {
         if (g.SoundOn)
-            PlaySound(QStringLiteral("ColGone.wav"));
+            PlaySound(SoundFile::ColGone);
         else
             Pause(0.2);
     }

@@ -5,6 +5,7 @@
 #include "records/frmScoreboard.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/frmMsg.h"
 
@@ -62,7 +63,7 @@ void frmMain::PlayWinSequence()
     msg->ShowSliding();
     DoEvents();
 
-    PlayEffect(QStringLiteral("Shim.wav"));
+    PlayEffect(SoundFile::Shim);
     Pause(0.25);
     for (Panel3D* l : lblHand) {
         l->hide();
@@ -97,7 +98,7 @@ void frmMain::PlayWinSequence()
     Pause(1.0);
     ClearBoard();
     show();
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     msg->close();
     msg->deleteLater();
 }

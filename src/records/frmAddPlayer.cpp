@@ -5,6 +5,7 @@
 #include "records/PlayersFile.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 
@@ -96,7 +97,7 @@ void frmAddPlayer::btnOkCancel_Click(int index)
         // An empty name adds nothing.
         g.PlayerName = check.Result == Verdict::Ok ? check.Name : QString();
     }
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     closing_ = true;
     SetSizeFixed(this, false);
     RollUp(this, QStringLiteral("UP"));
@@ -112,7 +113,7 @@ QString AddNewPlayer(QWidget* parent)
 {
     GameState& g = Game();
     g.PlayerName.clear();
-    PlaySound(QStringLiteral("ClickBg.wav"));
+    PlaySound(SoundFile::ClickBg);
     {
         frmAddPlayer add(parent);
         add.exec();

@@ -9,6 +9,7 @@
 #include "records/frmScoreboard.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 
@@ -161,7 +162,7 @@ void frmGameStats::btnOK_Click()
 {
     if (!BeginLeaving())
         return;
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("RIGHT"));
     accept();
 }
@@ -174,7 +175,7 @@ void frmGameStats::btnNewDeal_Click()
         main->EnableGameWindow(true);
         main->ClearBoard();
     }
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("RIGHT"));
     Game().NewGameRequested = true;
     accept();
@@ -187,7 +188,7 @@ void frmGameStats::btnSameDeal_Click()
     frmMain* main = MainForm();
     if (main)
         main->ClearBoard();
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("RIGHT"));
     // Replaying a lost deal from here is free: no fee, no game counted.
     StartFreeReplay(Game());

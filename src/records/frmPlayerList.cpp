@@ -9,6 +9,7 @@
 #include "records/frmAddPlayer.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
@@ -331,7 +332,7 @@ void frmPlayerList::MenuFileDeletePlayer_Click()
 
 void frmPlayerList::OpenChildWindow(void (*openWindow)())
 {
-    PlaySound(QStringLiteral("ClickBg.wav"));
+    PlaySound(SoundFile::ClickBg);
     openWindow();
     if (isVisible())
         Form_Activate(false);
@@ -353,7 +354,7 @@ void frmPlayerList::lstNames_Choose()
 void frmPlayerList::SelectPlayer()
 {
     GameState& g = Game();
-    PlayEffect(QStringLiteral("bgclick.wav"));
+    PlayEffect(SoundFile::BgClick);
     const QString name = ListLineName(HighlightedLine());
     if (name.isEmpty())
         return;
@@ -374,7 +375,7 @@ void frmPlayerList::SelectPlayer()
     addedPlayer_.clear();
     if (QWidget* main = MainWindow())
         main->update();
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     closing_ = true;
     SlideOut(this, QStringLiteral("LEFT"));
     accept();
@@ -415,7 +416,7 @@ void frmPlayerList::btnClose_Click()
         }
         return;
     }
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     closing_ = true;
     SlideOut(this, QStringLiteral("UP"));
     accept();

@@ -14,6 +14,7 @@
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/ToolbarButtons.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
@@ -101,7 +102,7 @@ void ShowCountUp(const QList<int32_t>& figures, const std::function<void(int32_t
 {
     for (qsizetype k = 0; k < figures.size(); ++k) {
         show(figures[k]);
-        SoundOrPause(k + 1 < figures.size() ? QStringLiteral("buttup.wav") : QStringLiteral("scor1.wav"));
+        SoundOrPause(k + 1 < figures.size() ? SoundFile::Buttup : SoundFile::Scor1);
     }
 }
 
@@ -275,7 +276,7 @@ void frmScoreboard::ScoringRun()
     SetBoth(lblTimerBonus,
         kMark + QStringLiteral(" Timer Bonus . . . . . . . . . . . . . . . . . . . . . . . . . . . . ."));
     SlideIn(this, QStringLiteral("DOWN"));
-    SoundOrPause(QStringLiteral("ClickBg.wav"));
+    SoundOrPause(SoundFile::ClickBg);
 
     if (main) {
         for (const ToolbarButton button : kInGameToolbarButtons)
@@ -297,13 +298,13 @@ void frmScoreboard::ScoringRun()
         const int t = r + 1;
         HighlightRow(r);
         countCells[r]->SetCaption(QString::number(g.HandCounts[t]));
-        SoundOrPause(QStringLiteral("Message2.wav"));
+        SoundOrPause(SoundFile::Message2);
         Pause(0.025);
         priceCells[r]->SetCaption(QStringLiteral("x ") + FormatMoney(g.HandPoints[t]) + QStringLiteral(" ="));
-        SoundOrPause(QStringLiteral("Message2.wav"));
+        SoundOrPause(SoundFile::Message2);
         Pause(0.025);
         totalCells[r]->SetCaption(FormatMoney(HandRowTotal(g, t)) + QStringLiteral("  "));
-        SoundOrPause(QStringLiteral("Message2.wav"));
+        SoundOrPause(SoundFile::Message2);
         Pause(0.03);
         UnhighlightRow(r);
     }
@@ -316,7 +317,7 @@ void frmScoreboard::ScoringRun()
     for (qsizetype k = 0; k < made.size(); ++k) {
         DoEvents();
         const int different = static_cast<int>(k + 1);
-        PlayEffect(QStringLiteral("Message2.wav"));
+        PlayEffect(SoundFile::Message2);
         SetBoth(lblDifferentHandsBonus,
             kMark + QStringLiteral(" Number of Different Hands (") + QString::number(different) + QStringLiteral(") x ")
                 + FormatMoney(g.DifferentHandsBonus) + QStringLiteral(" . . . . . . . . . . . . . . . . . . . . . "));
@@ -324,7 +325,7 @@ void frmScoreboard::ScoringRun()
         HighlightRow(made[k] - 1);
         Pause(0.15);
     }
-    SoundOrPause(QStringLiteral("scor1.wav"));
+    SoundOrPause(SoundFile::Scor1);
     Pause(0.075);
 
     ShowCountUp(CardsRemovedCountUp(s.CardsRemoved), [this, &g](int32_t i) {
@@ -337,15 +338,15 @@ void frmScoreboard::ScoringRun()
     const QList<int32_t> timerFigures = TimerBonusCountUp(s.TimerBonus);
     if (timerFigures.isEmpty()) {
         pnlTimerBonus->SetCaption(QStringLiteral("0"));
-        SoundOrPause(QStringLiteral("bloop.wav"));
+        SoundOrPause(SoundFile::Bloop);
     } else {
         ShowCountUp(timerFigures, [this](int32_t i) { pnlTimerBonus->SetCaption(Amount(i)); });
     }
     Pause(0.5);
 
-    SoundOrPause(QStringLiteral("UpGo4.wav"));
+    SoundOrPause(SoundFile::UpGo4);
     pnlFinalScore->SetCaption(Amount(s.ScoreWithBonuses));
-    SoundOrPause(QStringLiteral("TWham.wav"));
+    SoundOrPause(SoundFile::TWham);
     for (int flash = 0; flash < 5; ++flash) {
         pnlFinalScore->SetCaption(QString());
         Pause(0.1);
@@ -355,7 +356,7 @@ void frmScoreboard::ScoringRun()
     Pause(0.5);
 
     if (s.Cleared) {
-        SoundOrPause(QStringLiteral("ding.wav"));
+        SoundOrPause(SoundFile::Ding);
         MsgBox(ClearedBonusNotice(*s.Cleared), vbOKOnly | vbExclamation, QStringLiteral("Cards Cleared"));
         SetBoth(lblCardsRemovedBonus,
             CardsRemovedCaption(s.CardsRemoved,
@@ -364,7 +365,7 @@ void frmScoreboard::ScoringRun()
         pnlCardsRemovedBonus->SetCaption(Amount(s.CardsRemovedWithCleared));
     }
     pnlFinalScore->SetCaption(Amount(s.FinalScore));
-    SoundOrPause(QStringLiteral("Message2.wav"));
+    SoundOrPause(SoundFile::Message2);
 
     if (main)
         main->c_PlayerStatus->SetCaption(PlayerStatusLine(g));
@@ -374,7 +375,7 @@ void frmScoreboard::ScoringRun()
     for (QPushButton* b : { btnClose, btnNewDeal, btnSameDeal, btnExit })
         b->show();
     btnNewDeal->setFocus();
-    SoundOrPause(QStringLiteral("buttup.wav"));
+    SoundOrPause(SoundFile::Buttup);
 
     if (enteredTopTen) {
         Pause(0.001);
@@ -398,7 +399,7 @@ void frmScoreboard::btnClose_Click()
         return;
     if (frmMain* main = MainForm())
         main->EnableGameWindow(true);
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("UP"));
     accept();
     if (frmMain* main = MainForm())
@@ -413,7 +414,7 @@ void frmScoreboard::btnNewDeal_Click()
         main->EnableGameWindow(true);
         main->ClearBoard();
     }
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("UP"));
     Game().NewGameRequested = true;
     accept();
@@ -429,7 +430,7 @@ void frmScoreboard::btnSameDeal_Click()
         main->EnableGameWindow(true);
         main->ClearBoard();
     }
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("UP"));
     Pause(0.15);
     StartPaidReplay(g);

@@ -8,6 +8,7 @@
 #include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
@@ -152,7 +153,7 @@ void frmTopTen::btnOK_Click()
 {
     if (closing_)
         return;
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     closing_ = true;
     SlideOut(this, QStringLiteral("LEFT"));
     accept();

@@ -1,6 +1,7 @@
 #include "ui/WindowMotion.h"
 
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -76,12 +77,12 @@ void SlideIn(QWidget* window, const QString& direction)
             Animate(-window->width(), home.x(), W / 50.0, [&](int v) { window->move(v, home.y()); });
         }
     }
-    PlaySoundAndYield(QStringLiteral("ClickBg.wav"));
+    PlaySoundAndYield(SoundFile::ClickBg);
 }
 
 void SlideOut(QWidget* window, const QString& direction)
 {
-    PlaySoundAndYield(QStringLiteral("message2.wav"));
+    PlaySoundAndYield(SoundFile::Message2);
     if (!window)
         return;
     const QString d = direction.toUpper();
@@ -110,7 +111,7 @@ void UnrollWindow(QWidget* window, const QString& direction)
         else if (d == QLatin1String("RIGHT"))
             Animate(0, full.width(), full.width() / 1000.0, [&](int v) { window->resize(qMax(v, 1), full.height()); });
     }
-    PlaySoundAndYield(QStringLiteral("ClickBg.wav"));
+    PlaySoundAndYield(SoundFile::ClickBg);
 }
 
 void RollUp(QWidget* window, const QString& direction)
@@ -125,5 +126,5 @@ void RollUp(QWidget* window, const QString& direction)
         window->hide();
         window->resize(full);
     }
-    PlaySoundAndYield(QStringLiteral("message2.wav"));
+    PlaySoundAndYield(SoundFile::Message2);
 }

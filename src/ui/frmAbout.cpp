@@ -4,6 +4,7 @@
 #include "app/Windows.h"
 #include "game/GameState.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
@@ -100,7 +101,7 @@ void frmAbout::Form_Activate()
 
 void frmAbout::btnOK_Click()
 {
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     accept();
 }
 

@@ -6,6 +6,7 @@
 #include "records/PlayersFile.h"
 #include "records/frmSaveNotice.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
@@ -191,7 +192,7 @@ void frmInstructions::btnClose_Click()
     frmMain* main = MainForm();
     if (main)
         main->SetCoverVisible(true);
-    PlayEffect(QStringLiteral("message2.wav"));
+    PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("LEFT"));
     if (main)
         main->SetCoverVisible(false);

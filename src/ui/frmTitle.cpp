@@ -2,6 +2,7 @@
 
 #include "app/Windows.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 
@@ -163,7 +164,7 @@ void frmTitle::Form_Activate()
     SlideIn(this, QStringLiteral("RIGHT"));
     Pause(0.5);
     lblWelcome->show();
-    PlaySound(QStringLiteral("message2.wav"));
+    PlaySound(SoundFile::Message2);
     Pause(0.25);
 
     SetBar(0, 15);
@@ -199,13 +200,13 @@ void frmTitle::Form_Activate()
         SetBar(shpBar->width(), h);
         Pause(0.02);
     }
-    PlaySound(QStringLiteral("buttup.wav"));
+    PlaySound(SoundFile::Buttup);
     for (int h = 0; h <= 35; h += 5) {
         SetBar(shpBar->width(), h);
         Pause(0.02);
     }
 
-    PlaySound(QStringLiteral("bloop.wav"));
+    PlaySound(SoundFile::Bloop);
     Pause(2.0);
     SlideOut(this, QStringLiteral("RIGHT"));
     finished_ = true;
@@ -241,7 +242,7 @@ void frmTitle::FlyLetter(int index, int target)
     }
     l->move(target, l->y());
     SetTextColor(l, LetterColor(index));
-    PlaySound(QStringLiteral("buttup.wav"));
+    PlaySound(SoundFile::Buttup);
 }
 
 void frmTitle::Bounce(int index)

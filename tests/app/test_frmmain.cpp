@@ -9,6 +9,7 @@
 #include "records/frmTopTen.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
+#include "ui/SoundNames.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
 
@@ -117,8 +118,8 @@ class TestFrmMain : public QObject {
         double shortest = 1.0;
         const QDir from(g.AppFolder);
         for (const QString& wav : from.entryList({ QStringLiteral("*.wav") }, QDir::Files)) {
-            const QString lower = wav.toLower();
-            if (lower == QStringLiteral("clickbg.wav") || lower == QStringLiteral("message2.wav"))
+            if (wav.compare(SoundFile::ClickBg, Qt::CaseInsensitive) == 0
+                || wav.compare(SoundFile::Message2, Qt::CaseInsensitive) == 0)
                 continue;
             QVERIFY(QFile::copy(from.filePath(wav), sounds_->filePath(wav)));
             const double seconds = WavDurationSeconds(from.filePath(wav));

@@ -1,12 +1,14 @@
 #include "game/GameState.h"
 #include "support/Files.h"
 #include "ui/Sound.h"
+#include "ui/SoundNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -82,9 +84,12 @@ private slots:
         QVERIFY(QDir(dir).mkdir(QStringLiteral("Folder.wav")));
         QVERIFY(FindFileNoCase(dir, QStringLiteral("folder.wav")).isEmpty());
 
-        // The spellings the game's callers use find the built files.
-        for (const char* name : { "Clickbg.wav", "bloop.wav", "Message2.wav", "ClickBg.wav", "bgclick.wav" })
-            QVERIFY2(!FindFileNoCase(appDir_, QString::fromLatin1(name)).isEmpty(), name);
+        // Every sound the game names is built beside it.
+        for (const QLatin1String name :
+            { SoundFile::Deal, SoundFile::Ding, SoundFile::Error, SoundFile::Bloop, SoundFile::Bloop2, SoundFile::Scor1,
+                SoundFile::ColGone, SoundFile::Buttup, SoundFile::Nervous, SoundFile::Schz, SoundFile::Shim,
+                SoundFile::TWham, SoundFile::UpGo4, SoundFile::Message2, SoundFile::ClickBg, SoundFile::BgClick })
+            QVERIFY2(QFileInfo::exists(appDir_ + QLatin1Char('/') + name), name.data());
     }
 
     // 16-bit mono PCM at 22050 Hz, under 1.5 s.
