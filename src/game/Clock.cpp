@@ -13,17 +13,22 @@ int TimerBonus(const GameState& g)
     return TimerBonus(g.ElapsedSeconds, g.TimerBonusStart);
 }
 
+namespace {
+QString TimerCaption(const QString& amount)
+{
+    return QStringLiteral("  Timer Bonus: ") + amount + QStringLiteral("  ");
+}
+} // namespace
+
 QString TimerText(qint64 elapsedSeconds, int timerBonusStart)
 {
     const int bonus = TimerBonus(elapsedSeconds, timerBonusStart);
-    if (bonus < 1)
-        return QStringLiteral("  Timer Bonus: NONE  ");
-    return QStringLiteral("  Timer Bonus: ") + FormatMoney(bonus) + QStringLiteral("  ");
+    return TimerCaption(bonus < 1 ? QStringLiteral("NONE") : FormatMoney(bonus));
 }
 
 QString StartingTimerText(const GameState& g)
 {
-    return QStringLiteral("  Timer Bonus: ") + FormatMoney(g.TimerBonusStart) + QStringLiteral("  ");
+    return TimerCaption(FormatMoney(g.TimerBonusStart));
 }
 
 QString TickClock(GameState& g)
