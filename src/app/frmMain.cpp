@@ -4,6 +4,7 @@
 #include "app/Windows.h"
 #include "game/Clock.h"
 #include "game/GameState.h"
+#include "game/GameTexts.h"
 #include "game/Play.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
@@ -493,7 +494,7 @@ void frmMain::OpenWindowOverGame(void (*openWindow)(), bool playerList)
         // The last game was the previous player's: the status band shows the
         // new player before the settings may open the instructions.
         g.GameScore = 0;
-        c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+        c_score->SetCaption(GameScoreCaption(g.GameScore));
         ShowPlayerStatus();
         ApplyPlayerSettings();
         NewGame();

@@ -3,6 +3,7 @@
 #include "app/Windows.h"
 #include "cardlib/CardDeck.h"
 #include "game/Clock.h"
+#include "game/GameTexts.h"
 #include "game/Play.h"
 #include "game/PlaySearch.h"
 #include "game/Selection.h"
@@ -63,7 +64,7 @@ void frmMain::ShowGameEnd(GameEnd end)
     } else {
         PlayEffect(SoundFile::Schz);
         Pause(0.5);
-        c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+        c_score->SetCaption(GameScoreCaption(g.GameScore));
         c_score->repaint();
         ClearBoard();
         ShowGameStatsWindow(false);
@@ -189,7 +190,7 @@ void frmMain::MenuFileUndo_Click()
         board_->update();
         DoEvents();
     }
-    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+    c_score->SetCaption(GameScoreCaption(g.GameScore));
     c_score->repaint();
     c_score->SetForeColor(look->ScoreGreen ? kScoreGreen : kScoreRed);
     for (int i = 0; i < kHandLabels; ++i) {

@@ -4,6 +4,7 @@
 #include "game/Clock.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
+#include "game/GameTexts.h"
 #include "game/VbMath.h"
 #include "records/PlayersFile.h"
 #include "records/Settlement.h"
@@ -82,7 +83,7 @@ void frmMain::NewGame()
     msg->deleteLater();
 
     StartNewGame(g);
-    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+    c_score->SetCaption(GameScoreCaption(g.GameScore));
     c_score->show();
     SavePlayersAndTell(g);
     ShowPlayerStatus();
@@ -120,7 +121,7 @@ void frmMain::DealBoard()
     // A restarted game's clock must not tick on during the deal.
     SetClockRunning(false);
     ResetForDeal(g);
-    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
+    c_score->SetCaption(GameScoreCaption(g.GameScore));
     c_score->SetForeColor(kScoreRed);
     ShowPlayerStatus();
     for (int i = 0; i < kHandLabels; ++i)

@@ -2,6 +2,7 @@
 
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
+#include "game/GameTexts.h"
 #include "game/ParView.h"
 #include "game/Play.h"
 #include "game/Undo.h"
@@ -193,7 +194,7 @@ void frmMain::ShowParLine(const std::vector<LegalPlay>& line)
     Game() = shown.g;
     Cards() = shown.cards;
     focusCard_ = 0;
-    c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(0));
+    c_score->SetCaption(GameScoreCaption(0));
     c_score->SetForeColor(kScoreRed);
     for (int i = 0; i < kHandLabels; ++i) {
         ResetHandLabel(i);

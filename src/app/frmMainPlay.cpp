@@ -90,7 +90,7 @@ public:
     void RoyalDing() override { PlayEffect(SoundFile::Ding); }
     void Score() override
     {
-        w_.c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(Game().GameScore));
+        w_.c_score->SetCaption(GameScoreCaption(Game().GameScore));
         w_.c_score->repaint();
     }
     void HandAccepted(int handType, int points) override { w_.AnnounceHand(handType, points); }

@@ -1,5 +1,7 @@
 #include "game/GameTexts.h"
 
+#include "game/GameState.h"
+
 #include <array>
 
 QString HandDefinitionText(int labelIndex)
@@ -45,4 +47,9 @@ QString AboutJokersText()
                           "remove any adjacent card.  To take it one step further, Jokers on the bottom row are "
                           "special in that you can remove any other card (not just adjacent cards) along with a "
                           "Joker on the bottom.");
+}
+
+QString GameScoreCaption(qint64 score)
+{
+    return QStringLiteral("Game:  ") + FormatMoney(score);
 }

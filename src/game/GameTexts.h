@@ -10,6 +10,9 @@ QString HandDefinitionText(int labelIndex);
 // What the definition panel shows: the definition followed by one more carriage return.
 QString HandPopupCaption(int labelIndex);
 
+// The score panel's caption: "Game:  $1,234".
+QString GameScoreCaption(qint64 score);
+
 // The "About Jokers" message box (information icon, OK).
 QString AboutJokersTitle();
 QString AboutJokersText();

@@ -2,6 +2,7 @@
 
 #include "cardlib/CardFaces.h"
 #include "game/GameState.h"
+#include "game/GameTexts.h"
 #include "ui/MsgBox.h"
 #include "ui/WindowMotion.h"
 
@@ -113,8 +114,7 @@ void DrawStatus(QPainter& p)
     p.drawText(band.adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Player: Sample     Bankroll: ") + FormatMoney(2350));
     p.setPen(QColor(255, 0, 0));
-    p.drawText(band.adjusted(0, 0, -10, 0), Qt::AlignRight | Qt::AlignVCenter,
-        QStringLiteral("Game:  ") + FormatMoney(kExampleScore));
+    p.drawText(band.adjusted(0, 0, -10, 0), Qt::AlignRight | Qt::AlignVCenter, GameScoreCaption(kExampleScore));
 }
 } // namespace
 
