@@ -138,12 +138,8 @@ void frmMain::DealBoard()
         const DealPlacement target = DealTarget(g, k);
         FlyCard(target.card, target.at.x(), target.at.y());
         PlaceDealtCard(g, deck, k);
-        if (target.dealSound) {
-            if (g.SoundOn)
-                PlaySound(SoundFile::Deal);
-            else
-                Pause(0.05);
-        }
+        if (target.dealSound)
+            SoundOrPause(SoundFile::Deal, 0.05);
     }
     FinishLayOut(g);
 

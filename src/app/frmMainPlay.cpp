@@ -186,25 +186,16 @@ void frmMain::ShowRemoval(const RemovalStep& step)
         break;
     }
     board_->update();
-    if (step.dropSound()) {
-        if (g.SoundOn)
-            PlaySound(SoundFile::Buttup);
-        else
-            Pause(0.05);
-    } else {
+    if (step.dropSound())
+        SoundOrPause(SoundFile::Buttup, 0.05);
+    else
         DoEvents();
-    }
 }
 
 void frmMain::ShowCloseUp(const CloseUp& closeUp, int handLabel)
 {
-    const GameState& g = Game();
-    if (closeUp.colGoneSound) {
-        if (g.SoundOn)
-            PlaySound(SoundFile::ColGone);
-        else
-            Pause(0.2);
-    }
+    if (closeUp.colGoneSound)
+        SoundOrPause(SoundFile::ColGone, 0.2);
     for (const ColumnShift& shift : closeUp.shifts) {
         surface_.CopyArea(shift.copySource, shift.copyTarget);
         // The eraser is wider than a column; kept to the column it clears, it

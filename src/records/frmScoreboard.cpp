@@ -82,13 +82,10 @@ void SetBoth(const std::array<QLabel*, 2>& line, const QString& text)
         l->setText(text);
 }
 
-// Sound when the player has sounds on, otherwise a short pause in its place.
+// With sound off each of the count's sounds is a short pause.
 void SoundOrPause(const QString& file)
 {
-    if (Game().SoundOn)
-        PlaySound(file);
-    else
-        Pause(0.1);
+    SoundOrPause(file, 0.1);
 }
 
 QString Amount(qint64 value)

@@ -142,6 +142,14 @@ void PlayEffect(const QString& fileName, int flags)
         PlaySound(fileName, flags);
 }
 
+void SoundOrPause(const QString& fileName, double pauseSeconds)
+{
+    if (Game().SoundOn)
+        PlaySound(fileName);
+    else
+        Pause(pauseSeconds);
+}
+
 void PlaySoundAndYield(const QString& fileName, int flags)
 {
     PlaySound(fileName, flags);

@@ -12,6 +12,9 @@ void PlaySound(const QString& fileName, int flags = 0);
 // Plays the sound only while the current player has sound effects on (the
 // sounds of the play itself; window motion and menus play whatever the setting).
 void PlayEffect(const QString& fileName, int flags = 0);
+// A sound of the play heard to its end while the current player has sound
+// effects on; with them off, a pause of pauseSeconds in its place.
+void SoundOrPause(const QString& fileName, double pauseSeconds);
 // The same, then lets pending window events run once (for window motion).
 void PlaySoundAndYield(const QString& fileName, int flags = 0);
 // Waits seconds while the windows keep painting and taking events.
