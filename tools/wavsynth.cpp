@@ -378,8 +378,6 @@ std::vector<Recipe> Recipes()
         { "message2", 0.25, { Hiss(0.28, 600).glide(2000).env(0.1, 0, 0.16).narrow(0.6).dark(2500) } },
         { "ClickBg", 0.35, Click(0.0, 1200, 2500, 1.0) },
         { "bgclick", 0.3, Click(0.0, 700, 1500, 1.0) },
-        // A button: the press and, a moment later, a lighter release.
-        { "Button", 0.35, Join({ Click(0.0, 600, 2000, 1.0), Click(0.05, 800, 2600, 0.6) }) },
     };
 }
 

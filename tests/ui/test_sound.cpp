@@ -97,7 +97,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         for (const char* n : { "deal", "ding", "Error", "Bloop", "Bloop2", "scor1", "ColGone", "buttup", "Nervous",
-                 "Schz", "Shim", "TWham", "UpGo4", "message2", "ClickBg", "bgclick", "Button" })
+                 "Schz", "Shim", "TWham", "UpGo4", "message2", "ClickBg", "bgclick" })
             QTest::newRow(n) << QString::fromLatin1(n) + QStringLiteral(".wav");
     }
 
