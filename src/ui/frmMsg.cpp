@@ -44,16 +44,6 @@ void frmMsg::SetLabel2(const QString& text)
         l->setText(text);
 }
 
-QString frmMsg::Label1() const
-{
-    return label1_[1]->text();
-}
-
-QString frmMsg::Label2() const
-{
-    return label2_[1]->text();
-}
-
 void frmMsg::SetShadowColor(const QColor& color)
 {
     shadow_ = color;

@@ -19,8 +19,6 @@ public:
     void SetLabel2(const QString& text);
     // The back colour of the shadow label and the fill of the two shapes.
     void SetShadowColor(const QColor& color);
-    QString Label1() const;
-    QString Label2() const;
 
     // Places the window over the game window and slides it in.
     void ShowSliding();
