@@ -5,6 +5,7 @@
 #include "cardlib/CardFaces.h"
 #include "game/CardState.h"
 #include "game/GameState.h"
+#include "ui/PlayMarker.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -95,27 +96,6 @@ void ToolButton::enterEvent(QEnterEvent* event)
     QToolButton::enterEvent(event);
 }
 
-namespace {
-// The marker on a picked card: a blue box with a black edge and PLAY in yellow;
-// red while the markers flash after a refused hand.
-QPixmap MakePlayMarker(qreal dpr, const QColor& box = QColor(0, 0, 200))
-{
-    QPixmap pm(QSize(41, 20) * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.fillRect(QRect(0, 0, 41, 18), Qt::black);
-    p.fillRect(QRect(1, 1, 39, 16), box);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(12);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(255, 255, 0));
-    p.drawText(QRect(0, 0, 41, 18), Qt::AlignCenter, QStringLiteral("PLAY"));
-    return pm;
-}
-} // namespace
-
 void frmMain::RepaintBoard()
 {
     const GameState& g = Game();
@@ -145,7 +125,7 @@ void frmMain::RepaintBoard()
 void frmMain::DrawMarker(int card)
 {
     if (pic_Play.isNull() || !qFuzzyCompare(pic_Play.devicePixelRatio(), devicePixelRatioF()))
-        pic_Play = MakePlayMarker(devicePixelRatioF());
+        pic_Play = PlayMarkerPixmap(devicePixelRatioF());
     const CardDeck& deck = Cards();
     surface_.Blit(pic_Play, QPoint(deck.GetCardX(card) + 15, deck.GetCardY(card) + 17));
 }
@@ -179,7 +159,7 @@ void frmMain::PaintRefusalFlash(QPainter& p)
     if (refusalFlashes_ <= 0 || refusalFlashes_ % 2 != 0 || !Game().GameInProgress)
         return;
     if (pic_PlayRefused.isNull() || !qFuzzyCompare(pic_PlayRefused.devicePixelRatio(), devicePixelRatioF()))
-        pic_PlayRefused = MakePlayMarker(devicePixelRatioF(), QColor(220, 0, 0));
+        pic_PlayRefused = PlayMarkerPixmap(devicePixelRatioF(), kPlayMarkerRed);
     const CardDeck& deck = Cards();
     for (const CardId card : Game().SelectedCards) {
         if (IsPicked(deck, card))

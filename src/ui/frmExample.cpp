@@ -4,6 +4,7 @@
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "ui/MsgBox.h"
+#include "ui/PlayMarker.h"
 #include "ui/WindowMotion.h"
 
 #include <QLabel>
@@ -65,20 +66,6 @@ const std::array<int, 2> kPicked = { Spade(7), Heart(7) };
 // Hands made so far: 1 Pair, 3 of a Kind and Straight.
 const std::array<bool, kNumHandTypes> kHandsMade = { true, false, true, true, false, false, false, false, false };
 constexpr int kExampleScore = 475;
-
-void DrawPlayMarker(QPainter& p, int x, int y)
-{
-    const QRect box(x, y, 41, 18);
-    p.fillRect(box, QColor(0, 0, 255));
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(255, 255, 0));
-    p.drawText(box, Qt::AlignCenter, QStringLiteral("PLAY"));
-}
 
 void DrawHandLabels(QPainter& p)
 {
