@@ -8,9 +8,9 @@
 #include "game/GameState.h"
 
 enum class Verdict {
-    Hand, // a poker hand: paid and counted; ShowPlayNote; its label flashes after the removal
-    JokerRemoval, // a joker alone or with one card: no points, no hand; ShowPlayNote
-    Refused, // not a hand: "Error.wav", CountMisplay, ShowPlayNote; AdjacentLinks = 0
+    Hand, // a poker hand: paid and counted; PlayShow::PlayNote; its label flashes after the removal
+    JokerRemoval, // a joker alone or with one card: no points, no hand; PlayShow::PlayNote
+    Refused, // not a hand: "Error.wav", CountMisplay, PlayShow::PlayNote; AdjacentLinks = 0
     JokersRefused, // a joker among 3..5 cards: the "About Jokers" note (then ApplyJokersNotePenalty),
                    // then "Error.wav" and CountMisplay; AdjacentLinks = 0
     Nothing, // no card, or one card that is no joker: nothing happens
@@ -24,7 +24,7 @@ struct Judgement {
     bool royalDing = false; // a royal flush: "ding.wav" (with sound on) before the acceptance
 
     bool accepted() const { return verdict == Verdict::Hand || verdict == Verdict::JokerRemoval; }
-    // LastHandLabel: the hand label to flash after the play, -1 for none.
+    // The hand label to flash after the play, -1 for none.
     int handLabel() const { return verdict == Verdict::Hand ? handType - 1 : -1; }
 };
 

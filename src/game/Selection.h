@@ -28,7 +28,7 @@ struct AdjacencyResult {
     // sides; 1 for a joker on the bottom row or a joker picked alone; 0 when
     // refused or when there is nothing to judge (no card, one ordinary card).
     int16_t AdjacentLinks = 0;
-    // The play fails the rule: "Error.wav", CountMisplay and ShowPlayNote follow.
+    // The play fails the rule: "Error.wav", CountMisplay and PlayShow::PlayNote follow.
     // When false and AdjacentLinks is 0 the submission ends silently.
     bool Refused = false;
 };
@@ -43,7 +43,7 @@ AdjacencyResult CheckAdjacent(const GameState& g, const CardDeck& cards, const s
 int LowestFreeSlot(const GameState& g, const CardDeck& cards);
 // Picks the card into the lowest free slot: SelectedSlot, picked flag and
 // SelectedCount follow. Returns the slot, or -1 when five cards are already
-// picked (a sixth is refused: "Error.wav", CountMisplay and ShowPlayNote).
+// picked (a sixth is refused: "Error.wav", CountMisplay and PlayShow::PlayNote).
 int PickCard(GameState& g, CardDeck& cards, CardId card);
 // Lets a picked card go and returns the slot it held (its save area), or -1
 // when the card was not picked.
