@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
+#include "game/Removal.h"
 #include "records/frmGameStats.h"
 #include "records/frmScoreboard.h"
 #include "records/frmTopTen.h"
@@ -475,6 +476,25 @@ private slots:
         Click(Qt::LeftButton, CardCentre(1, 7));
         QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen); // the closing step of any release
         QVERIFY2(elapsed.elapsed() < 30000, "a sound was waited for with sound off");
+    }
+
+    // With sound off a play that empties a column closes the board up at once:
+    // neither the removal nor the column-gone sound is waited for.
+    void aColumnClosesUpWithSoundOffWithoutAWait()
+    {
+        GameState& g = Game();
+        for (int r = 1; r < g.NumRows; ++r) // column 1 keeps only the seven of clubs
+            QVERIFY(RemoveCardAndDrop(g, Cards(), g.CardGrid(1, r)));
+        g.CardsOnBoard -= g.NumRows - 1;
+        w_->RepaintBoard();
+        const CardId nextInColumnTwo = g.CardGrid(2, g.NumRows - 1);
+        EverySoundWaitsLong();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        PlayThePair();
+        QCOMPARE(g.CardGrid(1, g.NumRows), nextInColumnTwo);
+        QCOMPARE(g.ActiveColumns, int16_t(7));
+        QVERIFY2(elapsed.elapsed() < 10000, "a sound was waited for with sound off");
     }
 
     void clockFollowsMinimisingOnlyAfterTheFirstHand()
