@@ -82,11 +82,8 @@ void SetBoth(const std::array<QLabel*, 2>& line, const QString& text)
         l->setText(text);
 }
 
-// With sound off each of the count's sounds is a short pause.
-void SoundOrPause(const QString& file)
-{
-    SoundOrPause(file, 0.1);
-}
+// With sound off each of the count's sounds is a pause this long.
+constexpr double kCountSoundPause = 0.1;
 
 QString Amount(qint64 value)
 {
@@ -99,7 +96,7 @@ void ShowCountUp(const QList<int32_t>& figures, const std::function<void(int32_t
 {
     for (qsizetype k = 0; k < figures.size(); ++k) {
         show(figures[k]);
-        SoundOrPause(k + 1 < figures.size() ? SoundFile::Buttup : SoundFile::Scor1);
+        SoundOrPause(k + 1 < figures.size() ? SoundFile::Buttup : SoundFile::Scor1, kCountSoundPause);
     }
 }
 
@@ -273,7 +270,7 @@ void frmScoreboard::ScoringRun()
     SetBoth(lblTimerBonus,
         kMark + QStringLiteral(" Timer Bonus . . . . . . . . . . . . . . . . . . . . . . . . . . . . ."));
     SlideIn(this, QStringLiteral("DOWN"));
-    SoundOrPause(SoundFile::ClickBg);
+    SoundOrPause(SoundFile::ClickBg, kCountSoundPause);
 
     if (main) {
         for (const ToolbarButton button : kInGameToolbarButtons)
@@ -295,13 +292,13 @@ void frmScoreboard::ScoringRun()
         const int t = r + 1;
         HighlightRow(r);
         countCells[r]->SetCaption(QString::number(g.HandCounts[t]));
-        SoundOrPause(SoundFile::Message2);
+        SoundOrPause(SoundFile::Message2, kCountSoundPause);
         Pause(0.025);
         priceCells[r]->SetCaption(QStringLiteral("x ") + FormatMoney(g.HandPoints[t]) + QStringLiteral(" ="));
-        SoundOrPause(SoundFile::Message2);
+        SoundOrPause(SoundFile::Message2, kCountSoundPause);
         Pause(0.025);
         totalCells[r]->SetCaption(FormatMoney(HandRowTotal(g, t)) + QStringLiteral("  "));
-        SoundOrPause(SoundFile::Message2);
+        SoundOrPause(SoundFile::Message2, kCountSoundPause);
         Pause(0.03);
         UnhighlightRow(r);
     }
@@ -322,7 +319,7 @@ void frmScoreboard::ScoringRun()
         HighlightRow(made[k] - 1);
         Pause(0.15);
     }
-    SoundOrPause(SoundFile::Scor1);
+    SoundOrPause(SoundFile::Scor1, kCountSoundPause);
     Pause(0.075);
 
     ShowCountUp(CardsRemovedCountUp(s.CardsRemoved), [this, &g](int32_t i) {
@@ -335,15 +332,15 @@ void frmScoreboard::ScoringRun()
     const QList<int32_t> timerFigures = TimerBonusCountUp(s.TimerBonus);
     if (timerFigures.isEmpty()) {
         pnlTimerBonus->SetCaption(QStringLiteral("0"));
-        SoundOrPause(SoundFile::Bloop);
+        SoundOrPause(SoundFile::Bloop, kCountSoundPause);
     } else {
         ShowCountUp(timerFigures, [this](int32_t i) { pnlTimerBonus->SetCaption(Amount(i)); });
     }
     Pause(0.5);
 
-    SoundOrPause(SoundFile::UpGo4);
+    SoundOrPause(SoundFile::UpGo4, kCountSoundPause);
     pnlFinalScore->SetCaption(Amount(s.ScoreWithBonuses));
-    SoundOrPause(SoundFile::TWham);
+    SoundOrPause(SoundFile::TWham, kCountSoundPause);
     for (int flash = 0; flash < 5; ++flash) {
         pnlFinalScore->SetCaption(QString());
         Pause(0.1);
@@ -353,7 +350,7 @@ void frmScoreboard::ScoringRun()
     Pause(0.5);
 
     if (s.Cleared) {
-        SoundOrPause(SoundFile::Ding);
+        SoundOrPause(SoundFile::Ding, kCountSoundPause);
         MsgBox(ClearedBonusNotice(*s.Cleared), vbOKOnly | vbExclamation, QStringLiteral("Cards Cleared"));
         SetBoth(lblCardsRemovedBonus,
             CardsRemovedCaption(s.CardsRemoved,
@@ -362,7 +359,7 @@ void frmScoreboard::ScoringRun()
         pnlCardsRemovedBonus->SetCaption(Amount(s.CardsRemovedWithCleared));
     }
     pnlFinalScore->SetCaption(Amount(s.FinalScore));
-    SoundOrPause(SoundFile::Message2);
+    SoundOrPause(SoundFile::Message2, kCountSoundPause);
 
     if (main)
         main->c_PlayerStatus->SetCaption(PlayerStatusLine(g));
@@ -372,7 +369,7 @@ void frmScoreboard::ScoringRun()
     for (QPushButton* b : { btnClose, btnNewDeal, btnSameDeal, btnExit })
         b->show();
     btnNewDeal->setFocus();
-    SoundOrPause(SoundFile::Buttup);
+    SoundOrPause(SoundFile::Buttup, kCountSoundPause);
 
     if (enteredTopTen) {
         Pause(0.001);
