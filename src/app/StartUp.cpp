@@ -59,7 +59,7 @@ bool frmMain::PrepareWindow()
     CaptionHandLabels();
     CheckTopTenAge(g);
     LayOutWindow();
-    PaintBackground();
+    ClearBoard();
     show();
     return true;
 }

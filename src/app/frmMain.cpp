@@ -324,12 +324,6 @@ void frmMain::CaptionHandLabels()
     lblTimer->SetCaption(StartingTimerText(g));
 }
 
-void frmMain::PaintBackground()
-{
-    surface_.Clear();
-    board_->update();
-}
-
 void frmMain::ClearBoard()
 {
     surface_.Clear();

@@ -64,7 +64,6 @@ public:
     void EndOnSignal();
 
     // Procedures the other windows call.
-    void PaintBackground();
     void ClearBoard(); // only the gradient remains
     void RepaintBoard(); // draws CardGrid and the pick markers over what is there
     void ApplyPlayerSettings();
