@@ -5,16 +5,15 @@
 //
 // SelectedCards holds the picks by slot; slots are not kept packed: a pick
 // takes the lowest free slot, a slot being free when it holds 0 or a card
-// that is not picked (CardState.h).
+// that is not picked (IsPicked, CardState.h).
 
+#include "game/CardState.h"
 #include "game/GameState.h"
 
 #include <QPoint>
 #include <QSize>
 
 #include <array>
-
-class CardDeck;
 
 // The neighbouring cell's card, or 0: none above row 1, below NumRows, left
 // of column 1 or right of ActiveColumns, and none for card 0.
