@@ -1,10 +1,11 @@
 #include "app/frmMain.h"
 
 #include "app/StartUpData.h"
-#include "app/Windows.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
+#include "recordwindows/frmPlayerList.h"
 #include "ui/MsgBox.h"
+#include "ui/frmTitle.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,16 +1,22 @@
 #include "app/frmMain.h"
 
 #include "app/BoardView.h"
-#include "app/Windows.h"
 #include "game/Clock.h"
 #include "game/GameState.h"
 #include "game/Play.h"
+#include "recordwindows/frmGameStats.h"
+#include "recordwindows/frmPlayerList.h"
+#include "recordwindows/frmTopTen.h"
+#include "ui/HelpWindow.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/Twips.h"
+#include "ui/UpdateCheck.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
+#include "ui/frmAbout.h"
+#include "ui/frmInstructions.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,5 @@
 #include "app/frmMain.h"
 
-#include "app/Windows.h"
 #include "cardlib/CardDeck.h"
 #include "game/Clock.h"
 #include "game/Play.h"
@@ -9,11 +8,13 @@
 #include "game/Undo.h"
 #include "records/PlayersFile.h"
 #include "records/Settlement.h"
-#include "records/frmSaveNotice.h"
+#include "recordwindows/frmGameStats.h"
+#include "recordwindows/frmScoreboard.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/ToolbarIcons.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QAction>
 #include <QCheckBox>

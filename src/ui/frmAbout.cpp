@@ -1,10 +1,10 @@
 #include "ui/frmAbout.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
 #include "game/GameState.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
+#include "ui/UpdateCheck.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 

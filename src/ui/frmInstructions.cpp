@@ -1,15 +1,15 @@
 #include "ui/frmInstructions.h"
 
-#include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
-#include "records/frmSaveNotice.h"
+#include "ui/HelpWindow.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 #include "ui/frmExample.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -42,3 +42,6 @@ private:
     bool activated_ = false;
     bool closing_ = false;
 };
+
+// The instructions; `hideDoNotShow` hides the switch-off check box (misplays).
+void ShowInstructionsWindow(bool hideDoNotShow);

@@ -75,3 +75,6 @@ private:
     // player's own record the current one.
     QString addedPlayer_;
 };
+
+// The player list; its close button shows when opened from the game window's menu.
+void ShowPlayerListWindow(bool showCloseButton);

@@ -54,3 +54,6 @@ private:
     bool activated_ = false;
     bool leaving_ = false;
 };
+
+// The statistics of the running or ended game; `paused` gives the pause form.
+void ShowGameStatsWindow(bool paused);

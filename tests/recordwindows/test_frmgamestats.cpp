@@ -4,7 +4,7 @@
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
-#include "records/frmGameStats.h"
+#include "recordwindows/frmGameStats.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 

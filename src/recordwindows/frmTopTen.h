@@ -45,3 +45,5 @@ private:
     bool activated_ = false;
     bool closing_ = false;
 };
+
+void ShowTopTenWindow();

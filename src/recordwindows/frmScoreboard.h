@@ -77,3 +77,6 @@ private:
     bool finished_ = false;
     bool leaving_ = false;
 };
+
+// The scoreboard of a won game (after the victory sequence).
+void ShowScoreboardWindow();

@@ -1,17 +1,21 @@
-#include "records/frmPlayerList.h"
+#include "recordwindows/frmPlayerList.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/PlayerLock.h"
 #include "records/PlayersFile.h"
-#include "records/frmAddPlayer.h"
+#include "recordwindows/frmAddPlayer.h"
+#include "recordwindows/frmTopTen.h"
+#include "ui/HelpWindow.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
+#include "ui/UpdateCheck.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
+#include "ui/frmAbout.h"
+#include "ui/frmInstructions.h"
 
 #include <QApplication>
 #include <QKeyEvent>

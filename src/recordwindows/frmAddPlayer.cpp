@@ -1,4 +1,4 @@
-#include "records/frmAddPlayer.h"
+#include "recordwindows/frmAddPlayer.h"
 #include "ui/Ramp.h"
 
 #include "game/GameState.h"

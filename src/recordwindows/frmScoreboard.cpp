@@ -1,7 +1,6 @@
-#include "records/frmScoreboard.h"
+#include "recordwindows/frmScoreboard.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
@@ -9,7 +8,7 @@
 #include "records/SavePoints.h"
 #include "records/Settlement.h"
 #include "records/TopTen.h"
-#include "records/frmSaveNotice.h"
+#include "recordwindows/frmTopTen.h"
 #include "ui/FastPlay.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
@@ -17,6 +16,7 @@
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QEvent>
 #include <QLabel>
