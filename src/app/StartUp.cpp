@@ -21,7 +21,7 @@ void frmMain::Load()
         return;
     GameState& g = Game();
     ShowTitleWindow();
-    ShowPlayerListWindow(false);
+    ShowPlayerListWindow(this, false);
     // The player may leave the game from the list.
     if (closing_)
         return;

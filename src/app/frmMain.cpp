@@ -36,8 +36,6 @@ const QColor frmMain::kScoreRed(255, 0, 0);
 const QColor frmMain::kScoreGreen(0, 128, 0);
 
 namespace {
-frmMain* g_main = nullptr;
-
 // The client area below the menu bar: 12000 by 9000 twips less the frame,
 // title bar and menu bar of the window.
 constexpr int kClientWidth = 792;
@@ -51,14 +49,8 @@ constexpr int kButtonSize = 19;
 constexpr std::array<int, 8> kToolbarOrder = { 7, 1, 0, 3, 2, 6, 4, 5 };
 } // namespace
 
-frmMain* MainForm()
-{
-    return g_main;
-}
-
 frmMain::frmMain()
 {
-    g_main = this;
     SetMainWindow(this);
     BuildControls();
     BuildMenus();
@@ -69,8 +61,8 @@ frmMain::frmMain()
 
 frmMain::~frmMain()
 {
-    if (g_main == this)
-        g_main = nullptr;
+    if (MainWindow() == this)
+        SetMainWindow(nullptr);
 }
 
 void frmMain::BuildControls()
@@ -487,7 +479,7 @@ void frmMain::Command3D2_Click(int index)
 
 // About, Game Stats, Top Ten and Player List open the same way: the board is
 // covered and the clock stopped while the window is open.
-void frmMain::OpenWindowOverGame(void (*openWindow)(), bool playerList)
+void frmMain::OpenWindowOverGame(const std::function<void()>& openWindow, bool playerList)
 {
     GameState& g = Game();
     const QString playerBefore = g.PlayerName;
@@ -516,14 +508,15 @@ void frmMain::MenuViewGameStats_Click(bool paused)
         SetCoverVisible(true);
     PlaySound(QStringLiteral("ClickBg.wav"));
     SetClockRunning(false);
-    ShowGameStatsWindow(paused);
+    const GameEndChoice choice = ShowGameStatsWindow(this, paused);
     SetCoverVisible(false);
     ResumeClockIfPlaying();
+    CarryOutGameEndChoice(choice, false);
 }
 
 void frmMain::MenuViewPlayerList_Click()
 {
-    OpenWindowOverGame([] { ShowPlayerListWindow(true); }, true);
+    OpenWindowOverGame([this] { ShowPlayerListWindow(this, true); }, true);
 }
 
 void frmMain::MenuViewTopTenScores_Click()
@@ -541,7 +534,7 @@ void frmMain::RunOverviewAction(bool hideDoNotShow)
     if (Game().GameInProgress)
         SetCoverVisible(true);
     PlaySound(QStringLiteral("ClickBg.wav"));
-    ShowInstructionsWindow(hideDoNotShow);
+    ShowInstructionsWindow(this, hideDoNotShow);
 }
 
 void frmMain::MenuHelpOverview_Click()

@@ -58,7 +58,7 @@ void frmMain::ShowGameEnd(GameEnd end)
         c_score->SetForeColor(kScoreGreen);
         if (end == GameEnd::Scoreboard) {
             PlayWinSequence();
-            ShowScoreboardWindow();
+            CarryOutGameEndChoice(ShowScoreboardWindow(this), true);
         }
     } else {
         PlayEffect(QStringLiteral("Schz.wav"));
@@ -66,10 +66,38 @@ void frmMain::ShowGameEnd(GameEnd end)
         c_score->SetCaption(QStringLiteral("Game:  ") + FormatMoney(g.GameScore));
         c_score->repaint();
         ClearBoard();
-        ShowGameStatsWindow(false);
+        CarryOutGameEndChoice(ShowGameStatsWindow(this, false), false);
     }
-    if (TakeNewGameRequest(g))
+}
+
+void frmMain::CarryOutGameEndChoice(GameEndChoice choice, bool won)
+{
+    GameState& g = Game();
+    switch (choice) {
+    case GameEndChoice::Close:
+        if (won)
+            RepaintBoard();
+        break;
+    case GameEndChoice::NewDeal:
         NewGame();
+        break;
+    case GameEndChoice::SameDeal:
+        // A won deal is replayed for another fee; a lost one, whose fee paid
+        // for these cards, for free.
+        if (won) {
+            Pause(0.15);
+            StartPaidReplay(g);
+            ShowPlayerStatus();
+            SavePlayersAndTell(g);
+        } else {
+            StartFreeReplay(g);
+        }
+        DealBoard();
+        break;
+    case GameEndChoice::Exit:
+        close();
+        break;
+    }
 }
 
 void frmMain::MenuViewHint_Click()
@@ -116,7 +144,7 @@ void frmMain::MenuFileRestart_Click()
         ClearBoard();
         DealBoard();
     } else if (answer == vbNo) {
-        g.GameInProgress = false;
+        ForfeitGame(g);
         NewGame();
     }
 }
@@ -135,8 +163,7 @@ void frmMain::MenuFileNewGame_Click()
                                             "game and the ")
         + FormatMoney(g.EntryFee) + QStringLiteral(" entry fee?");
     if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Exit Game?")) == vbYes) {
-        ClearSelection(g);
-        g.GameInProgress = false;
+        ForfeitGame(g);
         NewGame();
     }
 }

@@ -1,7 +1,6 @@
 #include "recordwindows/frmScoreboard.h"
 #include "ui/Ramp.h"
 
-#include "app/frmMain.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
@@ -10,6 +9,7 @@
 #include "records/TopTen.h"
 #include "recordwindows/frmTopTen.h"
 #include "ui/FastPlay.h"
+#include "ui/GameWindowAccess.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
@@ -111,8 +111,9 @@ QString CardsRemovedCaption(int removed, const QString& dots)
 }
 } // namespace
 
-frmScoreboard::frmScoreboard(QWidget* parent)
+frmScoreboard::frmScoreboard(GameWindowAccess* game, QWidget* parent)
     : QDialog(parent)
+    , game_(game)
 {
     const GameState& g = Game();
     setFixedSize(kWidth, kHeight);
@@ -180,22 +181,17 @@ frmScoreboard::frmScoreboard(QWidget* parent)
     lblFormShadow->setGeometry(10, kHeight, kWidth - 20, 44);
     lblFormShadow->setStyleSheet(QStringLiteral("background: rgb(64, 64, 64);"));
 
-    const std::array<QString, 4> captions = { QStringLiteral("&Close Window"), QStringLiteral("&New Deal"),
-        QStringLiteral("&Same Deal"), QStringLiteral("E&xit Game") };
-    std::array<QPushButton*, 4> buttons {};
-    for (int k = 0; k < 4; ++k) {
-        buttons[k] = new QPushButton(captions[k], this);
-        buttons[k]->setGeometry(kLeft + k * 116, kButtonsTop, 108, 28);
-        buttons[k]->hide();
+    Buttons = new GameEndButtons(this, game, QStringLiteral("UP"));
+    Buttons->SetReady(false);
+    btnClose = Buttons->Close;
+    btnNewDeal = Buttons->NewDeal;
+    btnSameDeal = Buttons->SameDeal;
+    btnExit = Buttons->Exit;
+    int k = 0;
+    for (QPushButton* b : { btnClose, btnNewDeal, btnSameDeal, btnExit }) {
+        b->setGeometry(kLeft + k++ * 116, kButtonsTop, 108, 28);
+        b->hide();
     }
-    btnClose = buttons[0];
-    btnNewDeal = buttons[1];
-    btnSameDeal = buttons[2];
-    btnExit = buttons[3];
-    connect(btnClose, &QPushButton::clicked, this, &frmScoreboard::btnClose_Click);
-    connect(btnNewDeal, &QPushButton::clicked, this, &frmScoreboard::btnNewDeal_Click);
-    connect(btnSameDeal, &QPushButton::clicked, this, &frmScoreboard::btnSameDeal_Click);
-    connect(btnExit, &QPushButton::clicked, this, &frmScoreboard::btnExit_Click);
 
     CenterOnMain(this);
     move(x(), y() + Px(250));
@@ -233,7 +229,8 @@ void frmScoreboard::Form_Activate()
         const CountHurry hurry;
         ScoringRun();
     }
-    finished_ = true;
+    // The buttons show a moment before the run ends; they act from here on.
+    Buttons->SetReady(true);
 }
 
 void frmScoreboard::HighlightRow(int row)
@@ -260,7 +257,6 @@ void frmScoreboard::ColourRow(int row, const QColor& back, const QColor& fore)
 void frmScoreboard::ScoringRun()
 {
     GameState& g = Game();
-    frmMain* main = MainForm();
     // The win is credited and saved before the count, which only shows it: a
     // window closed or a program ended while it counts loses nothing.
     const RecordedSettlement settled = SettleAndRecord(g);
@@ -278,9 +274,9 @@ void frmScoreboard::ScoringRun()
     SlideIn(this, QStringLiteral("DOWN"));
     SoundOrPause(QStringLiteral("ClickBg.wav"));
 
-    if (main) {
+    if (game_) {
         for (int i : { 2, 3, 4, 7 })
-            main->DisableToolbarButton(i);
+            game_->DisableToolbarButton(i);
     }
     Pause(0.001);
 
@@ -367,8 +363,8 @@ void frmScoreboard::ScoringRun()
     pnlFinalScore->SetCaption(Amount(s.FinalScore));
     SoundOrPause(QStringLiteral("Message2.wav"));
 
-    if (main)
-        main->c_PlayerStatus->SetCaption(PlayerStatusLine(g));
+    if (game_)
+        game_->ShowPlayerStatus();
     TellSaveFailures();
 
     lblFormShadow->move(lblFormShadow->x(), btnSameDeal->y() - 7 * height() / 512);
@@ -383,83 +379,14 @@ void frmScoreboard::ScoringRun()
     }
 }
 
-bool frmScoreboard::BeginLeaving()
-{
-    // The buttons show a moment before the run ends, and a second click
-    // while the window slides out must not act twice.
-    if (!finished_ || leaving_)
-        return false;
-    leaving_ = true;
-    return true;
-}
-
-void frmScoreboard::btnClose_Click()
-{
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm())
-        main->EnableGameWindow(true);
-    PlayEffect(QStringLiteral("message2.wav"));
-    SlideOut(this, QStringLiteral("UP"));
-    accept();
-    if (frmMain* main = MainForm())
-        main->RepaintBoard();
-}
-
-void frmScoreboard::btnNewDeal_Click()
-{
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm()) {
-        main->EnableGameWindow(true);
-        main->ClearBoard();
-    }
-    PlayEffect(QStringLiteral("message2.wav"));
-    SlideOut(this, QStringLiteral("UP"));
-    Game().NewGameRequested = true;
-    accept();
-}
-
-void frmScoreboard::btnSameDeal_Click()
-{
-    if (!BeginLeaving())
-        return;
-    GameState& g = Game();
-    frmMain* main = MainForm();
-    if (main) {
-        main->EnableGameWindow(true);
-        main->ClearBoard();
-    }
-    PlayEffect(QStringLiteral("message2.wav"));
-    SlideOut(this, QStringLiteral("UP"));
-    Pause(0.15);
-    StartPaidReplay(g);
-    if (main)
-        main->ShowPlayerStatus();
-    SavePlayersAndTell(g);
-    if (main)
-        main->DealBoard();
-    accept();
-}
-
-void frmScoreboard::btnExit_Click()
-{
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm()) {
-        main->EnableGameWindow(true);
-        main->close();
-    }
-    QDialog::done(QDialog::Rejected);
-}
-
 void frmScoreboard::reject()
 {
-    btnClose_Click();
+    Buttons->Choose(GameEndChoice::Close);
 }
 
-void ShowScoreboardWindow()
+GameEndChoice ShowScoreboardWindow(GameWindowAccess* game)
 {
-    frmScoreboard window(MainForm());
+    frmScoreboard window(game, MainWindow());
     window.exec();
+    return window.Choice();
 }

@@ -1,8 +1,8 @@
 #include "ui/frmInstructions.h"
 
-#include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
+#include "ui/GameWindowAccess.h"
 #include "ui/HelpWindow.h"
 #include "ui/Sound.h"
 #include "ui/Twips.h"
@@ -58,8 +58,9 @@ QLabel* MakeLink(QWidget* parent, const QString& text, QObject* filter)
 }
 } // namespace
 
-frmInstructions::frmInstructions(QWidget* parent)
+frmInstructions::frmInstructions(GameWindowAccess* game, QWidget* parent)
     : QDialog(parent)
+    , game_(game)
 {
     setWindowTitle(QStringLiteral("Overview/Quick Start"));
     setFixedSize(kWidth, kHeight);
@@ -132,8 +133,8 @@ void frmInstructions::Form_Activate()
         return;
     activated_ = true;
     btnClose->update();
-    if (frmMain* main = MainForm())
-        main->SetCoverVisible(false);
+    if (game_)
+        game_->SetCoverVisible(false);
     frmExample example(this);
     example.exec();
 }
@@ -188,20 +189,19 @@ void frmInstructions::btnClose_Click()
     g.ShowInstructions = !chkDoNotShow->isChecked();
     if (!g.PlayerName.isEmpty())
         SavePlayersAndTell(g);
-    frmMain* main = MainForm();
-    if (main)
-        main->SetCoverVisible(true);
+    if (game_)
+        game_->SetCoverVisible(true);
     PlayEffect(QStringLiteral("message2.wav"));
     SlideOut(this, QStringLiteral("LEFT"));
-    if (main)
-        main->SetCoverVisible(false);
+    if (game_)
+        game_->SetCoverVisible(false);
     activated_ = false;
     accept();
 }
 
-void ShowInstructionsWindow(bool hideDoNotShow)
+void ShowInstructionsWindow(GameWindowAccess* game, bool hideDoNotShow)
 {
-    frmInstructions instructions(MainWindow());
+    frmInstructions instructions(game, MainWindow());
     if (hideDoNotShow)
         instructions.chkDoNotShow->hide();
     instructions.exec();

@@ -31,7 +31,7 @@ int RunInstructions(bool hideDoNotShow, const std::function<void(frmInstructions
             }
         });
     });
-    ShowInstructionsWindow(hideDoNotShow);
+    ShowInstructionsWindow(nullptr, hideDoNotShow);
     return examples;
 }
 
