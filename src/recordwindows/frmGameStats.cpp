@@ -4,8 +4,6 @@
 #include "game/DealNumber.h"
 #include "game/GameState.h"
 #include "records/Settlement.h"
-#include "ui/MsgBox.h"
-#include "ui/Sound.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 
