@@ -1,10 +1,11 @@
 #include "app/frmMain.h"
 
 #include "app/StartUpData.h"
-#include "app/Windows.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
+#include "recordwindows/frmPlayerList.h"
 #include "ui/MsgBox.h"
+#include "ui/frmTitle.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ void frmMain::Load()
         return;
     GameState& g = Game();
     ShowTitleWindow();
-    ShowPlayerListWindow(false);
+    ShowPlayerListWindow(this, false);
     // The player may leave the game from the list.
     if (closing_)
         return;

@@ -5,8 +5,8 @@
 #include "records/PlayersFile.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
-#include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
+#include "ui/frmSaveNotice.h"
 
 void PrepareDataFolder(GameState& g)
 {

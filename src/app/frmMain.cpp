@@ -1,18 +1,24 @@
 #include "app/frmMain.h"
 
 #include "app/BoardView.h"
-#include "app/Windows.h"
 #include "game/Clock.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
 #include "game/Play.h"
+#include "recordwindows/frmGameStats.h"
+#include "recordwindows/frmPlayerList.h"
+#include "recordwindows/frmTopTen.h"
+#include "ui/HelpWindow.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/ToolbarIcons.h"
 #include "ui/Twips.h"
+#include "ui/UpdateCheck.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
+#include "ui/frmAbout.h"
+#include "ui/frmInstructions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -32,8 +38,6 @@ const QColor frmMain::kScoreRed(255, 0, 0);
 const QColor frmMain::kScoreGreen(0, 128, 0);
 
 namespace {
-frmMain* g_main = nullptr;
-
 // The client area below the menu bar: 12000 by 9000 twips less the frame,
 // title bar and menu bar of the window.
 constexpr int kClientWidth = 792;
@@ -49,14 +53,8 @@ constexpr std::array<ToolbarButton, kToolbarButtons> kToolbarOrder
           ToolbarButton::Undo, ToolbarButton::NewGame, ToolbarButton::Hint, ToolbarButton::Help };
 } // namespace
 
-frmMain* MainForm()
-{
-    return g_main;
-}
-
 frmMain::frmMain()
 {
-    g_main = this;
     SetMainWindow(this);
     BuildControls();
     BuildMenus();
@@ -67,8 +65,8 @@ frmMain::frmMain()
 
 frmMain::~frmMain()
 {
-    if (g_main == this)
-        g_main = nullptr;
+    if (MainWindow() == this)
+        SetMainWindow(nullptr);
 }
 
 void frmMain::BuildControls()
@@ -473,7 +471,7 @@ void frmMain::Toolbar_Click(ToolbarButton button)
 
 // About, Game Stats, Top Ten and Player List open the same way: the board is
 // covered and the clock stopped while the window is open.
-void frmMain::OpenWindowOverGame(void (*openWindow)(), bool playerList)
+void frmMain::OpenWindowOverGame(const std::function<void()>& openWindow, bool playerList)
 {
     GameState& g = Game();
     const QString playerBefore = g.PlayerName;
@@ -502,14 +500,15 @@ void frmMain::MenuViewGameStats_Click(bool paused)
         SetCoverVisible(true);
     PlaySound(SoundFile::ClickBg);
     SetClockRunning(false);
-    ShowGameStatsWindow(paused);
+    const GameEndChoice choice = ShowGameStatsWindow(this, paused);
     SetCoverVisible(false);
     ResumeClockIfPlaying();
+    CarryOutGameEndChoice(choice, false);
 }
 
 void frmMain::MenuViewPlayerList_Click()
 {
-    OpenWindowOverGame([] { ShowPlayerListWindow(true); }, true);
+    OpenWindowOverGame([this] { ShowPlayerListWindow(this, true); }, true);
 }
 
 void frmMain::MenuViewTopTenScores_Click()
@@ -527,7 +526,7 @@ void frmMain::RunOverviewAction(bool hideDoNotShow)
     if (Game().GameInProgress)
         SetCoverVisible(true);
     PlaySound(SoundFile::ClickBg);
-    ShowInstructionsWindow(hideDoNotShow);
+    ShowInstructionsWindow(this, hideDoNotShow);
 }
 
 void frmMain::MenuHelpOverview_Click()

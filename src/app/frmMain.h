@@ -18,11 +18,13 @@
 #include "game/Undo.h"
 #include "ui/BoardSurface.h"
 #include "ui/ToolbarButtons.h"
+#include "ui/GameWindowAccess.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,8 +41,9 @@ struct LegalPlay;
 class PlayShow;
 struct RemovalStep;
 enum class GameEnd;
+enum class GameEndChoice;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public GameWindowAccess {
     Q_OBJECT
 public:
     static constexpr int kHandLabels = 9;
@@ -64,20 +67,20 @@ public:
     void EndOnSignal();
 
     // Procedures the other windows call.
-    void ClearBoard(); // only the gradient remains
+    void ClearBoard() override; // only the gradient remains
     void RepaintBoard(); // draws CardGrid and the pick markers over what is there
     void ApplyPlayerSettings();
     void CountMisplay();
     void ResetHandLabel(int index);
     void FlashHandLabel(int index);
     void EnableToolbarButton(ToolbarButton button);
-    void DisableToolbarButton(ToolbarButton button);
-    void SetCoverVisible(bool visible);
+    void DisableToolbarButton(ToolbarButton button) override;
+    void SetCoverVisible(bool visible) override;
     void SetClockRunning(bool running);
     bool ClockRunning() const;
     // Starts the clock again when a game is in progress and a hand has been made.
     void ResumeClockIfPlaying();
-    void ShowPlayerStatus();
+    void ShowPlayerStatus() override;
     void NewGame();
     void DealBoard();
     // Runs after every play and when a new deal is asked for: ends the game when no play is left.
@@ -86,7 +89,10 @@ public:
     void PlayWinSequence();
     // Whether the board, toolbar and menus take input. Only the window's own
     // contents are switched off, so the windows it opens stay usable.
-    void EnableGameWindow(bool enabled);
+    void EnableGameWindow(bool enabled) override;
+    // Carries out how the player left the scoreboard (`won`) or the
+    // statistics: the next deal, the same one again, or the end of the program.
+    void CarryOutGameEndChoice(GameEndChoice choice, bool won);
 
     BoardSurface& Surface() { return surface_; }
     QWidget* Board() const { return board_; }
@@ -209,7 +215,7 @@ private:
     void CaptionHandLabels();
     QString ToolbarHoverText(ToolbarButton button) const;
     void RunOverviewAction(bool hideDoNotShow);
-    void OpenWindowOverGame(void (*openWindow)(), bool playerList = false);
+    void OpenWindowOverGame(const std::function<void()>& openWindow, bool playerList = false);
     bool Form_QueryUnload();
     void SetMenusEnabled(bool enabled);
     void SetInGameCommandsEnabled(bool enabled);
@@ -259,5 +265,3 @@ private:
     bool closing_ = false;
     bool smallScreen_ = false;
 };
-
-frmMain* MainForm();

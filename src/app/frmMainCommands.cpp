@@ -1,6 +1,5 @@
 #include "app/frmMain.h"
 
-#include "app/Windows.h"
 #include "cardlib/CardDeck.h"
 #include "game/Clock.h"
 #include "game/GameTexts.h"
@@ -10,12 +9,14 @@
 #include "game/Undo.h"
 #include "records/PlayersFile.h"
 #include "records/Settlement.h"
-#include "records/frmSaveNotice.h"
+#include "recordwindows/frmGameStats.h"
+#include "recordwindows/frmScoreboard.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/ToolbarIcons.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,7 +60,7 @@ void frmMain::ShowGameEnd(GameEnd end)
         c_score->SetForeColor(kScoreGreen);
         if (end == GameEnd::Scoreboard) {
             PlayWinSequence();
-            ShowScoreboardWindow();
+            CarryOutGameEndChoice(ShowScoreboardWindow(this), true);
         }
     } else {
         PlayEffect(SoundFile::Schz);
@@ -67,10 +68,38 @@ void frmMain::ShowGameEnd(GameEnd end)
         c_score->SetCaption(GameScoreCaption(g.GameScore));
         c_score->repaint();
         ClearBoard();
-        ShowGameStatsWindow(false);
+        CarryOutGameEndChoice(ShowGameStatsWindow(this, false), false);
     }
-    if (TakeNewGameRequest(g))
+}
+
+void frmMain::CarryOutGameEndChoice(GameEndChoice choice, bool won)
+{
+    GameState& g = Game();
+    switch (choice) {
+    case GameEndChoice::Close:
+        if (won)
+            RepaintBoard();
+        break;
+    case GameEndChoice::NewDeal:
         NewGame();
+        break;
+    case GameEndChoice::SameDeal:
+        // A won deal is replayed for another fee; a lost one, whose fee paid
+        // for these cards, for free.
+        if (won) {
+            Pause(0.15);
+            StartPaidReplay(g);
+            ShowPlayerStatus();
+            SavePlayersAndTell(g);
+        } else {
+            StartFreeReplay(g);
+        }
+        DealBoard();
+        break;
+    case GameEndChoice::Exit:
+        close();
+        break;
+    }
 }
 
 void frmMain::MenuViewHint_Click()
@@ -118,7 +147,7 @@ void frmMain::MenuFileRestart_Click()
         ClearBoard();
         DealBoard();
     } else if (answer == vbNo) {
-        g.GameInProgress = false;
+        ForfeitGame(g);
         NewGame();
     }
 }
@@ -137,8 +166,7 @@ void frmMain::MenuFileNewGame_Click()
                                             "game and the ")
         + FormatMoney(g.EntryFee) + QStringLiteral(" entry fee?");
     if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Exit Game?")) == vbYes) {
-        ClearSelection(g);
-        g.GameInProgress = false;
+        ForfeitGame(g);
         NewGame();
     }
 }

@@ -8,13 +8,13 @@
 #include "game/VbMath.h"
 #include "records/PlayersFile.h"
 #include "records/Settlement.h"
-#include "records/frmSaveNotice.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/frmMsg.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QAction>
 #include <QMenu>

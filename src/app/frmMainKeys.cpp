@@ -1,4 +1,3 @@
-#include "app/BoardView.h"
 #include "app/frmMain.h"
 
 #include "cardlib/CardDeck.h"
@@ -10,12 +9,6 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
-
-void BoardView::keyPressEvent(QKeyEvent* event)
-{
-    if (!form_->Board_KeyPress(event->key()))
-        QWidget::keyPressEvent(event);
-}
 
 CardId frmMain::FocusedCard()
 {

@@ -2,7 +2,7 @@
 
 #include "game/GameState.h"
 #include "game/VbMath.h"
-#include "records/frmScoreboard.h"
+#include "recordwindows/frmScoreboard.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"

@@ -96,7 +96,6 @@ struct GameState {
     int32_t ElapsedSeconds = 0;
     bool SameDeal = false;
     bool ScoreboardPending = false;
-    bool NewGameRequested = false;
 
     // Pick state.
     int16_t SelectedCount = 0;

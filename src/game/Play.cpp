@@ -115,9 +115,8 @@ void CloseRelease(GameState& g, PlayShow& show)
         show.FeeWonBack();
 }
 
-bool TakeNewGameRequest(GameState& g)
+void ForfeitGame(GameState& g)
 {
-    const bool requested = g.NewGameRequested;
-    g.NewGameRequested = false;
-    return requested;
+    ClearSelection(g);
+    g.GameInProgress = false;
 }

@@ -69,9 +69,9 @@ bool SubmitPlay(GameState& g, CardDeck& cards, UndoRecord& undo, int& misplayCou
 // ends is returned (the caller shows it).
 std::optional<GameEnd> EndGameIfNoPlays(GameState& g, const CardDeck& cards);
 
-// After the end of a game: true, once, when the window shown at the end asked
-// for a new deal.
-bool TakeNewGameRequest(GameState& g);
+// The player gives up the running game: its fee stays paid, the picks are
+// let go and the game is no longer in progress (nothing asks about it again).
+void ForfeitGame(GameState& g);
 
 // The closing step of every release.
 void CloseRelease(GameState& g, PlayShow& show);

@@ -1,6 +1,5 @@
 #include "ui/HelpWindow.h"
 
-#include "app/Windows.h"
 #include "game/GameState.h"
 #include "ui/MsgBox.h"
 #include "ui/WindowMotion.h"

@@ -29,3 +29,6 @@ public:
 private:
     QString contents_;
 };
+
+// The help pages at their contents.
+void ShowHelpContents(QWidget* owner);

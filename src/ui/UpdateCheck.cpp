@@ -1,4 +1,4 @@
-#include "app/Windows.h"
+#include "ui/UpdateCheck.h"
 #include "game/GameState.h"
 #include "ui/MsgBox.h"
 

@@ -1,11 +1,11 @@
 #include "ui/frmAbout.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
 #include "game/GameState.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/Twips.h"
+#include "ui/UpdateCheck.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 

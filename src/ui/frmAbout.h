@@ -28,3 +28,5 @@ private:
     void Form_Activate();
     void btnOK_Click();
 };
+
+void ShowAboutWindow();

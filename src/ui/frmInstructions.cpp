@@ -1,16 +1,16 @@
 #include "ui/frmInstructions.h"
 
-#include "app/Windows.h"
-#include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
-#include "records/frmSaveNotice.h"
+#include "ui/GameWindowAccess.h"
+#include "ui/HelpWindow.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 #include "ui/frmExample.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -59,8 +59,9 @@ QLabel* MakeLink(QWidget* parent, const QString& text, QObject* filter)
 }
 } // namespace
 
-frmInstructions::frmInstructions(QWidget* parent)
+frmInstructions::frmInstructions(GameWindowAccess* game, QWidget* parent)
     : QDialog(parent)
+    , game_(game)
 {
     setWindowTitle(QStringLiteral("Overview/Quick Start"));
     setFixedSize(kWidth, kHeight);
@@ -133,8 +134,8 @@ void frmInstructions::Form_Activate()
         return;
     activated_ = true;
     btnClose->update();
-    if (frmMain* main = MainForm())
-        main->SetCoverVisible(false);
+    if (game_)
+        game_->SetCoverVisible(false);
     frmExample example(this);
     example.exec();
 }
@@ -189,20 +190,19 @@ void frmInstructions::btnClose_Click()
     g.ShowInstructions = !chkDoNotShow->isChecked();
     if (!g.PlayerName.isEmpty())
         SavePlayersAndTell(g);
-    frmMain* main = MainForm();
-    if (main)
-        main->SetCoverVisible(true);
+    if (game_)
+        game_->SetCoverVisible(true);
     PlayEffect(SoundFile::Message2);
     SlideOut(this, QStringLiteral("LEFT"));
-    if (main)
-        main->SetCoverVisible(false);
+    if (game_)
+        game_->SetCoverVisible(false);
     activated_ = false;
     accept();
 }
 
-void ShowInstructionsWindow(bool hideDoNotShow)
+void ShowInstructionsWindow(GameWindowAccess* game, bool hideDoNotShow)
 {
-    frmInstructions instructions(MainWindow());
+    frmInstructions instructions(game, MainWindow());
     if (hideDoNotShow)
         instructions.chkDoNotShow->hide();
     instructions.exec();

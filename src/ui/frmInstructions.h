@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class GameWindowAccess;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -13,7 +14,8 @@ class QPushButton;
 class frmInstructions : public QDialog {
     Q_OBJECT
 public:
-    explicit frmInstructions(QWidget* parent = nullptr);
+    // `game`'s cover is lifted while the window is open; it may be null.
+    explicit frmInstructions(GameWindowAccess* game, QWidget* parent = nullptr);
 
     QLabel* lblTitle = nullptr;
     QLabel* lblInstructions = nullptr;
@@ -38,7 +40,11 @@ private:
     void lblShowExample_Click();
     void lblHelpTips_Click();
 
+    GameWindowAccess* game_;
     // Set on the first activation, so the example opens by itself only once.
     bool activated_ = false;
     bool closing_ = false;
 };
+
+// The instructions; `hideDoNotShow` hides the switch-off check box (misplays).
+void ShowInstructionsWindow(GameWindowAccess* game, bool hideDoNotShow);

@@ -1,6 +1,5 @@
 #include "ui/frmTitle.h"
 
-#include "app/Windows.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/WindowMotion.h"

@@ -45,3 +45,5 @@ private:
     bool activated_ = false;
     bool finished_ = false;
 };
+
+void ShowTitleWindow();

@@ -190,9 +190,30 @@ private slots:
         QCOMPARE(EndGameNoPlaysLeft(g), GameEnd::Scoreboard);
         g.GameInProgress = true;
         QCOMPARE(EndGameNoPlaysLeft(g), GameEnd::WonWithoutScoreboard);
-        g.NewGameRequested = true;
-        QVERIFY(TakeNewGameRequest(g));
-        QVERIFY(!TakeNewGameRequest(g));
+    }
+
+    // A forfeit ends the game where it stands: the fee stays paid, the picks
+    // are let go, the clock stops and the board is left for the next deal.
+    void forfeitEndsTheGameAndKeepsTheFee()
+    {
+        Table t;
+        GameState& g = t.b.g;
+        t.b.Column(1, "2C 7C 7H");
+        t.b.Column(2, "9D 9S");
+        g.Bankroll = 4000;
+        g.GameScore = 300;
+        g.HandsMade = 1;
+        for (const CardId card : Cards("7H 9S"))
+            PickForPlay(g, t.b.cards, card, t.misplays, t.show);
+        QVERIFY(g.SelectedCount == 2);
+        QVERIFY(ClockRuns(g));
+        ForfeitGame(g);
+        QVERIFY(!g.GameInProgress);
+        QVERIFY(g.SelectedCount == 0);
+        QVERIFY(!ClockRuns(g));
+        QCOMPARE(g.Bankroll, 4000);
+        QCOMPARE(g.GameScore, 300);
+        QVERIFY(g.CardsOnBoard == 5);
     }
 
     // A hand takes the score past $1,000; its undo takes the green back, and the next one turns it green again.

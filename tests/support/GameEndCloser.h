@@ -3,9 +3,9 @@
 // Closes the windows the end of a game opens, as a player would: the top ten,
 // the scoreboard once its buttons show, the statistics. Active while it lives.
 
-#include "records/frmGameStats.h"
-#include "records/frmScoreboard.h"
-#include "records/frmTopTen.h"
+#include "recordwindows/frmGameStats.h"
+#include "recordwindows/frmScoreboard.h"
+#include "recordwindows/frmTopTen.h"
 #include "support/WindowTest.h"
 
 #include <QPushButton>

@@ -1,4 +1,3 @@
-#include "app/Windows.h"
 #include "game/GameState.h"
 #include "support/WindowTest.h"
 #include "ui/frmAbout.h"

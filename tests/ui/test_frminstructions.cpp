@@ -1,7 +1,6 @@
 // The instructions window with its example picture and its way into the help,
 // and the help window itself.
 
-#include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
 #include "support/WindowTest.h"
@@ -32,7 +31,7 @@ int RunInstructions(bool hideDoNotShow, const std::function<void(frmInstructions
             }
         });
     });
-    ShowInstructionsWindow(hideDoNotShow);
+    ShowInstructionsWindow(nullptr, hideDoNotShow);
     return examples;
 }
 

@@ -46,3 +46,5 @@ private:
     bool activated_ = false;
     bool closing_ = false;
 };
+
+void ShowTopTenWindow();

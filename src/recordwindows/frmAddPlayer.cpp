@@ -1,4 +1,4 @@
-#include "records/frmAddPlayer.h"
+#include "recordwindows/frmAddPlayer.h"
 #include "ui/Ramp.h"
 
 #include "game/GameState.h"
@@ -81,7 +81,7 @@ void frmAddPlayer::btnOkCancel_Click(int index)
 {
     if (closing_)
         return;
-    GameState& g = Game();
+    const GameState& g = Game();
     if (index == 0) {
         using Verdict = NewPlayerNameCheck::Verdict;
         const NewPlayerNameCheck check = CheckNewPlayerName(txtPlayerName->text(), g.PlayersFilePath);
@@ -95,7 +95,7 @@ void frmAddPlayer::btnOkCancel_Click(int index)
             return;
         }
         // An empty name adds nothing.
-        g.PlayerName = check.Result == Verdict::Ok ? check.Name : QString();
+        name_ = check.Result == Verdict::Ok ? check.Name : QString();
     }
     PlayEffect(SoundFile::Message2);
     closing_ = true;
@@ -114,11 +114,13 @@ QString AddNewPlayer(QWidget* parent)
     GameState& g = Game();
     g.PlayerName.clear();
     PlaySound(SoundFile::ClickBg);
+    QString name;
     {
         frmAddPlayer add(parent);
         add.exec();
+        name = add.Name();
     }
-    const QString name = g.PlayerName;
+    g.PlayerName = name;
     // The window has checked the name; the append still fails when the file
     // cannot be written, or another copy of the game added the name meanwhile.
     if (name.isEmpty() || AppendPlayer(g.PlayersFilePath, name) || FindPlayer(g.PlayersFilePath, name))

@@ -4,7 +4,7 @@
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
-#include "records/frmGameStats.h"
+#include "recordwindows/frmGameStats.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 
@@ -17,13 +17,13 @@ class TestFrmGameStats : public QObject {
 
     test::GameWindow w_;
 
-    static std::unique_ptr<frmGameStats> ShowStats(bool inProgress)
+    std::unique_ptr<frmGameStats> ShowStats(bool inProgress)
     {
         GameState& g = Game();
         g.GameInProgress = inProgress;
         g.CardsOnBoard = 41;
         g.GameScore = 300;
-        auto stats = std::make_unique<frmGameStats>(MainForm());
+        auto stats = std::make_unique<frmGameStats>(w_.get(), w_.get());
         stats->show();
         QCoreApplication::processEvents();
         return stats;
@@ -44,7 +44,7 @@ private slots:
         QTest::keyClick(stats.get(), Qt::Key_Escape);
         QVERIFY(!stats->isVisible());
         QCOMPARE(stats->result(), int(QDialog::Accepted));
-        QVERIFY(!Game().NewGameRequested);
+        QCOMPARE(stats->Choice(), GameEndChoice::Close);
     }
 
     // Same Deal from here is free: the lost game's fee paid for these cards.
@@ -61,12 +61,12 @@ private slots:
         QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
         QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible());
-        QVERIFY(g.NewGameRequested);
+        QCOMPARE(stats->Choice(), GameEndChoice::NewDeal);
 
-        g.NewGameRequested = false;
         stats = ShowStats(false);
         QTest::mouseClick(stats->btnSameDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible());
+        w_->CarryOutGameEndChoice(stats->Choice(), false);
         QCOMPARE(g.Bankroll, bankroll);
         QVERIFY(g.GameInProgress && g.Deck == deck);
     }
@@ -109,9 +109,11 @@ private slots:
         test::MsgBoxRecorder boxes;
         auto stats = ShowStats(true);
         boxes.answers = { vbNo, vbYes };
-        stats->btnExit_Click();
-        QVERIFY(stats->isVisible() && w_->isVisible());
-        stats->btnExit_Click();
+        stats->Buttons->Choose(GameEndChoice::Exit);
+        QVERIFY(stats->isVisible() && Game().GameInProgress);
+        stats->Buttons->Choose(GameEndChoice::Exit);
+        QVERIFY(!stats->isVisible() && !Game().GameInProgress);
+        w_->CarryOutGameEndChoice(stats->Choice(), false);
         QVERIFY(!w_->isVisible());
         QCOMPARE(boxes.calls.size(), 2);
         QVERIFY(boxes.calls[1].text.endsWith(QStringLiteral("exit the game and forfeit the $1,000 entry fee?")));

@@ -1,17 +1,16 @@
-#include "records/frmTopTen.h"
+#include "recordwindows/frmTopTen.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
 #include "game/GameState.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
-#include "records/frmSaveNotice.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -5,10 +5,13 @@
 // window with one button (the pause command shows it with its own texts); at
 // the end of a lost game it says the fee is lost and offers the next game.
 
+#include "recordwindows/GameEndButtons.h"
+
 #include <QDialog>
 
 #include <array>
 
+class GameWindowAccess;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -16,7 +19,8 @@ class QPushButton;
 class frmGameStats : public QDialog {
     Q_OBJECT
 public:
-    explicit frmGameStats(QWidget* parent = nullptr);
+    // `game` is told when the board is to be cleared (New Deal, Same Deal).
+    explicit frmGameStats(GameWindowAccess* game, QWidget* parent = nullptr);
 
     // The pause form: the shapes and the "Game Paused" line, "Resume" on the button.
     void ShowPaused();
@@ -28,15 +32,15 @@ public:
     QLabel* lblSorry = nullptr;
     QLabel* lblGamePaused = nullptr;
     std::array<QFrame*, 2> ShapeGamePaused {};
+    // The end-of-game buttons; btnOK is their Close.
+    GameEndButtons* Buttons = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnNewDeal = nullptr;
     QPushButton* btnSameDeal = nullptr;
     QPushButton* btnExit = nullptr;
 
-    void btnOK_Click();
-    void btnNewDeal_Click();
-    void btnSameDeal_Click();
-    void btnExit_Click();
+    // How the player left the window.
+    GameEndChoice Choice() const { return Buttons->Choice(); }
 
 public slots:
     // Escape and the title bar's close button act as the OK button.
@@ -49,8 +53,10 @@ protected:
 private:
     void Form_Activate();
     void ArrangeButtons();
-    bool BeginLeaving();
 
     bool activated_ = false;
-    bool leaving_ = false;
 };
+
+// The statistics of the running or ended game; `paused` gives the pause form.
+// Returns how the player left it.
+GameEndChoice ShowGameStatsWindow(GameWindowAccess* game, bool paused);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The small window where a new player's name is typed. It hands its result
-// back in the current player's name: the new name, or empty when nothing is added.
+// The small window where a new player's name is typed. Its result is the
+// checked name, or empty when nothing is to be added.
 
 #include <QDialog>
 
@@ -21,6 +21,9 @@ public:
     // 0 OK, 1 Cancel.
     void btnOkCancel_Click(int index);
 
+    // The name to add: empty after Cancel or an empty name.
+    QString Name() const { return name_; }
+
 public slots:
     void reject() override;
 
@@ -29,10 +32,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString name_;
     bool activated_ = false;
     bool closing_ = false;
 };
 
 // "Add a Player": clears the current player's name, runs the add window and
-// appends the new player to the players file. The name added, or empty.
+// appends the new player to the players file; the name typed becomes the
+// current player's name. The name added, or empty.
 QString AddNewPlayer(QWidget* parent);

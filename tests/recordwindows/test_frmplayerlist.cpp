@@ -1,10 +1,9 @@
-#include "app/Windows.h"
 #include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/PlayerLock.h"
 #include "records/PlayersFile.h"
-#include "records/frmAddPlayer.h"
-#include "records/frmPlayerList.h"
+#include "recordwindows/frmAddPlayer.h"
+#include "recordwindows/frmPlayerList.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 #include "ui/frmExample.h"
@@ -110,7 +109,7 @@ private slots:
             listedAfterMissing = w->lstNames->count();
             DoubleClickOn(w, QStringLiteral("Ann"));
         });
-        ShowPlayerListWindow(false);
+        ShowPlayerListWindow(nullptr, false);
 
         QCOMPARE(linesAfterFirst, QStringList { PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))) });
         QCOMPARE(currentAfterSecond, 1);
@@ -142,7 +141,7 @@ private slots:
             w->MenuFileAddPlayer->trigger();
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
         });
-        ShowPlayerListWindow(true);
+        ShowPlayerListWindow(nullptr, true);
 
         QVERIFY(stayedOpen);
         QCOMPARE(boxes.calls.size(), 1);
@@ -175,7 +174,7 @@ private slots:
             open.append(w->isVisible());
             PressEnterOn(w, QStringLiteral("Ann"));
         });
-        ShowPlayerListWindow(true);
+        ShowPlayerListWindow(nullptr, true);
 
         QCOMPARE(open, (QList<bool> { true, true }));
         QCOMPARE(boxes.calls.size(), 2);
@@ -206,7 +205,7 @@ private slots:
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
             PressEnterOn(w, QStringLiteral("Bob"));
         });
-        ShowPlayerListWindow(true);
+        ShowPlayerListWindow(nullptr, true);
 
         QCOMPARE(counts, (QList<int> { 2, 1 }));
         QCOMPARE(boxes.calls.size(), 4);
@@ -235,7 +234,7 @@ private slots:
             PressEnterOn(w, QStringLiteral("Bob"));
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
         });
-        ShowPlayerListWindow(true);
+        ShowPlayerListWindow(nullptr, true);
 
         QVERIFY(viewOnly);
         QCOMPARE(boxes.calls.size(), 2);
@@ -259,7 +258,7 @@ private slots:
             if (w->isVisible())
                 w->done(QDialog::Rejected); // Enter chose nobody
         });
-        ShowPlayerListWindow(false);
+        ShowPlayerListWindow(nullptr, false);
         QCOMPARE(Game().PlayerName, QStringLiteral("Cy"));
 
         Game().PlayerName.clear();
@@ -271,7 +270,7 @@ private slots:
             if (w->isVisible())
                 w->done(QDialog::Rejected); // Enter chose nobody
         });
-        ShowPlayerListWindow(false);
+        ShowPlayerListWindow(nullptr, false);
         QCOMPARE(boxes.calls.size(), 2);
         QCOMPARE(boxes.calls[1].title, QStringLiteral("No Player Selected"));
         QCOMPARE(Game().PlayerName, QStringLiteral("Cy"));
@@ -309,7 +308,7 @@ private slots:
             }
             PressEnterOn(w, markup);
         });
-        ShowPlayerListWindow(false);
+        ShowPlayerListWindow(nullptr, false);
 
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, QStringLiteral("Delete <h1>BIG</h1> and his/her bankroll of $1,000 now?"));
@@ -334,7 +333,7 @@ private slots:
             open.append(w->isVisible());
             PressEnterOn(w, QStringLiteral("Bob"));
         });
-        ShowPlayerListWindow(false);
+        ShowPlayerListWindow(nullptr, false);
 
         QCOMPARE(open, (QList<bool> { true, true }));
         QCOMPARE(boxes.calls.size(), 2);
@@ -385,7 +384,7 @@ private slots:
         test::MsgBoxRecorder boxes;
         boxes.answers = { vbYes };
         test::WhenShown<frmPlayerList>([](frmPlayerList* w) { QTest::mouseClick(w->btnClose, Qt::LeftButton); });
-        ShowPlayerListWindow(true);
+        ShowPlayerListWindow(&main, true);
         QCOMPARE(boxes.calls.size(), 1);
         QVERIFY(!main.isVisible());
         QVERIFY(Game().PlayerName.isEmpty());

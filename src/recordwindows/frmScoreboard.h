@@ -6,10 +6,13 @@
 // entry happen before the count starts. Its four buttons show only when the
 // count is done.
 
+#include "recordwindows/GameEndButtons.h"
+
 #include <QDialog>
 
 #include <array>
 
+class GameWindowAccess;
 class Panel3D;
 class QColor;
 class QLabel;
@@ -20,7 +23,8 @@ class frmScoreboard : public QDialog {
 public:
     static constexpr int kRows = 9;
 
-    explicit frmScoreboard(QWidget* parent = nullptr);
+    // `game`'s toolbar and status band follow the count; it is freed when the window is left.
+    explicit frmScoreboard(GameWindowAccess* game, QWidget* parent = nullptr);
 
     // Row r (HandType r + 1): the hand's name, how many were made, its price
     // and the row's total.
@@ -46,18 +50,18 @@ public:
     QLabel* lblFormShadow = nullptr;
     QLabel* lblSeparator = nullptr;
 
+    // The end-of-game buttons, shown once the count is done.
+    GameEndButtons* Buttons = nullptr;
     QPushButton* btnClose = nullptr;
     QPushButton* btnNewDeal = nullptr;
     QPushButton* btnSameDeal = nullptr;
     QPushButton* btnExit = nullptr;
 
+    // How the player left the window.
+    GameEndChoice Choice() const { return Buttons->Choice(); }
+
     void HighlightRow(int row);
     void UnhighlightRow(int row);
-
-    void btnClose_Click();
-    void btnNewDeal_Click();
-    void btnSameDeal_Click();
-    void btnExit_Click();
 
 public slots:
     // Escape and the title bar's close button: Close, once the count is done.
@@ -72,10 +76,11 @@ private:
     void Form_Activate();
     void ScoringRun();
     void ColourRow(int row, const QColor& back, const QColor& fore);
-    // True when a button may act now; marks the window as leaving.
-    bool BeginLeaving();
 
+    GameWindowAccess* game_;
     bool started_ = false;
-    bool finished_ = false;
-    bool leaving_ = false;
 };
+
+// The scoreboard of a won game (after the victory sequence). Returns how the
+// player left it.
+GameEndChoice ShowScoreboardWindow(GameWindowAccess* game);

@@ -1,18 +1,21 @@
-#include "records/frmPlayerList.h"
+#include "recordwindows/frmPlayerList.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
-#include "app/frmMain.h"
 #include "game/GameState.h"
 #include "records/PlayerLock.h"
 #include "records/PlayersFile.h"
-#include "records/frmAddPlayer.h"
+#include "recordwindows/frmAddPlayer.h"
+#include "recordwindows/frmTopTen.h"
+#include "ui/HelpWindow.h"
 #include "ui/MsgBox.h"
 #include "ui/Sound.h"
 #include "ui/SoundNames.h"
 #include "ui/Twips.h"
+#include "ui/UpdateCheck.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
+#include "ui/frmAbout.h"
+#include "ui/frmInstructions.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -97,8 +100,9 @@ private:
 
 } // namespace
 
-frmPlayerList::frmPlayerList(QWidget* parent)
+frmPlayerList::frmPlayerList(GameWindowAccess* game, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , game_(game)
 {
     BuildMenus();
     const int textWidth = kWidth - 2 * kMargin;
@@ -166,7 +170,7 @@ void frmPlayerList::BuildMenus()
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    const auto addWindow = [this](QMenu* menu, const QString& caption, void (*openWindow)()) {
+    const auto addWindow = [this](QMenu* menu, const QString& caption, std::function<void()> openWindow) {
         QAction* a = menu->addAction(caption);
         connect(a, &QAction::triggered, this, [this, openWindow] { OpenChildWindow(openWindow); });
         return a;
@@ -183,8 +187,8 @@ void frmPlayerList::BuildMenus()
     MenuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
     MenuHelpContents = MenuHelp->addAction(QStringLiteral("&Contents"));
     connect(MenuHelpContents, &QAction::triggered, this, [this] { ShowHelpContents(this); });
-    MenuHelpOverview
-        = addWindow(MenuHelp, QStringLiteral("Overview/&Quick Start"), [] { ShowInstructionsWindow(false); });
+    MenuHelpOverview = addWindow(
+        MenuHelp, QStringLiteral("Overview/&Quick Start"), [this] { ShowInstructionsWindow(game_, false); });
     MenuHelp->addSeparator();
     MenuHelpCheckForUpdates = MenuHelp->addAction(QStringLiteral("Check for &Updates"));
     connect(MenuHelpCheckForUpdates, &QAction::triggered, this, [this] { ShowUpdateCheck(this); });
@@ -330,7 +334,7 @@ void frmPlayerList::MenuFileDeletePlayer_Click()
     FillPlayerList();
 }
 
-void frmPlayerList::OpenChildWindow(void (*openWindow)())
+void frmPlayerList::OpenChildWindow(const std::function<void()>& openWindow)
 {
     PlaySound(SoundFile::ClickBg);
     openWindow();
@@ -434,16 +438,16 @@ void frmPlayerList::reject()
 // the list closes with it.
 void frmPlayerList::MenuFileExit_Click()
 {
-    frmMain* main = MainForm();
+    QWidget* main = MainWindow();
     if (main && !main->close())
         return;
     closing_ = true;
     done(QDialog::Rejected);
 }
 
-void ShowPlayerListWindow(bool showCloseButton)
+void ShowPlayerListWindow(GameWindowAccess* game, bool showCloseButton)
 {
-    frmPlayerList window(MainWindow());
+    frmPlayerList window(game, MainWindow());
     window.btnClose->setVisible(showCloseButton);
     window.Load();
     window.exec();

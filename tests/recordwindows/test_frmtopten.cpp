@@ -1,8 +1,7 @@
-#include "app/Windows.h"
 #include "game/GameState.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
-#include "records/frmTopTen.h"
+#include "recordwindows/frmTopTen.h"
 #include "support/Files.h"
 #include "support/WindowTest.h"
 

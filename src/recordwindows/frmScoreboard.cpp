@@ -1,16 +1,15 @@
-#include "records/frmScoreboard.h"
+#include "recordwindows/frmScoreboard.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
-#include "app/frmMain.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
 #include "records/SavePoints.h"
 #include "records/Settlement.h"
 #include "records/TopTen.h"
-#include "records/frmSaveNotice.h"
+#include "recordwindows/frmTopTen.h"
 #include "ui/FastPlay.h"
+#include "ui/GameWindowAccess.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
@@ -19,6 +18,7 @@
 #include "ui/Twips.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
+#include "ui/frmSaveNotice.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -107,8 +107,9 @@ QString CardsRemovedCaption(int removed, const QString& dots)
 }
 } // namespace
 
-frmScoreboard::frmScoreboard(QWidget* parent)
+frmScoreboard::frmScoreboard(GameWindowAccess* game, QWidget* parent)
     : QDialog(parent)
+    , game_(game)
 {
     const GameState& g = Game();
     setFixedSize(kWidth, kHeight);
@@ -174,22 +175,17 @@ frmScoreboard::frmScoreboard(QWidget* parent)
     lblFormShadow->setGeometry(10, kHeight, kWidth - 20, 44);
     lblFormShadow->setStyleSheet(QStringLiteral("background: rgb(64, 64, 64);"));
 
-    const std::array<QString, 4> captions = { QStringLiteral("&Close Window"), QStringLiteral("&New Deal"),
-        QStringLiteral("&Same Deal"), QStringLiteral("E&xit Game") };
-    std::array<QPushButton*, 4> buttons {};
-    for (int k = 0; k < 4; ++k) {
-        buttons[k] = new QPushButton(captions[k], this);
-        buttons[k]->setGeometry(kLeft + k * 116, kButtonsTop, 108, 28);
-        buttons[k]->hide();
+    Buttons = new GameEndButtons(this, game, QStringLiteral("UP"));
+    Buttons->SetReady(false);
+    btnClose = Buttons->Close;
+    btnNewDeal = Buttons->NewDeal;
+    btnSameDeal = Buttons->SameDeal;
+    btnExit = Buttons->Exit;
+    int k = 0;
+    for (QPushButton* b : { btnClose, btnNewDeal, btnSameDeal, btnExit }) {
+        b->setGeometry(kLeft + k++ * 116, kButtonsTop, 108, 28);
+        b->hide();
     }
-    btnClose = buttons[0];
-    btnNewDeal = buttons[1];
-    btnSameDeal = buttons[2];
-    btnExit = buttons[3];
-    connect(btnClose, &QPushButton::clicked, this, &frmScoreboard::btnClose_Click);
-    connect(btnNewDeal, &QPushButton::clicked, this, &frmScoreboard::btnNewDeal_Click);
-    connect(btnSameDeal, &QPushButton::clicked, this, &frmScoreboard::btnSameDeal_Click);
-    connect(btnExit, &QPushButton::clicked, this, &frmScoreboard::btnExit_Click);
 
     CenterOnMain(this);
     move(x(), y() + Px(250));
@@ -227,7 +223,8 @@ void frmScoreboard::Form_Activate()
         const CountHurry hurry;
         ScoringRun();
     }
-    finished_ = true;
+    // The buttons show a moment before the run ends; they act from here on.
+    Buttons->SetReady(true);
 }
 
 void frmScoreboard::HighlightRow(int row)
@@ -254,7 +251,6 @@ void frmScoreboard::ColourRow(int row, const QColor& back, const QColor& fore)
 void frmScoreboard::ScoringRun()
 {
     GameState& g = Game();
-    frmMain* main = MainForm();
     // The win is credited and saved before the count, which only shows it: a
     // window closed or a program ended while it counts loses nothing.
     const RecordedSettlement settled = SettleAndRecord(g);
@@ -272,9 +268,9 @@ void frmScoreboard::ScoringRun()
     SlideIn(this, QStringLiteral("DOWN"));
     SoundOrPause(SoundFile::ClickBg, kCountSoundPause);
 
-    if (main) {
+    if (game_) {
         for (const ToolbarButton button : kInGameToolbarButtons)
-            main->DisableToolbarButton(button);
+            game_->DisableToolbarButton(button);
     }
     Pause(0.001);
 
@@ -361,8 +357,8 @@ void frmScoreboard::ScoringRun()
     pnlFinalScore->SetCaption(Amount(s.FinalScore));
     SoundOrPause(SoundFile::Message2, kCountSoundPause);
 
-    if (main)
-        main->c_PlayerStatus->SetCaption(PlayerStatusLine(g));
+    if (game_)
+        game_->ShowPlayerStatus();
     TellSaveFailures();
 
     lblFormShadow->move(lblFormShadow->x(), btnSameDeal->y() - 7 * height() / 512);
@@ -377,83 +373,14 @@ void frmScoreboard::ScoringRun()
     }
 }
 
-bool frmScoreboard::BeginLeaving()
-{
-    // The buttons show a moment before the run ends, and a second click
-    // while the window slides out must not act twice.
-    if (!finished_ || leaving_)
-        return false;
-    leaving_ = true;
-    return true;
-}
-
-void frmScoreboard::btnClose_Click()
-{
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm())
-        main->EnableGameWindow(true);
-    PlayEffect(SoundFile::Message2);
-    SlideOut(this, QStringLiteral("UP"));
-    accept();
-    if (frmMain* main = MainForm())
-        main->RepaintBoard();
-}
-
-void frmScoreboard::btnNewDeal_Click()
-{
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm()) {
-        main->EnableGameWindow(true);
-        main->ClearBoard();
-    }
-    PlayEffect(SoundFile::Message2);
-    SlideOut(this, QStringLiteral("UP"));
-    Game().NewGameRequested = true;
-    accept();
-}
-
-void frmScoreboard::btnSameDeal_Click()
-{
-    if (!BeginLeaving())
-        return;
-    GameState& g = Game();
-    frmMain* main = MainForm();
-    if (main) {
-        main->EnableGameWindow(true);
-        main->ClearBoard();
-    }
-    PlayEffect(SoundFile::Message2);
-    SlideOut(this, QStringLiteral("UP"));
-    Pause(0.15);
-    StartPaidReplay(g);
-    if (main)
-        main->ShowPlayerStatus();
-    SavePlayersAndTell(g);
-    if (main)
-        main->DealBoard();
-    accept();
-}
-
-void frmScoreboard::btnExit_Click()
-{
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm()) {
-        main->EnableGameWindow(true);
-        main->close();
-    }
-    QDialog::done(QDialog::Rejected);
-}
-
 void frmScoreboard::reject()
 {
-    btnClose_Click();
+    Buttons->Choose(GameEndChoice::Close);
 }
 
-void ShowScoreboardWindow()
+GameEndChoice ShowScoreboardWindow(GameWindowAccess* game)
 {
-    frmScoreboard window(MainForm());
+    frmScoreboard window(game, MainWindow());
     window.exec();
+    return window.Choice();
 }

@@ -1,15 +1,9 @@
-#include "records/frmGameStats.h"
+#include "recordwindows/frmGameStats.h"
 #include "ui/Ramp.h"
 
-#include "app/Windows.h"
-#include "app/frmMain.h"
 #include "game/DealNumber.h"
 #include "game/GameState.h"
 #include "records/Settlement.h"
-#include "records/frmScoreboard.h"
-#include "ui/MsgBox.h"
-#include "ui/Sound.h"
-#include "ui/SoundNames.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 
@@ -41,7 +35,7 @@ QString WithDeal(const QString& title)
 
 } // namespace
 
-frmGameStats::frmGameStats(QWidget* parent)
+frmGameStats::frmGameStats(GameWindowAccess* game, QWidget* parent)
     : QDialog(parent)
 {
     const GameState& g = Game();
@@ -78,22 +72,19 @@ frmGameStats::frmGameStats(QWidget* parent)
     lblSorry = MakeLabel(this, QRect(10, 192, kWidth - 20, 26), QColor(255, 255, 0), 11);
     lblSorry->setAlignment(Qt::AlignCenter);
 
-    btnOK = new QPushButton(QStringLiteral("&Ok"), this);
-    btnNewDeal = new QPushButton(QStringLiteral("&New Deal"), this);
-    btnSameDeal = new QPushButton(QStringLiteral("&Same Deal"), this);
-    btnExit = new QPushButton(QStringLiteral("E&xit Game"), this);
-    connect(btnOK, &QPushButton::clicked, this, &frmGameStats::btnOK_Click);
-    connect(btnNewDeal, &QPushButton::clicked, this, &frmGameStats::btnNewDeal_Click);
-    connect(btnSameDeal, &QPushButton::clicked, this, &frmGameStats::btnSameDeal_Click);
-    connect(btnExit, &QPushButton::clicked, this, &frmGameStats::btnExit_Click);
+    Buttons = new GameEndButtons(this, game, QStringLiteral("RIGHT"));
+    btnOK = Buttons->Close;
+    btnNewDeal = Buttons->NewDeal;
+    btnSameDeal = Buttons->SameDeal;
+    btnExit = Buttons->Exit;
 
     if (g.GameInProgress) {
         setWindowTitle(WithDeal(QStringLiteral("Game Statistics")));
+        btnOK->setText(QStringLiteral("&Ok"));
         for (QWidget* w : { static_cast<QWidget*>(btnSameDeal), static_cast<QWidget*>(btnNewDeal),
                  static_cast<QWidget*>(btnExit), static_cast<QWidget*>(lblSorry) })
             w->hide();
     } else {
-        btnOK->setText(QStringLiteral("&Close Window"));
         lblSorry->setText(QStringLiteral("Sorry, no more plays.  Entry fee lost: ") + FormatMoney(g.EntryFee));
         lblSorry->show();
         btnNewDeal->setFocus();
@@ -149,83 +140,16 @@ void frmGameStats::Form_Activate()
     btnNewDeal->repaint();
 }
 
-bool frmGameStats::BeginLeaving()
-{
-    // A second click while the window slides out must not act twice.
-    if (leaving_)
-        return false;
-    leaving_ = true;
-    return true;
-}
-
-void frmGameStats::btnOK_Click()
-{
-    if (!BeginLeaving())
-        return;
-    PlayEffect(SoundFile::Message2);
-    SlideOut(this, QStringLiteral("RIGHT"));
-    accept();
-}
-
-void frmGameStats::btnNewDeal_Click()
-{
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm()) {
-        main->EnableGameWindow(true);
-        main->ClearBoard();
-    }
-    PlayEffect(SoundFile::Message2);
-    SlideOut(this, QStringLiteral("RIGHT"));
-    Game().NewGameRequested = true;
-    accept();
-}
-
-void frmGameStats::btnSameDeal_Click()
-{
-    if (!BeginLeaving())
-        return;
-    frmMain* main = MainForm();
-    if (main)
-        main->ClearBoard();
-    PlayEffect(SoundFile::Message2);
-    SlideOut(this, QStringLiteral("RIGHT"));
-    // Replaying a lost deal from here is free: no fee, no game counted.
-    StartFreeReplay(Game());
-    if (main)
-        main->DealBoard();
-    accept();
-}
-
-void frmGameStats::btnExit_Click()
-{
-    GameState& g = Game();
-    if (g.GameInProgress) {
-        const QString question = QStringLiteral("There are more plays left (the game will automatically notify you "
-                                                "if there are not any more plays left).  Are you sure you want to "
-                                                "exit the game and forfeit the ")
-            + FormatMoney(g.EntryFee) + QStringLiteral(" entry fee?");
-        if (MsgBox(question, vbYesNo | vbQuestion, QStringLiteral("Exit Game?")) != vbYes)
-            return;
-        // The forfeit is settled: the game window must not ask a second time.
-        g.GameInProgress = false;
-    }
-    if (!BeginLeaving())
-        return;
-    if (frmMain* main = MainForm())
-        main->close();
-    QDialog::done(QDialog::Rejected);
-}
-
 void frmGameStats::reject()
 {
-    btnOK_Click();
+    Buttons->Choose(GameEndChoice::Close);
 }
 
-void ShowGameStatsWindow(bool paused)
+GameEndChoice ShowGameStatsWindow(GameWindowAccess* game, bool paused)
 {
-    frmGameStats window(MainForm());
+    frmGameStats window(game, MainWindow());
     if (paused)
         window.ShowPaused();
     window.exec();
+    return window.Choice();
 }

@@ -1,4 +1,4 @@
-#include "records/frmSaveNotice.h"
+#include "ui/frmSaveNotice.h"
 
 #include "records/SavePoints.h"
 #include "ui/MsgBox.h"

@@ -7,8 +7,8 @@
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
 #include "records/TopTen.h"
-#include "records/frmScoreboard.h"
-#include "records/frmTopTen.h"
+#include "recordwindows/frmScoreboard.h"
+#include "recordwindows/frmTopTen.h"
 #include "support/Files.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
@@ -44,9 +44,9 @@ class TestFrmScoreboard : public QObject {
     }
 
     // Runs the scoreboard to the end of its count and returns it still open.
-    static std::unique_ptr<frmScoreboard> RunScoreboard()
+    std::unique_ptr<frmScoreboard> RunScoreboard()
     {
-        auto sb = std::make_unique<frmScoreboard>(MainForm());
+        auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         sb->show();
         if (!QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }))
             return nullptr;
@@ -163,7 +163,6 @@ private slots:
         QVERIFY(boardDisabled);
         QVERIFY(w_->centralWidget()->isEnabled());
         // New Deal: a new paid game has been dealt.
-        QVERIFY(!g.NewGameRequested);
         QCOMPARE(g.GamesPlayed, games + 1);
         QVERIFY(g.GameInProgress);
     }
@@ -177,7 +176,7 @@ private slots:
         const int32_t before = g.Bankroll;
         int32_t fileBankroll = 0;
         TopTenTable fileTable {};
-        auto sb = std::make_unique<frmScoreboard>(MainForm());
+        auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (fileBankroll == 0 && !sb->countCells[0]->Caption().isEmpty()) {
@@ -224,14 +223,20 @@ private slots:
         const int32_t credited = g.Bankroll;
         const QHash<QByteArray, QPushButton*> buttons { { "new deal", sb->btnNewDeal },
             { "same deal", sb->btnSameDeal }, { "exit", sb->btnExit } };
+        const QHash<QByteArray, GameEndChoice> choices { { "title bar", GameEndChoice::Close },
+            { "new deal", GameEndChoice::NewDeal }, { "same deal", GameEndChoice::SameDeal },
+            { "exit", GameEndChoice::Exit } };
         if (QPushButton* button = buttons.value(leaveBy))
             QTest::mouseClick(button, Qt::LeftButton);
         else
             sb->close(); // the title bar
         QVERIFY(!sb->isVisible());
-        QCOMPARE(w_->isVisible(), leaveBy != "exit");
         QVERIFY(w_->centralWidget()->isEnabled());
-        QCOMPARE(g.NewGameRequested, leaveBy == "new deal");
+        QCOMPARE(sb->Choice(), choices.value(leaveBy));
+        // New Deal's game is followed by the whole-game test above.
+        if (leaveBy != "new deal")
+            w_->CarryOutGameEndChoice(sb->Choice(), true);
+        QCOMPARE(w_->isVisible(), leaveBy != "exit");
         QCOMPARE(g.Bankroll, credited - fee);
         QCOMPARE(FileBankroll(), g.Bankroll);
         QCOMPARE(g.GamesPlayed, games + (fee ? 1 : 0));

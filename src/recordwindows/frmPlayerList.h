@@ -7,7 +7,9 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
+class GameWindowAccess;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -18,7 +20,8 @@ class QPushButton;
 class frmPlayerList : public QDialog {
     Q_OBJECT
 public:
-    explicit frmPlayerList(QWidget* parent = nullptr);
+    // `game` is handed on to the instructions the Help menu opens; it may be null.
+    explicit frmPlayerList(GameWindowAccess* game, QWidget* parent = nullptr);
 
     // Titles, placement and the list. With no player in the file this opens
     // the add player window at once, before the list is shown.
@@ -65,13 +68,17 @@ private:
     void FillPlayerList();
     void SelectPlayer();
     void HighlightCurrentEntry();
-    void OpenChildWindow(void (*openWindow)());
+    void OpenChildWindow(const std::function<void()>& openWindow);
     void TakeUpAddedPlayer();
     QString HighlightedLine() const;
 
+    GameWindowAccess* game_;
     bool activated_ = false;
     bool closing_ = false;
     // A player added here and not chosen yet: closing the list makes that
     // player's own record the current one.
     QString addedPlayer_;
 };
+
+// The player list; its close button shows when opened from the game window's menu.
+void ShowPlayerListWindow(GameWindowAccess* game, bool showCloseButton);
