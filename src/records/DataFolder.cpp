@@ -80,13 +80,11 @@ DataFolderChoice ChooseDataFolder(const QString& programName)
 {
     const QString base = GetSpecialFolderPath(kDataFolderCode);
     const QString preferred = QDir::cleanPath(base + QLatin1Char('/') + programName) + QLatin1Char('/');
-    const bool hasPlayers = QFileInfo::exists(FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName)));
-    if (!base.isEmpty() && IsWritableFolder(preferred)) {
-        const bool readOnly = IsMarkedReadOnly(FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName)));
-        return { preferred, readOnly };
-    }
+    const QString players = FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName));
+    if (!base.isEmpty() && IsWritableFolder(preferred))
+        return { preferred, IsMarkedReadOnly(players) };
     // The players are where they are, even when their folder cannot be written.
-    if (!base.isEmpty() && hasPlayers)
+    if (!base.isEmpty() && !players.isEmpty())
         return { preferred, true };
     const QString fallback
         = QDir::cleanPath(QDir::tempPath() + QLatin1Char('/') + FallbackFolderName(programName)) + QLatin1Char('/');
@@ -108,7 +106,7 @@ DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolde
     const QDir data(dataFolder);
     for (const QString& name : { QString::fromLatin1(kPlayersFileName), QString::fromLatin1(kTopTenFileName) }) {
         const QString source = FindFileAnyCase(appFolder, name);
-        if (!QFileInfo::exists(source))
+        if (source.isEmpty())
             continue;
         if (QFile::copy(source, data.filePath(name)))
             move.Copied.append(name);

@@ -21,7 +21,7 @@ QString TopTenLockPath(const QString& dataFolder)
 
 bool WriteTopTen(const QString& dataFolder, const QByteArray& data)
 {
-    return WriteFileAtomically(TopTenFilePath(dataFolder), data, QStringLiteral("topten.tmp"));
+    return WriteFileAtomically(TopTenFilePath(dataFolder), data);
 }
 
 // Comma-separated field reading: blanks before a value are skipped; a quoted
@@ -117,7 +117,9 @@ QByteArray TopTenText(const TopTenTable& rows)
 
 QString TopTenFilePath(const QString& dataFolder)
 {
-    return FindFileAnyCase(dataFolder, QString::fromLatin1(kTopTenFileName));
+    const QString name = QString::fromLatin1(kTopTenFileName);
+    const QString found = FindFileAnyCase(dataFolder, name);
+    return found.isEmpty() ? QDir(dataFolder).filePath(name) : found;
 }
 
 bool ResetTopTen(const GameState& g)
