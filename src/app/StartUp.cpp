@@ -2,9 +2,7 @@
 
 #include "app/StartUpData.h"
 #include "app/Windows.h"
-#include "cardlib/CardDeck.h"
 #include "game/GameState.h"
-#include "ui/MsgBox.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -16,8 +14,7 @@
 // allowed to fail without stopping the next one.
 void frmMain::Load()
 {
-    if (!PrepareWindow())
-        return;
+    PrepareWindow();
     GameState& g = Game();
     ShowTitleWindow();
     ShowPlayerListWindow(false);
@@ -34,7 +31,7 @@ void frmMain::Load()
     activateWindow();
 }
 
-bool frmMain::PrepareWindow()
+void frmMain::PrepareWindow()
 {
     GameState& g = Game();
     chkSound->hide();
@@ -48,18 +45,10 @@ bool frmMain::PrepareWindow()
     const QString iconPath = g.AppFolder + QStringLiteral("solitaire-quibel.svg");
     setWindowIcon(QFile::exists(iconPath) ? QIcon(iconPath) : QIcon::fromTheme(QStringLiteral("solitaire-quibel")));
     PrepareDataFolder(g);
-    if (Cards().InitializeDeck() == 0) {
-        MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
-                              "reporting this, just restart your computer to correct this problem."),
-            vbOKOnly, g.ProgramName);
-        closing_ = true;
-        return false;
-    }
     SetGameConstants(g);
     CaptionHandLabels();
     CheckTopTenAge(g);
     LayOutWindow();
     PaintBackground();
     show();
-    return true;
 }

@@ -84,7 +84,6 @@ std::optional<RemovalStep> RemoveCardAndDrop(GameState& g, CardDeck& cards, Card
             step.copySource = QRect(x, RowY(g, 1), g.CardWidth, r * g.RowStep);
             step.newBottom = g.CardGrid(c, g.NumRows);
             step.newBottomAt = cards.Position(step.newBottom);
-            cards.AdjustCardBlocked(step.newBottom, false);
         } else {
             step.kind = RemovalCase::AboveRemoved;
             step.copySource = QRect(x, RowY(g, 1), g.CardWidth, (r - 1) * g.RowStep);
