@@ -140,7 +140,6 @@ CloseUp CloseUpColumns(GameState& g, CardDeck& cards)
         // The column given up on the right holds nothing now.
         g.ColumnCardCount[g.ActiveColumns] = 0;
         --g.ActiveColumns;
-        ++result.columnsClosed;
         --i; // the column that moved in may be empty too
     }
     return result;

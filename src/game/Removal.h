@@ -72,7 +72,6 @@ struct CloseUp {
     // In order; the window lets events run between two shifts. Closing the
     // rightmost active column shifts nothing.
     std::vector<ColumnShift> shifts;
-    int columnsClosed = 0;
 };
 
 // Closes every empty active column: the columns on its right slide one place

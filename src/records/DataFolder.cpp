@@ -101,21 +101,18 @@ DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolde
     const QStringList oldFiles = DatFiles(appFolder);
     if (oldFiles.isEmpty())
         return move;
-    move.Moved = true;
     QDir app(appFolder);
     const QDir data(dataFolder);
     for (const QString& name : { QString::fromLatin1(kPlayersFileName), QString::fromLatin1(kTopTenFileName) }) {
         const QString source = FindFileAnyCase(appFolder, name);
         if (source.isEmpty())
             continue;
-        if (QFile::copy(source, data.filePath(name)))
-            move.Copied.append(name);
-        else
+        if (!QFile::copy(source, data.filePath(name)))
             move.KeptInPlace.append(QFileInfo(source).fileName());
     }
     for (const QString& name : oldFiles) {
-        if (!move.KeptInPlace.contains(name) && app.remove(name))
-            move.Deleted.append(name);
+        if (!move.KeptInPlace.contains(name))
+            app.remove(name);
     }
     return move;
 }

@@ -168,11 +168,6 @@ void SortTopTen(TopTenTable& rows, int topTenRows)
     }
 }
 
-bool QualifiesForTopTen(const GameState& g, int32_t finalScore)
-{
-    return g.TopTen[9].Score < finalScore;
-}
-
 bool EnterTopTenRow(TopTenTable& rows, const TopTenRow& entry)
 {
     // A hand-edited or short file may be out of order or hold empty rows
