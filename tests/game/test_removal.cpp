@@ -18,8 +18,8 @@ void FullBoard(TestBoard& b)
     LayOut(b);
 }
 
-// Every active column packed at the bottom with matching row, column, place
-// and blocked state; the columns beyond hold nothing; removed cards parked.
+// Every active column packed at the bottom with matching row, column and
+// place; the columns beyond hold nothing; removed cards parked.
 void CheckPacked(const TestBoard& b, const std::set<CardId>& removed)
 {
     const GameState& g = b.g;
