@@ -88,8 +88,12 @@ DataFolderChoice ChooseDataFolder(const QString& programName)
         return { preferred, true };
     const QString fallback
         = QDir::cleanPath(QDir::tempPath() + QLatin1Char('/') + FallbackFolderName(programName)) + QLatin1Char('/');
-    if (IsPrivateFolder(fallback) && IsWritableFolder(fallback))
+    if (IsPrivateFolder(fallback) && IsWritableFolder(fallback)) {
+        qWarning(
+            "Cannot write %s: the player's files are kept in %s", qUtf8Printable(preferred), qUtf8Printable(fallback));
         return { fallback, false };
+    }
+    qWarning("Cannot write %s nor %s: nothing can be saved", qUtf8Printable(preferred), qUtf8Printable(fallback));
     return { preferred, true };
 }
 
@@ -107,8 +111,11 @@ DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolde
         const QString source = FindFileAnyCase(appFolder, name);
         if (source.isEmpty())
             continue;
-        if (!QFile::copy(source, data.filePath(name)))
+        if (!QFile::copy(source, data.filePath(name))) {
+            qWarning(
+                "Cannot copy %s into %s: it stays where it is", qUtf8Printable(source), qUtf8Printable(dataFolder));
             move.KeptInPlace.append(QFileInfo(source).fileName());
+        }
     }
     for (const QString& name : oldFiles) {
         if (!move.KeptInPlace.contains(name))

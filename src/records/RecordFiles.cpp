@@ -123,11 +123,17 @@ QList<QByteArray> SplitLines(const QByteArray& bytes)
 std::optional<QByteArray> ReadWholeFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        // A missing file is no fault: the first start has none.
+        if (file.exists())
+            qWarning("Cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
         return std::nullopt;
+    }
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        qWarning("Cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
         return std::nullopt;
+    }
     return bytes;
 }
 
