@@ -14,7 +14,8 @@
 // allowed to fail without stopping the next one.
 void frmMain::Load()
 {
-    PrepareWindow();
+    if (!PrepareWindow())
+        return;
     GameState& g = Game();
     ShowTitleWindow();
     ShowPlayerListWindow(false);
@@ -31,7 +32,7 @@ void frmMain::Load()
     activateWindow();
 }
 
-void frmMain::PrepareWindow()
+bool frmMain::PrepareWindow()
 {
     GameState& g = Game();
     chkSound->hide();
@@ -51,4 +52,5 @@ void frmMain::PrepareWindow()
     LayOutWindow();
     PaintBackground();
     show();
+    return true;
 }
