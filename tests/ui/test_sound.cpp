@@ -124,6 +124,7 @@ private slots:
         // A header claiming far more than the file holds counts only what is there.
         test::WriteBytes(dir + QStringLiteral("cut.wav"), WavBytes(0x7fffffff, 4410));
         QCOMPARE(WavDurationSeconds(dir + QStringLiteral("cut.wav")), 0.1);
+        test::WriteBytes(dir + QStringLiteral("Clickbg.wav"), WavBytes(100, 100));
         QCOMPARE(WavDurationSeconds(dir + QStringLiteral("Clickbg.wav")), 50 / 22050.0);
     }
 
