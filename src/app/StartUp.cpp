@@ -49,13 +49,6 @@ bool frmMain::PrepareWindow()
     const QString iconPath = g.AppFolder + QStringLiteral("solitaire-quibel.svg");
     setWindowIcon(QFile::exists(iconPath) ? QIcon(iconPath) : QIcon::fromTheme(QStringLiteral("solitaire-quibel")));
     PrepareDataFolder(g);
-    if (Cards().InitializeDeck() == 0) {
-        MsgBox(QStringLiteral("Another application is using QCARD.DLL -- if you feel Windows is making a mistake "
-                              "reporting this, just restart your computer to correct this problem."),
-            vbOKOnly, g.ProgramName);
-        closing_ = true;
-        return false;
-    }
     SetGameConstants(g);
     CaptionHandLabels();
     CheckTopTenAge(g);

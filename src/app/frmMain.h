@@ -57,8 +57,8 @@ public:
 
     // The load sequence of the program, run once by main() after construction.
     void Load();
-    // Its first part: folders, data files, deck, constants, top ten, layout,
-    // and the window shown with no game. False when the deck cannot be used.
+    // Its first part: folders, data files, constants, top ten, layout, and
+    // the window shown with no game. Nothing in it stops the load: true.
     bool PrepareWindow();
     // True once the window has agreed to close: the program is ending.
     bool IsClosing() const { return closing_; }

@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
 #include "app/frmMain.h"
-#include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 
 #include <QApplication>
@@ -21,8 +20,8 @@ int main(int argc, char** argv)
     EndOnSignals(window);
     window.Load();
     // Leaving from the player list at start-up ends the program before its event
-    // loop runs; so does a deck that cannot be used.
+    // loop runs.
     if (window.IsClosing())
-        return Cards().InitializeDeck() == 0 ? 1 : 0;
+        return 0;
     return QApplication::exec();
 }

@@ -8,26 +8,9 @@ CardDeck& Cards()
     return deck;
 }
 
-int CardDeck::InitializeDeck()
-{
-    SetDefaultValues();
-    return 1;
-}
-
 void CardDeck::SetDefaultValues()
 {
     cards_.fill(Card {});
-}
-
-void CardDeck::SetOffSet(int rowStep)
-{
-    offset_ = rowStep;
-}
-
-void CardDeck::SetCardSize(int width, int height)
-{
-    width_ = width;
-    height_ = height;
 }
 
 void CardDeck::DealCard(int card, int x, int y)
@@ -49,7 +32,7 @@ int CardDeck::InitDrag(int x, int y) const
         const Card& c = cards_[id];
         if (!c.inPlay || c.x <= 0)
             continue;
-        if (x < c.x || x >= c.x + width_ || y < c.y || y >= c.y + height_)
+        if (x < c.x || x >= c.x + kCardWidth || y < c.y || y >= c.y + kCardHeight)
             continue;
         if (found == 0 || c.y > foundY) {
             found = id;
@@ -57,17 +40,6 @@ int CardDeck::InitDrag(int x, int y) const
         }
     }
     return found;
-}
-
-void CardDeck::AdjustCardBlocked(int card, bool blocked)
-{
-    if (valid(card))
-        cards_[card].blocked = blocked;
-}
-
-bool CardDeck::IsCardBlocked(int card) const
-{
-    return value(card).blocked;
 }
 
 int CardDeck::GetCardX(int card) const

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr qsizetype kMaxCached = 1024;
+constexpr QLatin1StringView kPreferredDeck("svg-nicu-white");
 constexpr qint64 kMaxIndexSize = 64 * 1024;
 
 // The SVG= entry of a deck's index.desktop: a file name inside the deck's folder.
@@ -76,42 +77,12 @@ CardFaces& Faces()
     return faces;
 }
 
-void CardFaces::SetDeckFolder(const QString& folder)
-{
-    folderOverride_ = folder;
-    Unload();
-}
-
-void CardFaces::SetPreferredDeck(const QString& name)
-{
-    preferred_ = name;
-    Unload();
-}
-
-void CardFaces::ClearCache()
-{
-    cache_.clear();
-}
-
 void CardFaces::Unload()
 {
     cache_.clear();
     elements_.clear();
     renderer_.reset();
-    deckName_.clear();
     loaded_ = false;
-}
-
-QString CardFaces::DeckName()
-{
-    EnsureLoaded();
-    return deckName_;
-}
-
-bool CardFaces::DeckHasFace(int card)
-{
-    EnsureLoaded();
-    return elements_.contains(PictureOf(card));
 }
 
 QString CardFaces::ElementId(int card)
@@ -147,8 +118,6 @@ int CardFaces::PictureOf(int card)
 
 QStringList CardFaces::DeckRoots() const
 {
-    if (!folderOverride_.isEmpty())
-        return { folderOverride_ };
     const QString fromEnvironment = qEnvironmentVariable("QUIBEL_CARDDECKS");
     if (!fromEnvironment.isEmpty())
         return { fromEnvironment };
@@ -163,13 +132,13 @@ void CardFaces::EnsureLoaded()
     loaded_ = true;
     const QStringList roots = DeckRoots();
     for (const QString& root : roots) {
-        if (TryDeck(QDir(root).filePath(preferred_)))
+        if (TryDeck(QDir(root).filePath(kPreferredDeck)))
             return;
     }
     for (const QString& root : roots) {
         const QStringList decks = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         for (const QString& deck : decks) {
-            if (deck != preferred_ && TryDeck(QDir(root).filePath(deck)))
+            if (deck != kPreferredDeck && TryDeck(QDir(root).filePath(deck)))
                 return;
         }
     }
@@ -200,7 +169,6 @@ bool CardFaces::TryDeck(const QString& deckFolder)
         return false;
     renderer_ = std::move(renderer);
     elements_ = std::move(elements);
-    deckName_ = QDir(deckFolder).dirName();
     return true;
 }
 
@@ -219,11 +187,6 @@ QPixmap CardFaces::Face(int card, QSize logicalSize, qreal dpr)
     QPixmap pixmap = Render(picture, logicalSize, dpr);
     cache_.insert(key, pixmap);
     return pixmap;
-}
-
-QPixmap CardFaces::Back(QSize logicalSize, qreal dpr)
-{
-    return Face(kBackPicture, logicalSize, dpr);
 }
 
 QPixmap CardFaces::Render(int picture, QSize logicalSize, qreal dpr)
@@ -254,10 +217,5 @@ void CardFaces::DrawCard(QPainter& painter, int card, int x, int y)
     if (PictureOf(card) == 0)
         return;
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    painter.drawPixmap(x, y, Face(card, cardSize_, dpr));
-}
-
-void CardFaces::DrawBack(QPainter& painter, int x, int y)
-{
-    DrawCard(painter, kBackPicture, x, y);
+    painter.drawPixmap(x, y, Face(card, kCardSize, dpr));
 }

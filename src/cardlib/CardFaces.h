@@ -6,9 +6,9 @@
 //
 // Nothing is read until the first picture is asked for. Decks are looked up in
 // the "carddecks" folders of the system's data locations (or in the folder
-// named by the environment variable QUIBEL_CARDDECKS, or the one given to
-// SetDeckFolder); each deck is a subfolder with an index.desktop whose SVG= key
-// names its SVG file. "svg-nicu-white" is preferred, then any other deck.
+// named by the environment variable QUIBEL_CARDDECKS); each deck is a
+// subfolder with an index.desktop whose SVG= key names its SVG file. "svg-nicu-white" is preferred, then any other
+// deck.
 //
 // Which picture an id shows:
 //   1..52     its own face (13 per suit, Ace first: clubs, diamonds, hearts, spades)
@@ -44,31 +44,14 @@ public:
     CardFaces(const CardFaces&) = delete;
     CardFaces& operator=(const CardFaces&) = delete;
 
-    // The folder holding the decks; an empty string goes back to the default
-    // look-up. Drops the loaded deck and every rendered picture.
-    void SetDeckFolder(const QString& folder);
-    // The preferred deck's folder name, e.g. "svg-nicu-white".
-    void SetPreferredDeck(const QString& name);
-
-    // True once a deck has been looked for (whether one was found or not).
-    bool IsDeckLoaded() const { return loaded_; }
-    // The folder name of the deck in use, empty when faces are our own. Loads the deck.
-    QString DeckName();
-    // True when the deck in use holds this card's picture. Loads the deck.
-    bool DeckHasFace(int card);
-
     // The card's picture at logicalSize, with devicePixelRatio set to dpr.
     // A null pixmap for card 0 or less.
     QPixmap Face(int card, QSize logicalSize = kCardSize, qreal dpr = 1.0);
-    QPixmap Back(QSize logicalSize = kCardSize, qreal dpr = 1.0);
 
-    // The size DrawCard and DrawBack use.
-    void SetCardSize(QSize size) { cardSize_ = size; }
-    QSize CardSize() const { return cardSize_; }
-    // Draws the card with its top-left corner at (x, y), sharp for the painter's
-    // device pixel ratio. Card 0 draws nothing: an empty cell stays as it is.
+    // Draws the card at kCardSize with its top-left corner at (x, y), sharp for
+    // the painter's device pixel ratio. Card 0 draws nothing: an empty cell
+    // stays as it is.
     void DrawCard(QPainter& painter, int card, int x, int y);
-    void DrawBack(QPainter& painter, int x, int y);
 
     // The deck's element id for a card ("1_club", "queen_heart", "red_joker", "back").
     static QString ElementId(int card);
@@ -76,9 +59,8 @@ public:
     // joker), 111 (red joker), kBackPicture, or 0 for none.
     static int PictureOf(int card);
 
-    // Drops the rendered pictures; the deck stays loaded.
-    void ClearCache();
-    // Drops the deck as well; the next picture looks for a deck again.
+    // Drops the deck and every rendered picture; the next picture looks for a
+    // deck again.
     void Unload();
 
 private:
@@ -87,11 +69,7 @@ private:
     bool TryDeck(const QString& deckFolder);
     QPixmap Render(int picture, QSize logicalSize, qreal dpr);
 
-    QString folderOverride_;
-    QString preferred_ = QStringLiteral("svg-nicu-white");
-    QSize cardSize_ = kCardSize;
     bool loaded_ = false;
-    QString deckName_;
     std::unique_ptr<QSvgRenderer> renderer_;
     // Picture id to the deck's element for it; a picture not listed is our own.
     QHash<int, QString> elements_;

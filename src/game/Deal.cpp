@@ -33,7 +33,6 @@ void ResetForDeal(GameState& g)
 void PrepareDeck(GameState& g, CardDeck& cards)
 {
     cards.SetDefaultValues();
-    cards.SetOffSet(g.RowStep);
     g.SelectedCount = 0;
     for (int i = 1; i <= kDeckSize; ++i) {
         g.Deck[i] = static_cast<CardId>(i);
@@ -113,7 +112,6 @@ DealPlacement DealTarget(const GameState& g, int k)
     p.row = (k - 1) % kDealRows + 1;
     p.at = CellPosition(g, p.column, p.row);
     p.dealSound = k % 4 == 0;
-    p.endsColumn = p.row == kDealRows;
     return p;
 }
 
@@ -127,7 +125,6 @@ DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k)
     cards.SetCardY(p.card, p.at.y());
     g.CardGrid(p.column, p.row) = p.card;
     SetCell(cards, p.card, p.column, p.row);
-    cards.AdjustCardBlocked(p.card, !p.endsColumn);
     return p;
 }
 

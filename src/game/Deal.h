@@ -62,15 +62,13 @@ struct DealPlacement {
     int row = 0;
     QPoint at; // where the card flies to
     bool dealSound = false; // after every fourth card: "deal.wav" (sync), or Pause(0.05) with sound off
-    bool endsColumn = false; // the row-7 card: it is the column's free card
 };
 
 // Where deal position k (1..56) goes, before it is placed.
 DealPlacement DealTarget(const GameState& g, int k);
 // Places deal position k (1..56) in its cell: counts it, moves the card,
-// records it in CardGrid, sets user 3 (column) and user 4 (row) and its
-// blocked state (free only in the bottom row). Placing k = 1 starts the count
-// of cards on the board afresh.
+// records it in CardGrid and sets user 3 (column) and user 4 (row). Placing
+// k = 1 starts the count of cards on the board afresh.
 DealPlacement PlaceDealtCard(GameState& g, CardDeck& cards, int k);
 // After the last placement: SavedDeck = Deck, ActiveColumns = NumColumns.
 void FinishLayOut(GameState& g);

@@ -85,7 +85,6 @@ std::optional<RemovalStep> RemoveCardAndDrop(GameState& g, CardDeck& cards, Card
             step.copySource = QRect(x, RowY(g, 1), g.CardWidth, r * g.RowStep);
             step.newBottom = g.CardGrid(c, g.NumRows);
             step.newBottomAt = cards.Position(step.newBottom);
-            cards.AdjustCardBlocked(step.newBottom, false);
         } else {
             step.kind = RemovalCase::AboveRemoved;
             step.copySource = QRect(x, RowY(g, 1), g.CardWidth, (r - 1) * g.RowStep);
@@ -142,7 +141,6 @@ CloseUp CloseUpColumns(GameState& g, CardDeck& cards)
         // The column given up on the right holds nothing now.
         g.ColumnCardCount[g.ActiveColumns] = 0;
         --g.ActiveColumns;
-        ++result.columnsClosed;
         --i; // the column that moved in may be empty too
     }
     return result;

@@ -41,16 +41,16 @@ struct RemovalStep {
     QRect copySource; // the strips above, moved down one row (copy through a buffer: they overlap)
     QPoint copyTarget;
     QRect erase;
-    CardId newBottom = 0; // BottomRemoved: the card now whole at the bottom, unblocked
+    CardId newBottom = 0; // BottomRemoved: the card now whole at the bottom
     QPoint newBottomAt;
 
     bool dropSound() const { return kind != RemovalCase::ColumnEmptied; }
 };
 
 // Removes one card: it leaves the selection (count, picked flag, its slot),
-// the cards above it drop one row (grid, y and row value), a new bottom card
-// is unblocked, and the card is parked at (-100, -100). Nothing happens and
-// nothing is returned for a card that is not in its grid cell.
+// the cards above it drop one row (grid, y and row value), and the card is
+// parked at (-100, -100). Nothing happens and nothing is returned for a card
+// that is not in its grid cell.
 std::optional<RemovalStep> RemoveCardAndDrop(GameState& g, CardDeck& cards, CardId card);
 
 // Removes every picked card (picked flag -1) in slot order 0..4, each on the
@@ -72,7 +72,6 @@ struct CloseUp {
     // In order; the window lets events run between two shifts. Closing the
     // rightmost active column shifts nothing.
     std::vector<ColumnShift> shifts;
-    int columnsClosed = 0;
 };
 
 // Closes every empty active column: the columns on its right slide one place

@@ -70,13 +70,10 @@ std::optional<UndoneLook> RestoreUndoBoard(GameState& g, CardDeck& cards, const 
             SetPicked(cards, card, false);
             if (card < static_cast<int>(g.SelectedSlot.size()))
                 g.SelectedSlot[card] = 0;
-            cards.AdjustCardBlocked(card, true);
         }
         const CardId bottom = g.CardGrid(c, g.NumRows);
-        if (bottom != 0) {
+        if (bottom != 0)
             ++g.ActiveColumns;
-            cards.AdjustCardBlocked(bottom, false);
-        }
         g.ColumnCardCount[c] = static_cast<int16_t>(count);
     }
 

@@ -45,8 +45,8 @@ struct UndoneLook {
 
 // The Undo command. Returns nothing and changes nothing while no card has left
 // the board (CardsOnBoard is 56). Otherwise puts back the grid, positions,
-// columns and rows, blocked states, ActiveColumns, ColumnCardCount and the
-// counters, and lets every picked card go. The clock is not touched.
+// columns and rows, ActiveColumns, ColumnCardCount and the counters, and lets
+// every picked card go. The clock is not touched.
 // The window then plays "Nervous.wav", redraws the columns, shows the score
 // and the returned look, and disables Undo.
 std::optional<UndoneLook> RestoreUndoBoard(GameState& g, CardDeck& cards, const UndoRecord& record);

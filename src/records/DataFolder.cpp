@@ -80,18 +80,20 @@ DataFolderChoice ChooseDataFolder(const QString& programName)
 {
     const QString base = GetSpecialFolderPath(kDataFolderCode);
     const QString preferred = QDir::cleanPath(base + QLatin1Char('/') + programName) + QLatin1Char('/');
-    const bool hasPlayers = QFileInfo::exists(FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName)));
-    if (!base.isEmpty() && IsWritableFolder(preferred)) {
-        const bool readOnly = IsMarkedReadOnly(FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName)));
-        return { preferred, readOnly };
-    }
+    const QString players = FindFileAnyCase(preferred, QString::fromLatin1(kPlayersFileName));
+    if (!base.isEmpty() && IsWritableFolder(preferred))
+        return { preferred, IsMarkedReadOnly(players) };
     // The players are where they are, even when their folder cannot be written.
-    if (!base.isEmpty() && hasPlayers)
+    if (!base.isEmpty() && !players.isEmpty())
         return { preferred, true };
     const QString fallback
         = QDir::cleanPath(QDir::tempPath() + QLatin1Char('/') + FallbackFolderName(programName)) + QLatin1Char('/');
-    if (IsPrivateFolder(fallback) && IsWritableFolder(fallback))
+    if (IsPrivateFolder(fallback) && IsWritableFolder(fallback)) {
+        qWarning(
+            "Cannot write %s: the player's files are kept in %s", qUtf8Printable(preferred), qUtf8Printable(fallback));
         return { fallback, false };
+    }
+    qWarning("Cannot write %s nor %s: nothing can be saved", qUtf8Printable(preferred), qUtf8Printable(fallback));
     return { preferred, true };
 }
 
@@ -103,21 +105,21 @@ DataFileMove MoveOldDataFiles(const QString& appFolder, const QString& dataFolde
     const QStringList oldFiles = DatFiles(appFolder);
     if (oldFiles.isEmpty())
         return move;
-    move.Moved = true;
     QDir app(appFolder);
     const QDir data(dataFolder);
     for (const QString& name : { QString::fromLatin1(kPlayersFileName), QString::fromLatin1(kTopTenFileName) }) {
         const QString source = FindFileAnyCase(appFolder, name);
-        if (!QFileInfo::exists(source))
+        if (source.isEmpty())
             continue;
-        if (QFile::copy(source, data.filePath(name)))
-            move.Copied.append(name);
-        else
+        if (!QFile::copy(source, data.filePath(name))) {
+            qWarning(
+                "Cannot copy %s into %s: it stays where it is", qUtf8Printable(source), qUtf8Printable(dataFolder));
             move.KeptInPlace.append(QFileInfo(source).fileName());
+        }
     }
     for (const QString& name : oldFiles) {
-        if (!move.KeptInPlace.contains(name) && app.remove(name))
-            move.Deleted.append(name);
+        if (!move.KeptInPlace.contains(name))
+            app.remove(name);
     }
     return move;
 }

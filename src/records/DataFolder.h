@@ -25,9 +25,6 @@ struct DataFolderChoice {
 [[nodiscard]] DataFolderChoice ChooseDataFolder(const QString& programName);
 
 struct DataFileMove {
-    bool Moved = false; // the move ran (the data folder held no .dat file, the program folder some)
-    QStringList Copied; // file names copied into the data folder
-    QStringList Deleted; // file names deleted from the program folder
     QStringList KeptInPlace; // files whose copy failed: never deleted
 };
 

@@ -38,7 +38,7 @@ std::optional<FileLines> LockAndRead(QLockFile& lock, const QString& path, bool 
 
 bool WriteLines(const QString& path, const FileLines& lines)
 {
-    return WriteFileAtomically(path, lines.Bytes(), QStringLiteral("data.tmp"));
+    return WriteFileAtomically(path, lines.Bytes());
 }
 
 bool IsControl(QChar c)

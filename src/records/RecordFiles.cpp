@@ -6,17 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <limits>
-#include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 std::optional<int32_t> LeadingNumber(QByteArrayView field)
 {
@@ -128,11 +123,17 @@ QList<QByteArray> SplitLines(const QByteArray& bytes)
 std::optional<QByteArray> ReadWholeFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        // A missing file is no fault: the first start has none.
+        if (file.exists())
+            qWarning("Cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
         return std::nullopt;
+    }
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        qWarning("Cannot read %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
         return std::nullopt;
+    }
     return bytes;
 }
 
@@ -142,37 +143,27 @@ bool IsMarkedReadOnly(const QString& path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& tempName)
+bool WriteFileAtomically(const QString& path, const QByteArray& data)
 {
     if (IsMarkedReadOnly(path)) {
         qWarning("Not written, marked read-only: %s", qUtf8Printable(path));
         return false;
     }
-    const QString tempPath = QFileInfo(path).absolutePath() + QLatin1Char('/') + tempName;
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qWarning("Cannot write %s: %s", qUtf8Printable(tempPath), qUtf8Printable(temp.errorString()));
+    // QSaveFile writes beside the file, flushes to disk and renames over it
+    // only once everything is written; an unfinished copy is removed.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qWarning("Cannot write %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
         return false;
     }
-    bool ok = temp.write(data) == data.size() && temp.flush();
-#ifdef Q_OS_UNIX
-    // Without this a power cut right after the rename can leave an empty file.
-    ok = ok && ::fsync(temp.handle()) == 0;
-#endif
-    const QString writeError = temp.errorString();
-    temp.close();
-    if (!ok) {
-        qWarning("Cannot write %s: %s", qUtf8Printable(tempPath), qUtf8Printable(writeError));
-        QFile::remove(tempPath);
+    // Unbuffered, a disk that fills up part way shows as a short count here;
+    // a buffered flush would drop the rest and still report success.
+    if (file.write(data) != data.size()) {
+        qWarning("Cannot write %s: only part of it fits on the disk", qUtf8Printable(path));
         return false;
     }
-    // QFile::rename refuses to replace an existing file; the standard rename
-    // replaces it in one step.
-    std::error_code error;
-    std::filesystem::rename(QFile(tempPath).filesystemFileName(), QFile(path).filesystemFileName(), error);
-    if (error) {
-        qWarning("Cannot replace %s: %s", qUtf8Printable(path), error.message().c_str());
-        QFile::remove(tempPath);
+    if (!file.commit()) {
+        qWarning("Cannot replace %s: %s", qUtf8Printable(path), qUtf8Printable(file.errorString()));
         return false;
     }
     return true;
@@ -213,13 +204,16 @@ bool TakeRecordLock(QLockFile& lock, int waitMs)
 
 QString FindFileAnyCase(const QString& folder, const QString& fileName)
 {
+    if (folder.isEmpty() || fileName.isEmpty())
+        return {};
     const QDir dir(folder);
-    if (dir.exists(fileName))
-        return dir.filePath(fileName);
-    const QStringList found = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : found) {
+    const QFileInfo exact(dir.filePath(fileName));
+    if (exact.isFile())
+        return exact.filePath();
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
         if (name.compare(fileName, Qt::CaseInsensitive) == 0)
             return dir.filePath(name);
     }
-    return dir.filePath(fileName);
+    return {};
 }

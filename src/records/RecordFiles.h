@@ -52,10 +52,10 @@ QList<QByteArray> SplitLines(const QByteArray& bytes);
 // honours that even when the system would let it write (run by root).
 [[nodiscard]] bool IsMarkedReadOnly(const QString& path);
 
-// Writes data to tempName in the folder of path, flushes it to disk and renames
-// it over path, so the old file stays whole until the new one is complete.
-// A file marked read-only is never replaced: false, nothing written.
-[[nodiscard]] bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& tempName);
+// Replaces the file at path with data in one step: the old file stays whole
+// until the new one is complete on disk, and a failed write leaves no work
+// file behind. A file marked read-only is never replaced: false, nothing written.
+[[nodiscard]] bool WriteFileAtomically(const QString& path, const QByteArray& data);
 
 // Another copy of the game holds a lock only for one short rewrite.
 inline constexpr int kRecordLockWaitMs = 10000;
@@ -67,6 +67,7 @@ inline constexpr int kRecordLockWaitMs = 10000;
 // be taken (held too long, or the folder cannot be written).
 [[nodiscard]] bool TakeRecordLock(QLockFile& lock, int waitMs = kRecordLockWaitMs);
 
-// An existing file of folder whose name equals fileName in any letter case,
-// the exact spelling first; fileName itself in folder when there is none.
+// The file of folder whose name equals fileName in any letter case (files
+// may come from Windows), the exact spelling first; empty when there is none.
+// A folder of that name is no file.
 [[nodiscard]] QString FindFileAnyCase(const QString& folder, const QString& fileName);

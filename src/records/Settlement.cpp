@@ -136,8 +136,6 @@ Settlement ComputeSettlement(const GameState& g)
     s.CardsRemovedWithCleared = Clamp32(int64_t { s.CardsRemovedTotal } + clearedBonus);
     s.FinalScore = Clamp32(int64_t { s.ScoreWithBonuses } + clearedBonus);
     s.Bankroll = Clamp32(int64_t { g.Bankroll } + s.FinalScore);
-    s.Average = PlayerAverage(s.Bankroll, g.GamesPlayed);
-    s.EntersTopTen = QualifiesForTopTen(g, s.FinalScore);
     return s;
 }
 

@@ -61,8 +61,6 @@ struct Settlement {
     std::optional<ClearedBoardBonus> Cleared;
     int32_t FinalScore = 0; // ScoreWithBonuses + the cleared-board bonus
     int32_t Bankroll = 0; // after the final score is credited
-    int32_t Average = 0;
-    bool EntersTopTen = false; // against the table in memory
 };
 
 // The figures of g's won game, g left unchanged.

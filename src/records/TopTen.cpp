@@ -21,7 +21,7 @@ QString TopTenLockPath(const QString& dataFolder)
 
 bool WriteTopTen(const QString& dataFolder, const QByteArray& data)
 {
-    return WriteFileAtomically(TopTenFilePath(dataFolder), data, QStringLiteral("topten.tmp"));
+    return WriteFileAtomically(TopTenFilePath(dataFolder), data);
 }
 
 // Comma-separated field reading: blanks before a value are skipped; a quoted
@@ -117,7 +117,9 @@ QByteArray TopTenText(const TopTenTable& rows)
 
 QString TopTenFilePath(const QString& dataFolder)
 {
-    return FindFileAnyCase(dataFolder, QString::fromLatin1(kTopTenFileName));
+    const QString name = QString::fromLatin1(kTopTenFileName);
+    const QString found = FindFileAnyCase(dataFolder, name);
+    return found.isEmpty() ? QDir(dataFolder).filePath(name) : found;
 }
 
 bool ResetTopTen(const GameState& g)
@@ -164,11 +166,6 @@ void SortTopTen(TopTenTable& rows, int topTenRows)
         }
         gap = static_cast<int>(RoundHalfEven(gap / 2.0));
     }
-}
-
-bool QualifiesForTopTen(const GameState& g, int32_t finalScore)
-{
-    return g.TopTen[9].Score < finalScore;
 }
 
 bool EnterTopTenRow(TopTenTable& rows, const TopTenRow& entry)

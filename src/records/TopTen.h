@@ -34,9 +34,6 @@ inline constexpr int kTopTenMaxAgeDays = 15;
 // scores. Equal scores are swapped too, so their order follows the passes.
 void SortTopTen(TopTenTable& rows, int topTenRows);
 
-// A final score enters the table when row 9's score is strictly lower.
-bool QualifiesForTopTen(const GameState& g, int32_t finalScore);
-
 // Puts entry into the table when it beats row 9 (after sorting a table that
 // is out of order): row 9, then the sort with TopTenRows = 10. No row that
 // was in the table is lost but the one the entry replaces. False when the

@@ -2,6 +2,7 @@
 
 #include "game/GameState.h"
 #include "game/VbMath.h"
+#include "records/RecordFiles.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -110,7 +111,7 @@ const SoundFile& Lookup(const QString& folder, const QString& fileName)
     auto it = known.find(key);
     if (it == known.end()) {
         SoundFile file;
-        file.path = FindFileNoCase(folder, fileName);
+        file.path = FindFileAnyCase(folder, fileName);
         if (!file.path.isEmpty())
             file.seconds = WavDurationSeconds(file.path);
         it = known.insert(key, file);
@@ -234,20 +235,4 @@ double WavDurationSeconds(const QString& path)
         return 0.0;
     const qint64 frameBytes = qint64(channels) * (bits / 8);
     return double(dataBytes / frameBytes) / rate;
-}
-
-QString FindFileNoCase(const QString& folder, const QString& fileName)
-{
-    if (folder.isEmpty() || fileName.isEmpty())
-        return {};
-    const QDir dir(folder);
-    const QFileInfo exact(dir.filePath(fileName));
-    if (exact.isFile())
-        return exact.filePath();
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return {};
 }

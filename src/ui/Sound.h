@@ -31,5 +31,3 @@ bool PausesSkipped();
 
 // The length in seconds of a WAV file, 0 when it cannot be read.
 double WavDurationSeconds(const QString& path);
-// The file of that name in the folder, matched without regard to case; empty when none.
-QString FindFileNoCase(const QString& folder, const QString& fileName);

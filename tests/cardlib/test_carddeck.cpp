@@ -17,7 +17,6 @@ void LayColumn(CardDeck& deck, const std::array<int, 7>& ids, int x)
         deck.DealCard(ids[row], -100, 0);
         deck.SetCardX(ids[row], x);
         deck.SetCardY(ids[row], kTop + row * kRowStep);
-        deck.AdjustCardBlocked(ids[row], row < 6);
     }
 }
 
@@ -44,7 +43,6 @@ private slots:
     void userValues()
     {
         CardDeck deck;
-        QVERIFY(deck.InitializeDeck() != 0);
         deck.SetUser2(5, -1);
         deck.SetUser4(5, 7);
         deck.SetUser3(112, 8);
@@ -57,22 +55,18 @@ private slots:
         QCOMPARE(deck.GetUser2(CardDeck::kMaxId + 1), 0);
 
         deck.SetCardX(5, 40);
-        deck.AdjustCardBlocked(5, true);
         deck.SetDefaultValues();
         QCOMPARE(deck.GetUser2(5), 0);
         QCOMPARE(deck.GetUser4(5), 0);
         QCOMPARE(deck.GetUser3(112), 0);
         QCOMPARE(deck.GetCardX(5), 0);
-        QVERIFY(!deck.IsCardBlocked(5));
     }
 
     void hitTestOnStrips()
     {
         CardDeck deck;
-        deck.InitializeDeck();
-        deck.SetOffSet(kRowStep);
-        const int w = deck.CardWidth();
-        const int h = deck.CardHeight();
+        const int w = CardDeck::kCardWidth;
+        const int h = CardDeck::kCardHeight;
         const std::array<int, 7> left { 1, 14, 27, 40, 110, 2, 15 };
         const std::array<int, 7> right { 3, 16, 29, 42, 111, 4, 17 };
         LayColumn(deck, left, kLeft);
@@ -103,7 +97,6 @@ private slots:
     void cardsOffTheBoardNeverFound()
     {
         CardDeck deck;
-        deck.InitializeDeck();
         deck.DealCard(7, -100, 0);
         QCOMPARE(deck.InitDrag(-50, 40), 0);
         // A card at x = 0 is off the board even though it would overlap the window.

@@ -1,8 +1,8 @@
 #pragma once
 
 // Hand-built boards for the rules tests: cards go through CardDeck the way
-// the deal places them (position, column and row values, blocked unless at
-// the bottom), and the grid, column counts and Deck follow.
+// the deal places them (position, column and row values), and the grid,
+// column counts and Deck follow.
 
 #include "cardlib/CardDeck.h"
 #include "game/CardState.h"
@@ -56,7 +56,6 @@ struct TestBoard {
         g.BoardLeft = 20;
         g.BoardTop = 10;
         g.GameInProgress = true;
-        cards.SetOffSet(g.RowStep);
         for (int i = 1; i <= 56; ++i)
             cards.DealCard(i, -100, 0);
     }
@@ -69,7 +68,6 @@ struct TestBoard {
             g.CardGrid(c, r) = card;
             cards.DealCard(card, g.BoardLeft + c * g.CardWidth, g.BoardTop + r * g.RowStep);
             SetCell(cards, card, c, r);
-            cards.AdjustCardBlocked(card, r != g.NumRows);
             ++g.ColumnCardCount[c];
             ++g.CardsOnBoard;
             g.Deck[++dealt] = card;

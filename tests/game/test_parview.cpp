@@ -20,7 +20,6 @@ GameState EndedGame(uint32_t dealNumber)
     p.g.RowStep = 38;
     p.g.BoardLeft = 37;
     p.g.BoardTop = 55;
-    p.cards.SetOffSet(p.g.RowStep);
     PrepareDeck(p.g, p.cards);
     ShuffleDeckNumbered(p.g, dealNumber);
     LayOutBoard(p.g, p.cards);
@@ -68,7 +67,6 @@ private slots:
     {
         const GameState ended = EndedGame(77);
         CardDeck deck;
-        deck.SetCardSize(71, 96);
         const Position shown = DealAgainForShow(ended, deck);
         const GameState& g = shown.g;
         QCOMPARE(g.CardGrid, DealtPosition(77).g.CardGrid);

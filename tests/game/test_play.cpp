@@ -30,10 +30,17 @@ public:
     void Score() override { log << QStringLiteral("score %1").arg(g_.GameScore); }
     void HandAccepted(int, int) override { }
     void UndoEnabled() override { log << QStringLiteral("undo %1").arg(g_.CardsOnBoard); }
-    void Removal(const RemovalStep& step) override { log << QStringLiteral("remove %1").arg(step.card); }
-    void ColumnsClosed(const CloseUp& closeUp, int handLabel) override
+    void Removal(const RemovalStep& step) override
     {
-        log << QStringLiteral("closed %1 label %2").arg(closeUp.columnsClosed).arg(handLabel);
+        log << QStringLiteral("remove %1").arg(step.card);
+        activeBefore_ = g_.ActiveColumns; // removals close no column
+    }
+    // How many columns the close-up closed.
+    void ColumnsClosed(const CloseUp&, int handLabel) override
+    {
+        const int closed = activeBefore_ < 0 ? 0 : activeBefore_ - g_.ActiveColumns;
+        activeBefore_ = -1;
+        log << QStringLiteral("closed %1 label %2").arg(closed).arg(handLabel);
     }
     void GameOver(GameEnd end) override { log << QStringLiteral("over %1").arg(static_cast<int>(end)); }
     void ClockStarts() override { log << QStringLiteral("clock"); }
@@ -41,6 +48,7 @@ public:
 
 private:
     const GameState& g_;
+    int activeBefore_ = -1;
 };
 
 struct Table {

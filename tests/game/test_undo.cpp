@@ -39,13 +39,12 @@ bool Play(TestBoard& b, UndoRecord& record, const std::vector<CardId>& picked)
     return show.accepted;
 }
 
-// The board, and each watched card's place, column, row and blocked state.
+// The board, and each watched card's place, column and row.
 auto Snapshot(const TestBoard& b, const std::vector<CardId>& cardsToWatch)
 {
-    std::vector<std::tuple<QPoint, int, int, bool>> cards;
+    std::vector<std::tuple<QPoint, int, int>> cards;
     for (const CardId card : cardsToWatch)
-        cards.emplace_back(
-            b.cards.Position(card), ColumnOf(b.cards, card), RowOf(b.cards, card), b.cards.IsCardBlocked(card));
+        cards.emplace_back(b.cards.Position(card), ColumnOf(b.cards, card), RowOf(b.cards, card));
     return std::tuple(b.g.CardGrid, b.g.ActiveColumns, b.g.ColumnCardCount, cards);
 }
 } // namespace

@@ -116,15 +116,19 @@ private slots:
 
     void oldFilesMoveOnlyIntoAnEmptyDataFolder()
     {
-        QVERIFY(!MoveFrom({}).Moved);
-        QVERIFY(!MoveFrom({ "players.dat" }, { "other.DAT" }).Moved);
+        QVERIFY(MoveFrom({}).KeptInPlace.isEmpty());
+        QVERIFY(Files(data_).isEmpty());
+        MoveFrom({ "players.dat" }, { "other.DAT" });
         QCOMPARE(Files(app_), QStringList { "players.dat" });
+        QCOMPARE(Files(data_), QStringList { "other.DAT" });
 
-        QCOMPARE(MoveFrom({ "topten.dat", "other.dat", "readme.txt" }).Copied, QStringList { "TopTen.dat" });
+        MoveFrom({ "topten.dat", "other.dat", "readme.txt" });
+        QCOMPARE(Files(data_), QStringList { "TopTen.dat" });
         QCOMPARE(Files(app_), QStringList { "readme.txt" });
         QCOMPARE(test::ReadBytes(data_ + "TopTen.dat"), QByteArray("topten.dat"));
 
-        QCOMPARE(MoveFrom({ "Players.DAT", "TopTen.dat" }).Copied, (QStringList { "players.dat", "TopTen.dat" }));
+        QVERIFY(MoveFrom({ "Players.DAT", "TopTen.dat" }).KeptInPlace.isEmpty());
+        QCOMPARE(Files(data_), (QStringList { "TopTen.dat", "players.dat" }));
         QVERIFY(Files(app_).isEmpty());
         QCOMPARE(test::ReadBytes(data_ + "players.dat"), QByteArray("players.dat"));
     }
@@ -136,7 +140,7 @@ private slots:
         test::WriteBytes(app_ + QStringLiteral("players.dat"), "precious");
         test::WriteBytes(app_ + QStringLiteral("topten.dat"), "scores");
         const DataFileMove move = MoveOldDataFiles(app_, data_);
-        QCOMPARE(move.Copied, QStringList { QStringLiteral("TopTen.dat") });
+        QCOMPARE(Files(data_), QStringList { QStringLiteral("TopTen.dat") });
         QCOMPARE(move.KeptInPlace, QStringList { QStringLiteral("players.dat") });
         QCOMPARE(test::ReadBytes(app_ + QStringLiteral("players.dat")), QByteArray("precious"));
     }

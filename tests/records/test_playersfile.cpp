@@ -2,6 +2,7 @@
 #include "records/PlayersFile.h"
 #include "records/RecordFiles.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,7 +88,7 @@ private slots:
 
         QVERIFY(DeletePlayer(path_, QStringLiteral("Ann")));
         QCOMPARE(ReadPlayers(path_), players.mid(1));
-        QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("data.tmp"))));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("players.dat") });
     }
 
     void fieldsAsRead()
@@ -148,18 +149,31 @@ private slots:
 
     void failedRewriteKeepsFile()
     {
-        QVERIFY(AppendPlayer(path_, QStringLiteral("Ann")));
+        for (const char* name : { "Ann", "Bob", "Cy", "Di" })
+            QVERIFY(AppendPlayer(path_, QString::fromLatin1(name)));
         const QByteArray old = test::ReadBytes(path_);
         GameState g = PlayingAs(path_, QStringLiteral("Ann"));
         g.Bankroll = 5;
 
-        // The work file cannot be written: every rewrite fails and the file stays whole.
-        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("data.tmp")));
-        QVERIFY(!SavePlayers(g));
-        QVERIFY(!AppendPlayer(path_, QStringLiteral("Bob")));
-        QVERIFY(!DeletePlayer(path_, QStringLiteral("Ann")));
+        // The disk fills up: the lock is taken but the new file cannot be
+        // written. Every rewrite fails, the file stays whole and no half-written
+        // copy is left beside it.
+        {
+            const rlim_t room = test::FullDisk::LockRoom();
+            QVERIFY(room > 0 && old.size() > qint64(room));
+            const test::FullDisk full(room);
+            QVERIFY(!SavePlayers(g));
+            QVERIFY(!AppendPlayer(path_, QStringLiteral("Ed")));
+            QVERIFY(!DeletePlayer(path_, QStringLiteral("Ann")));
+        }
         QCOMPARE(test::ReadBytes(path_), old);
-        QVERIFY(QDir(dir_->path()).rmdir(QStringLiteral("data.tmp")));
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("players.dat") });
+        // Nor is anything written while not even the lock fits.
+        {
+            const test::FullDisk full;
+            QVERIFY(!SavePlayers(g));
+        }
+        QCOMPARE(test::ReadBytes(path_), old);
 
         // A file that cannot be read is never replaced by an empty one.
         g.PlayersFilePath = dir_->filePath(QStringLiteral("missing.dat"));

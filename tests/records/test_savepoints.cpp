@@ -1,9 +1,12 @@
 #include "records/SavePoints.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 class TestSavePoints : public QObject {
     Q_OBJECT
@@ -12,16 +15,21 @@ class TestSavePoints : public QObject {
     GameState g_;
     SaveLedger ledger_;
 
-    // The rewrite's work files cannot be made: every save fails, the files stay whole.
+    std::optional<test::FullDisk> fullDisk_;
+
+    // The disk is full: every save fails, the files stay whole.
     void BlockWrites(bool blocked)
     {
-        for (const QString& temp : { QStringLiteral("data.tmp"), QStringLiteral("topten.tmp") })
-            QVERIFY(blocked ? QDir(dir_->path()).mkdir(temp) : QDir(dir_->path()).rmdir(temp));
+        if (blocked)
+            fullDisk_.emplace();
+        else
+            fullDisk_.reset();
     }
 
 private slots:
     void init()
     {
+        fullDisk_.reset();
         dir_ = std::make_unique<QTemporaryDir>();
         ledger_ = SaveLedger();
         g_ = GameState();

@@ -1,5 +1,6 @@
 #include "records/TopTen.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -196,15 +197,18 @@ private slots:
     {
         QVERIFY(ResetTopTen(g_) && LoadTopTen(g_));
         const QByteArray old = test::ReadBytes(TopTenFilePath(g_.DataFolder));
-        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("topten.tmp")));
-        g_.PlayerName = QStringLiteral("Ann");
-        QCOMPARE(EnterTopTen(g_, 5100), TopTenEntry::NotSaved);
-        QCOMPARE(g_.TopTen[5], (TopTenRow { QStringLiteral("Ann"), 5100 }));
-        QCOMPARE(RetryTopTenEntry(g_, { QStringLiteral("Ann"), 5100 }), TopTenEntry::NotSaved);
-        QCOMPARE(g_.TopTen[6], (TopTenRow { QStringLiteral("*******"), 5000 })); // not entered twice
+        const rlim_t room = test::FullDisk::LockRoom(); // room for the lock, not for the table
+        QVERIFY(room > 0 && old.size() > qint64(room));
+        {
+            const test::FullDisk full(room);
+            g_.PlayerName = QStringLiteral("Ann");
+            QCOMPARE(EnterTopTen(g_, 5100), TopTenEntry::NotSaved);
+            QCOMPARE(g_.TopTen[5], (TopTenRow { QStringLiteral("Ann"), 5100 }));
+            QCOMPARE(RetryTopTenEntry(g_, { QStringLiteral("Ann"), 5100 }), TopTenEntry::NotSaved);
+            QCOMPARE(g_.TopTen[6], (TopTenRow { QStringLiteral("*******"), 5000 })); // not entered twice
+        }
         QCOMPARE(test::ReadBytes(TopTenFilePath(g_.DataFolder)), old);
 
-        QVERIFY(QDir(dir_->path()).rmdir(QStringLiteral("topten.tmp")));
         QCOMPARE(RetryTopTenEntry(g_, { QStringLiteral("Ann"), 5100 }), TopTenEntry::Saved);
         GameState later;
         later.DataFolder = g_.DataFolder;
@@ -228,10 +232,16 @@ private slots:
     {
         QVERIFY(ResetTopTen(g_));
         const QByteArray old = test::ReadBytes(TopTenFilePath(g_.DataFolder));
-        QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("topten.tmp")));
-        QCOMPARE(EnterTopTen(g_, { QStringLiteral("new"), 99999 }), TopTenEntry::NotSaved);
-        QVERIFY(!ResetTopTen(g_));
+        // The disk fills up: the lock is taken, the new table does not fit.
+        const rlim_t room = test::FullDisk::LockRoom();
+        QVERIFY(room > 0 && old.size() > qint64(room));
+        {
+            const test::FullDisk full(room);
+            QCOMPARE(EnterTopTen(g_, { QStringLiteral("new"), 99999 }), TopTenEntry::NotSaved);
+            QVERIFY(!ResetTopTen(g_));
+        }
         QCOMPARE(test::ReadBytes(TopTenFilePath(g_.DataFolder)), old);
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("TopTen.dat") });
     }
 
     void ageInWholeDaysHalfToEven()
