@@ -35,7 +35,7 @@ QScreen* ScreenNamed(const QString& name)
 QList<QWidget*> Controls(const frmMain& w)
 {
     QList<QWidget*> all { w.c_PlayerStatus, w.c_score, w.chkSound, w.lblTimer };
-    for (QWidget* b : w.Command3D2)
+    for (QWidget* b : w.findChildren<QToolButton*>())
         all.append(b);
     for (QWidget* l : w.lblHand)
         all.append(l);
@@ -74,13 +74,6 @@ private slots:
     {
         w_.reset();
         data_.reset();
-    }
-
-    void largeScreenKeepsTheWholeBoard()
-    {
-        OpenOn(QStringLiteral("large"));
-        QCOMPARE(Game().BoardHeight, int16_t(550));
-        QCOMPARE(w_->Board()->visibleRegion(), QRegion(w_->Board()->rect()));
     }
 
     void screenEightHundredWideShowsEverythingWithoutScrolling()

@@ -103,14 +103,6 @@ private slots:
         none.BottomRow(1, "2C 9H");
         QVERIFY(!PlayToShow(none.g, none.cards));
     }
-
-    void showingAPlayCostsThirtySeconds()
-    {
-        GameState g;
-        g.ElapsedSeconds = 7;
-        ApplyShowPlayPenalty(g);
-        QCOMPARE(g.ElapsedSeconds, 37);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestKeyboardFocus)
