@@ -77,7 +77,7 @@ class TestFrmMain : public QObject {
     // The toolbar button the player knows by its hover text.
     QToolButton* ToolbarButton(const char* tip)
     {
-        for (QToolButton* b : w_->findChildren<QToolButton*>()) {
+        for (QToolButton* b : test::ToolbarButtons(w_.get())) {
             if (b->toolTip() == QLatin1String(tip))
                 return b;
         }
@@ -188,7 +188,7 @@ private slots:
     // band or the board.
     void toolbarCaptionFollowsThePointer()
     {
-        const QList<QToolButton*> buttons = w_->findChildren<QToolButton*>();
+        const QList<QToolButton*> buttons = test::ToolbarButtons(w_.get());
         QVERIFY(buttons.size() >= 8);
         buttons[1]->setEnabled(false);
         for (QToolButton* button : buttons) {

@@ -35,7 +35,7 @@ QScreen* ScreenNamed(const QString& name)
 QList<QWidget*> Controls(const frmMain& w)
 {
     QList<QWidget*> all { w.c_PlayerStatus, w.c_score, w.chkSound, w.lblTimer };
-    for (QWidget* b : w.findChildren<QToolButton*>())
+    for (QWidget* b : test::ToolbarButtons(&w))
         all.append(b);
     for (QWidget* l : w.lblHand)
         all.append(l);

@@ -163,7 +163,9 @@ private slots:
             const QByteArray after = test::ReadBytes(path_);
             const qsizetype at = before.indexOf(bob);
             const qsizetype next = before.indexOf(cy);
-            QCOMPARE(after, before.left(at) + SplitLines(after)[1] + "\r\n" + before.mid(next));
+            QVERIFY(after.startsWith(before.left(at)) && after.endsWith(before.mid(next)));
+            const QByteArray rewritten = after.mid(at, after.size() - at - (before.size() - next));
+            QVERIFY(rewritten.endsWith("\r\n") && !rewritten.chopped(2).contains('\n'));
             QCOMPARE(FindPlayer(path_, QStringLiteral("Bob"))->Bankroll, 150);
 
             // A new player follows the last line, which gains an ending if it lacked one.
