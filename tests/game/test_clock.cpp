@@ -16,7 +16,7 @@ private slots:
         QCOMPARE(TimerText(-10000, 2000), QStringLiteral("  Timer Bonus: NONE  ")); // 52,000 is no 16-bit value
         GameState g;
         g.TimerBonusStart = 2000;
-        for (const auto& [seconds, bonus] : { std::pair { 0, 2000 }, { 380, 100 }, { 399, 5 }, { 400, 0 },
+        for (const auto& [seconds, bonus] : { std::pair { 0, 2000 }, { 380, 100 }, { 399, 5 }, { 400, 0 }, { 401, 0 },
                  { std::numeric_limits<int32_t>::max(), 0 } }) {
             g.ElapsedSeconds = seconds;
             QCOMPARE(TimerBonus(g), bonus);

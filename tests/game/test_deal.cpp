@@ -127,12 +127,6 @@ private slots:
         QCOMPARE(b.g.DealNumber, 777u);
         QCOMPARE(b.g.CardGrid, grid);
         QCOMPARE(places(), before);
-
-        GameState fresh; // nothing to replay yet: shuffles
-        fresh.SameDeal = true;
-        QVERIFY(ArrangeDeck(fresh));
-        QVERIFY(!fresh.SameDeal);
-        QVERIFY(std::none_of(fresh.Deck.begin() + 1, fresh.Deck.end(), [](CardId id) { return id == 0; }));
     }
 
     void boardOriginRoundsHalfToEven()

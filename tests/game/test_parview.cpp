@@ -40,19 +40,6 @@ class TestParView : public QObject {
     Q_OBJECT
 
 private slots:
-    void theScoreIsTheSameBeforeAndAfterTheScoreboardSettles()
-    {
-        GameState g = EndedGame(2024);
-        QVERIFY(g.HandsMade > 0);
-        const int32_t before = ScoreWithoutTimer(g);
-        QCOMPARE(PlayerScoreWithoutTimer(g), before);
-        // The scoreboard credits the final score, timer bonus and all, as the game score.
-        g.ElapsedSeconds = 20;
-        SettleGame(g);
-        QVERIFY(g.GameScore != before);
-        QCOMPARE(PlayerScoreWithoutTimer(g), before);
-    }
-
     void theDealIsLaidOutAgainOnTheWindowsBoard()
     {
         const GameState ended = EndedGame(77);
@@ -66,28 +53,6 @@ private slots:
         // The window's board, and the player and records as they were.
         QCOMPARE(shown.cards.Position(g.CardGrid(3, 5)), CellPosition(g, 3, 5));
         QVERIFY(g.PlayerName == ended.PlayerName && g.Bankroll == ended.Bankroll && g.TopTen == ended.TopTen);
-    }
-
-    void theParLinePlaysToParOnTheBoardLaidOutAgain()
-    {
-        for (uint32_t n : { 1u, 2024u, 4294967295u }) {
-            const GameState ended = EndedGame(n);
-            const int32_t yours = PlayerScoreWithoutTimer(ended);
-            const ParReport r = FindParOfDeal(n, yours, kUnboundedSeconds, 20000);
-            QCOMPARE(r.dealNumber, n);
-            QCOMPARE(r.yours, yours);
-            QVERIFY(!r.line.empty());
-            // Always taking the first play is a line too; the search looks further.
-            QVERIFY2(r.par >= yours, qPrintable(QStringLiteral("deal %1").arg(n)));
-
-            Position p = DealAgainForShow(ended, CardDeck {});
-            for (const LegalPlay& play : r.line) {
-                QVERIFY(GameGoesOn(p));
-                QVERIFY(MakePlay(p, play));
-            }
-            QVERIFY(!GameGoesOn(p));
-            QCOMPARE(ScoreWithoutTimer(p.g), r.par);
-        }
     }
 
     void theTextPutsParBesideYourScore()

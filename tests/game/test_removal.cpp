@@ -85,6 +85,13 @@ private slots:
 
     void closeUpTwoColumnsOneSoundThenTheRightmost()
     {
+        TestBoard gap; // the gap before the last column closes with its sound too
+        gap.BottomRow(1, "AC 2C 3C");
+        gap.Pick(Cards("2C"));
+        RemoveSelectedCards(gap.g, gap.cards);
+        QVERIFY(CloseUpColumns(gap.g, gap.cards).colGoneSound);
+        QCOMPARE(gap.g.CardGrid(2, 7), Card(3, Clubs));
+
         TestBoard b;
         b.BottomRow(1, "AC 2C 3C 4C 5C");
         b.Pick(Cards("2C 3C"));

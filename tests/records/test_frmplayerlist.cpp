@@ -246,34 +246,6 @@ private slots:
         QCOMPARE(Game().PlayerName, markup);
     }
 
-    // A player another copy of the game plays as can be neither chosen nor
-    // deleted here; the list says so and stays open for another choice.
-    void playerOfAnotherWindow()
-    {
-        AddToFile({ { QStringLiteral("Ann"), 1000 }, { QStringLiteral("Bob"), 1000 } });
-        PlayerLock otherCopy;
-        QVERIFY(otherCopy.Take(Game().DataFolder, QStringLiteral("Ann")));
-        test::MsgBoxRecorder boxes;
-        QList<bool> open;
-        test::WhenShown<frmPlayerList>([&](frmPlayerList* w) {
-            PressEnterOn(w, QStringLiteral("Ann"));
-            open.append(w->isVisible());
-            w->MenuFileDeletePlayer->trigger();
-            open.append(w->isVisible());
-            PressEnterOn(w, QStringLiteral("Bob"));
-        });
-        ShowPlayerListWindow(false);
-
-        QCOMPARE(open, (QList<bool> { true, true }));
-        QCOMPARE(boxes.calls.size(), 2);
-        for (const MsgBoxCall& call : boxes.calls)
-            QVERIFY(call.text.startsWith(QStringLiteral("Ann is playing in another window of Solitaire Quibel.")));
-        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("Bob") }));
-        QCOMPARE(Game().PlayerName, QStringLiteral("Bob"));
-        QCOMPARE(ChosenPlayerLock().Name(), QStringLiteral("Bob"));
-        ChosenPlayerLock().Release();
-    }
-
     // Choosing another player from the game window's menu shows that player
     // in the status band at once, even while the instructions are open.
     void chosenPlayerShownAtOnce()

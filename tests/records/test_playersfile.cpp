@@ -106,17 +106,6 @@ private slots:
         QCOMPARE(PlayerRecordText(NewPlayerRecord(QStringLiteral("Zoë"))), Fields("Zo\xEB|1000|True|True|0|True|"));
     }
 
-    void listLines()
-    {
-        QCOMPARE(PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))),
-            QStringLiteral("Ann                      \t$1,000    \t$0"));
-        QCOMPARE(PlayerListLine({ QStringLiteral("Bob"), -1500, true, true, 4, true }),
-            QStringLiteral("Bob                      \t-$1,500   \t-$375"));
-        QCOMPARE(PlayerAverage(32768, 1), 32768); // averages of any size are the real ones
-        QCOMPARE(PlayerAverage(-2147483647 - 1, -1), 2147483647);
-        QCOMPARE(PlayerAverage(5, 2), 2);
-    }
-
     void failedRewriteKeepsFile()
     {
         QVERIFY(AppendPlayer(path_, QStringLiteral("Ann")));

@@ -201,16 +201,6 @@ private slots:
         const QByteArray written = test::ReadBytes(dir_->filePath(QStringLiteral("topten.dat")));
         QVERIFY(written.contains(" 200\r\n") && written.contains("Old\r\n 100\r\n"));
     }
-
-    void ageInWholeDaysHalfToEven()
-    {
-        const QDate today(2024, 3, 20);
-        const QDate sixteenBack = today.addDays(-16);
-        QCOMPARE(TopTenAgeDays(QDateTime(sixteenBack, QTime(18, 0)), today), 15); // 15.25
-        QCOMPARE(TopTenAgeDays(QDateTime(sixteenBack, QTime(12, 0)), today), 16); // 15.5 goes to even
-        QCOMPARE(TopTenAgeDays(QDateTime(today.addDays(-15), QTime(12, 0)), today), 14); // 14.5 goes to even
-        QCOMPARE(TopTenAgeDays(QDateTime(today, QTime(9, 0)), today), 0); // -0.375
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTopTen)
