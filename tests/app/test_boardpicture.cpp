@@ -162,19 +162,6 @@ private slots:
         QVERIFY(undos > 20);
         QVERIFY(closeUps > 5);
     }
-
-    // Refresh Screen wipes anything drawn on the table and paints every card anew.
-    void refreshScreenPaintsTheBoardFromScratch()
-    {
-        DealRandomBoard();
-        Click(Qt::LeftButton, { 3, 7 });
-        Click(Qt::LeftButton, { 3, 7 }); // picked and dropped: no marker left
-        w_->Surface().DrawCard(1, 2, 40);
-        w_->Surface().DrawCard(2, Cards().GetCardX(Game().CardGrid(5, 4)), 300);
-        QVERIFY(!BoardDifference().isEmpty());
-        w_->MenuFileRefreshScreen->trigger();
-        QCOMPARE(BoardDifference(), QString());
-    }
 };
 
 QTEST_MAIN(TestBoardPicture)

@@ -175,89 +175,34 @@ private slots:
         QVERIFY(w_->lblHand[7]->sizeHint().width() <= w_->lblHand[7]->width());
     }
 
-    // A card is painted where the grid puts it, and a pick's marker leaves no trace once dropped.
-    void toolbarStandsInItsOrderWithItsHoverTexts()
+    // Each toolbar button, enabled or not, shows its caption while the
+    // pointer moves over it; it goes when the pointer leaves for the title
+    // band or the board.
+    void toolbarCaptionFollowsThePointer()
     {
-        using B = ToolbarButton;
-        const std::array<B, 8> order
-            = { B::Pause, B::PlayerList, B::TopTen, B::GameStats, B::Undo, B::NewGame, B::Hint, B::Help };
-        for (int i = 1; i < 8; ++i)
-            QVERIFY(w_->Toolbar(order[i - 1])->x() < w_->Toolbar(order[i])->x());
-        const QStringList texts = { " High Scores ", " Player List ", " Undo Last Move ", " Game Stats ", " Hint ",
-            " Help ", " Restart Game", " Pause Game " };
-        for (const ToolbarButton button : kAllToolbarButtons) {
-            const QString& text = texts[ToolbarIndex(button)];
-            QTest::mouseMove(w_->Toolbar(button), QPoint(5, 5));
-            QTRY_COMPARE(w_->pnlToolbarCaption->Caption(), text);
-            QCOMPARE(w_->Toolbar(button)->toolTip(), text.trimmed());
-        }
-    }
-
-    // The caption stays while the pointer moves over a button, enabled or
-    // not, and goes when it leaves for the title band or the board.
-    void toolbarCaptionStaysWhileThePointerIsOverItsButton()
-    {
-        w_->DisableToolbarButton(ToolbarButton::Hint);
-        for (const ToolbarButton b : { ToolbarButton::TopTen, ToolbarButton::Hint }) {
-            QToolButton* button = w_->Toolbar(b);
+        const QList<QToolButton*> buttons = test::ToolbarButtons(w_.get());
+        QVERIFY(buttons.size() >= 8);
+        buttons[1]->setEnabled(false);
+        for (QToolButton* button : buttons) {
             QTest::mouseMove(button, QPoint(5, 5));
-            QTRY_VERIFY(w_->pnlToolbarCaption->isVisible());
-            QTest::mouseMove(button, QPoint(6, 5));
+            QTRY_COMPARE(w_->pnlToolbarCaption->Caption().trimmed(), button->toolTip());
             QTest::mouseMove(button, QPoint(6, 9));
-            QTest::qWait(20);
+            QTest::qWait(5);
             QVERIFY(w_->pnlToolbarCaption->isVisible());
-            QTest::mouseMove(w_->c_Title, QPoint(260, 10));
+            if (button == buttons[0])
+                QTest::mouseMove(w_->Board(), CardCentre(4, 4));
+            else
+                QTest::mouseMove(w_->c_Title, QPoint(260, 10));
             QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
         }
-        QTest::mouseMove(w_->Toolbar(ToolbarButton::Help), QPoint(5, 5));
-        QTRY_VERIFY(w_->pnlToolbarCaption->isVisible());
-        QTest::mouseMove(w_->Board(), CardCentre(4, 4));
-        QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
     }
 
-    // The longest name the game takes: the whole line shows; an ordinary one keeps the panel's font.
-    void statusLineShowsTheLongestName()
+    // A refused hand flashes the picks' markers, keeps the picks and counts two
+    // misplays; the third opens the instructions without their switch.
+    void refusedHandsFlashAndTheThirdMisplayOpensTheInstructions()
     {
-        GameState& g = Game();
-        const QFont ordinary = w_->c_PlayerStatus->font();
-        g.PlayerName = QString(25, QLatin1Char('W'));
-        g.Bankroll = -99999;
-        g.GamesPlayed = 1;
-        w_->ShowPlayerStatus();
-        g.Bankroll = 999999;
-        g.GamesPlayed = 32;
-        w_->ShowPlayerStatus();
-        const Panel3D* status = w_->c_PlayerStatus;
-        QVERIFY(status->Caption().startsWith(QStringLiteral("Player: WWWWWWWWWWWWWWWWWWWWWWWWW     Bankroll: ")));
-        QVERIFY(status->Caption().endsWith(QStringLiteral("Average Score: $31,250")));
-        QVERIFY(QFontMetrics(status->font()).horizontalAdvance(status->Caption()) <= status->width() - 6);
-        QVERIFY(status->font().pointSizeF() >= 6.0);
-
-        g.PlayerName = QStringLiteral("Tester");
-        w_->ShowPlayerStatus();
-        QCOMPARE(w_->c_PlayerStatus->font(), ordinary);
-    }
-
-    // A refused hand flashes the picked cards' markers over the board, then the board is as it was.
-    void refusedHandFlashesThePicks()
-    {
-        Click(Qt::LeftButton, CardCentre(1, 7)); // 7 of clubs
-        Click(Qt::LeftButton, CardCentre(1, 6)); // 6 of clubs
-        const QPoint marker = Cards().Position(kSevenOfClubs) + QPoint(17, 19); // inside the box, off the text
-        auto shown = [&] { return w_->Board()->grab().toImage().pixelColor(marker); };
-        const QColor picked = shown();
-        QCOMPARE(picked, SurfacePixel(marker));
-        Click(Qt::RightButton, CardCentre(4, 4));
-        QTRY_VERIFY(shown().red() > 150 && shown().green() < 100 && shown().blue() < 100);
-        QTRY_COMPARE(shown(), picked);
-        QCOMPARE(Game().SelectedCount, int16_t(2));
-    }
-
-    void thirdMisplayOpensTheInstructionsWithoutTheirSwitch()
-    {
-        // The instructions show the example picture first; both are closed as a player would.
         bool switchShown = true;
-        QTimer closer;
+        QTimer closer; // closes the example, then the instructions, as a player would
         connect(&closer, &QTimer::timeout, [&] {
             if (auto* example = test::VisibleWindow<frmExample>())
                 example->btnClose->click();
@@ -269,8 +214,16 @@ private slots:
         closer.start(20);
         Click(Qt::LeftButton, CardCentre(1, 7)); // 7 of clubs
         Click(Qt::LeftButton, CardCentre(1, 6)); // 6 of clubs: no hand
-        Click(Qt::RightButton, CardCentre(4, 4)); // two misplays
+        const QPoint marker = Cards().Position(kSevenOfClubs) + QPoint(17, 19); // inside the box, off the text
+        auto shown = [&] { return w_->Board()->grab().toImage().pixelColor(marker); };
+        const QColor picked = shown();
+        Click(Qt::RightButton, CardCentre(4, 4));
+        QTRY_VERIFY(shown().red() > 150 && shown().green() < 100 && shown().blue() < 100);
+        QTRY_COMPARE(shown(), picked);
         QCOMPARE(w_->MisplayCount, 2);
+        QCOMPARE(Game().SelectedCount, int16_t(2));
+        QCOMPARE(Game().CardsOnBoard, int16_t(56));
+        QVERIFY(!w_->ClockRunning());
         Click(Qt::RightButton, CardCentre(4, 4)); // the third opens the instructions
         QTRY_VERIFY(!test::VisibleWindow<frmInstructions>());
         QVERIFY(!switchShown);
@@ -339,18 +292,6 @@ private slots:
         QTest::mousePress(w_->lblHand[0], Qt::RightButton);
         QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
         QCOMPARE(Game().CardsOnBoard, int16_t(54));
-    }
-
-    void aRefusedHandCountsTwoMisplaysAndKeepsThePicks()
-    {
-        test::MsgBoxRecorder boxes;
-        Click(Qt::LeftButton, CardCentre(1, 7)); // 7 of clubs
-        Click(Qt::LeftButton, CardCentre(1, 6)); // 6 of clubs
-        Click(Qt::RightButton, CardCentre(4, 4));
-        QCOMPARE(w_->MisplayCount, 2);
-        QCOMPARE(Game().SelectedCount, int16_t(2));
-        QCOMPARE(Game().CardsOnBoard, int16_t(56));
-        QVERIFY(!w_->ClockRunning());
     }
 
     void hintNamesTheJokersAndCostsTenSeconds()
@@ -497,7 +438,9 @@ private slots:
         QVERIFY2(elapsed.elapsed() < 10000, "a sound was waited for with sound off");
     }
 
-    void clockFollowsMinimisingOnlyAfterTheFirstHand()
+    // Once the first hand is made, the clock stops while the window is
+    // minimised or another window is open over the game, and runs again after.
+    void clockFollowsTheGameWindowOnlyAfterTheFirstHand()
     {
         w_->showMinimized();
         w_->showNormal();
@@ -507,15 +450,15 @@ private slots:
         QTRY_VERIFY(!w_->ClockRunning());
         w_->showNormal();
         QTRY_VERIFY(w_->ClockRunning());
-    }
-
-    void timerTicksDownTheBonus()
-    {
-        Game().ElapsedSeconds = 398;
-        w_->tmrClock_Timer();
-        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $5  "));
-        w_->tmrClock_Timer();
-        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: NONE  "));
+        QTest::qWait(50); // the window system's own late state changes come first
+        bool runningWhileOpen = true;
+        test::WhenShown<frmTopTen>([&](frmTopTen* t) {
+            runningWhileOpen = w_->ClockRunning();
+            t->btnOK->click();
+        });
+        w_->MenuViewTopTenScores->trigger();
+        QVERIFY(!runningWhileOpen);
+        QVERIFY(w_->ClockRunning());
     }
 
     void closingDuringAGameAsksToForfeit()

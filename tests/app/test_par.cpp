@@ -9,6 +9,7 @@
 #include "game/PlayOut.h"
 #include "recordwindows/frmGameStats.h"
 #include "recordwindows/frmScoreboard.h"
+#include "support/Files.h"
 #include "support/GameEndCloser.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
@@ -19,17 +20,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
 
 #include <functional>
 
 namespace {
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // "$9,975" to 9975.
 int32_t Money(const QString& text)
 {
@@ -115,63 +109,27 @@ private slots:
 
     void cleanup() { w_.Close(); }
 
-    void theCommandWaitsForTheEndOfAGame()
+    void showMePlaysTheLineAndChangesNoRecord()
     {
         test::MsgBoxRecorder boxes;
         QVERIFY(!w_->MenuViewPar->isEnabled()); // no game yet
         w_->NewGame();
-        QVERIFY(Game().GameInProgress);
-        QVERIFY(!w_->MenuViewPar->isEnabled());
-        // Asked for anyway (a stale shortcut), it does nothing during a game.
-        w_->MenuViewPar->trigger();
-        QVERIFY(!test::VisibleWindow<frmPar>());
-        QVERIFY(Game().GameInProgress);
-
-        PlayToTheEnd();
-        QVERIFY(!Game().GameInProgress);
-        QVERIFY(w_->MenuViewPar->isEnabled());
-        QCOMPARE(w_->MenuViewPar->text().remove(QLatin1Char('&')), QStringLiteral("Par of This Deal"));
-
-        // The next game takes it away again.
-        w_->NewGame();
-        QVERIFY(Game().GameInProgress);
-        QVERIFY(!w_->MenuViewPar->isEnabled());
-    }
-
-    void theDialogShowsParBesideYourScore()
-    {
-        test::MsgBoxRecorder boxes;
-        w_->NewGame();
+        QVERIFY(!w_->MenuViewPar->isEnabled()); // nor during one
         const int32_t yours = PlayToTheEnd();
-        QVERIFY(yours > 0);
-        const QString text = AskForPar([](frmPar* d) { return d->btnClose; });
-        const QRegularExpression shape(
-            QStringLiteral("^Par of deal 2024: (\\$[0-9,]+)\nYour score: (\\$[0-9,]+)\n\n.*timer bonus"),
-            QRegularExpression::DotMatchesEverythingOption);
-        const QRegularExpressionMatch m = shape.match(text);
-        QVERIFY2(m.hasMatch(), qPrintable(text));
-        QCOMPARE(Money(m.captured(2)), yours);
-        QVERIFY(Money(m.captured(1)) >= yours);
-        QVERIFY(w_->MenuViewPar->isEnabled());
-        QVERIFY(boxes.calls.isEmpty());
-    }
-
-    void showMePlaysTheLineAndChangesNoRecord()
-    {
-        test::MsgBoxRecorder boxes;
-        w_->NewGame();
-        PlayToTheEnd();
         GameState& g = Game();
         const GameState ended = g;
-        const QByteArray players = FileBytes(g.PlayersFilePath);
-        const QByteArray topTen = FileBytes(g.DataFolder + QStringLiteral("TopTen.dat"));
+        const QByteArray players = test::ReadBytes(g.PlayersFilePath);
+        const QByteArray topTen = test::ReadBytes(g.DataFolder + QStringLiteral("TopTen.dat"));
         QVERIFY(!players.isEmpty());
         const QImage board = w_->Surface().Pixmap().toImage();
         const QString scoreCaption = w_->c_score->Caption();
 
         Watched seen;
         const QString text = AskForPar([](frmPar* d) { return d->btnShowMe; }, {}, &seen);
+        QVERIFY2(text.startsWith(QStringLiteral("Par of deal 2024: ")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("\nYour score: ") + FormatMoney(yours) + QLatin1Char('\n')));
         const int32_t par = Money(text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), -1));
+        QVERIFY(par >= yours);
         // The line was played to its end, and reached par.
         QCOMPARE(seen.bestScore, par);
         QVERIFY(seen.fewestCards < 56);
@@ -186,35 +144,24 @@ private slots:
         QCOMPARE(g.CardGrid, ended.CardGrid);
         QCOMPARE(g.TopTen, ended.TopTen);
         QVERIFY(!g.GameInProgress);
-        QCOMPARE(FileBytes(g.PlayersFilePath), players);
-        QCOMPARE(FileBytes(g.DataFolder + QStringLiteral("TopTen.dat")), topTen);
+        QCOMPARE(test::ReadBytes(g.PlayersFilePath), players);
+        QCOMPARE(test::ReadBytes(g.DataFolder + QStringLiteral("TopTen.dat")), topTen);
         QCOMPARE(w_->Surface().Pixmap().toImage(), board);
         QCOMPARE(w_->c_score->Caption(), scoreCaption);
-        QVERIFY(w_->MenuViewPar->isEnabled());
-        QVERIFY(w_->MenuGame->isEnabled());
-        QVERIFY(w_->MenuFileNewGame->isEnabled());
-        QVERIFY(!w_->MenuViewHint->isEnabled());
-        QVERIFY(!w_->MenuFileUndo->isEnabled());
+        QVERIFY(w_->MenuViewPar->isEnabled() && w_->MenuFileNewGame->isEnabled());
+        QVERIFY(!w_->MenuViewHint->isEnabled() && !w_->MenuFileUndo->isEnabled());
     }
 
-    void aClickOrAKeyStopsTheLine_data()
+    void aClickStopsTheLine()
     {
-        QTest::addColumn<bool>("withKey");
-        QTest::newRow("click") << false;
-        QTest::newRow("key") << true;
-    }
-
-    void aClickOrAKeyStopsTheLine()
-    {
-        QFETCH(bool, withKey);
         test::MsgBoxRecorder boxes;
         w_->NewGame();
         PlayToTheEnd();
         const GameState& g = Game();
         const int32_t bankroll = g.Bankroll;
-        const QByteArray players = FileBytes(g.PlayersFilePath);
+        const QByteArray players = test::ReadBytes(g.PlayersFilePath);
 
-        // Once the first play has left the board, the player clicks (or presses Space) on a card.
+        // Once the first play has left the board, the player clicks on a card.
         Watched seen;
         bool sent = false;
         int16_t cardsWhenStopped = 0;
@@ -224,10 +171,7 @@ private slots:
                     return;
                 sent = true;
                 cardsWhenStopped = Game().CardsOnBoard;
-                if (withKey)
-                    QTest::keyClick(w_->Board(), Qt::Key_Space);
-                else
-                    QTest::mouseClick(w_->Board(), Qt::LeftButton, {}, CardPoint(Game().CardGrid(1, Game().NumRows)));
+                QTest::mouseClick(w_->Board(), Qt::LeftButton, {}, CardPoint(Game().CardGrid(1, Game().NumRows)));
             },
             &seen);
         QVERIFY(sent);
@@ -240,7 +184,7 @@ private slots:
         QVERIFY(!g.GameInProgress);
         QCOMPARE(g.SelectedCount, int16_t(0));
         QCOMPARE(g.Bankroll, bankroll);
-        QCOMPARE(FileBytes(g.PlayersFilePath), players);
+        QCOMPARE(test::ReadBytes(g.PlayersFilePath), players);
         QVERIFY(w_->MenuViewPar->isEnabled());
         QVERIFY(boxes.calls.isEmpty());
     }
@@ -254,7 +198,7 @@ private slots:
         const GameState& g = Game();
         const int32_t bankroll = g.Bankroll;
         const int32_t games = g.GamesPlayed;
-        const QByteArray players = FileBytes(g.PlayersFilePath);
+        const QByteArray players = test::ReadBytes(g.PlayersFilePath);
         bool asked = false;
         AskForPar([](frmPar* d) { return d->btnShowMe; },
             [&](Watched& s) {
@@ -270,7 +214,7 @@ private slots:
         QVERIFY(!g.GameInProgress);
         QCOMPARE(g.Bankroll, bankroll);
         QCOMPARE(g.GamesPlayed, games);
-        QCOMPARE(FileBytes(g.PlayersFilePath), players);
+        QCOMPARE(test::ReadBytes(g.PlayersFilePath), players);
     }
 };
 

@@ -76,13 +76,6 @@ private slots:
         data_.reset();
     }
 
-    void largeScreenKeepsTheWholeBoard()
-    {
-        OpenOn(QStringLiteral("large"));
-        QCOMPARE(Game().BoardHeight, int16_t(550));
-        QCOMPARE(w_->Board()->visibleRegion(), QRegion(w_->Board()->rect()));
-    }
-
     void screenEightHundredWideShowsEverythingWithoutScrolling()
     {
         OpenOn(QStringLiteral("narrow"));

@@ -38,30 +38,6 @@ private slots:
             QVERIFY(CardDeck::GetCardValue(joker) >= 99);
     }
 
-    // Ids outside the deck are ignored and id 0 never reads as a board cell;
-    // a reset clears every value, the jokers' too.
-    void userValues()
-    {
-        CardDeck deck;
-        deck.SetUser2(5, -1);
-        deck.SetUser4(5, 7);
-        deck.SetUser3(112, 8);
-        QCOMPARE(deck.GetUser3(112), 8);
-        deck.SetUser3(0, 3);
-        deck.SetUser4(-1, 3);
-        deck.SetUser2(CardDeck::kMaxId + 1, 3);
-        QCOMPARE(deck.GetUser3(0), 0);
-        QCOMPARE(deck.GetUser4(-1), 0);
-        QCOMPARE(deck.GetUser2(CardDeck::kMaxId + 1), 0);
-
-        deck.SetCardX(5, 40);
-        deck.SetDefaultValues();
-        QCOMPARE(deck.GetUser2(5), 0);
-        QCOMPARE(deck.GetUser4(5), 0);
-        QCOMPARE(deck.GetUser3(112), 0);
-        QCOMPARE(deck.GetCardX(5), 0);
-    }
-
     void hitTestOnStrips()
     {
         CardDeck deck;

@@ -29,22 +29,6 @@ class TestDeal : public QObject {
     Q_OBJECT
 
 private slots:
-    void shuffleHoldsEveryCardAndJokersInDealOrder()
-    {
-        GameState g;
-        for (const uint32_t n : { kFirstDealNumber, 2u, kLastDealNumber }) {
-            ShuffleDeckNumbered(g, n);
-            const std::set<int> ids(g.Deck.begin() + 1, g.Deck.end());
-            QCOMPARE(ids.size(), size_t(56));
-            QVERIFY(*ids.begin() == 1 && ids.count(52) && !ids.count(53));
-            int next = 110;
-            for (int i = 1; i <= 56; ++i)
-                if (g.Deck[i] > 52)
-                    QCOMPARE(int(g.Deck[i]), next++);
-            QCOMPARE(next, 114);
-        }
-    }
-
     void dealNumbersGiveFixedBoards()
     {
         // Pinned so that a change of generator or shuffle shows: columns 1..8, top card first.
@@ -62,9 +46,6 @@ private slots:
         QCOMPARE(board(1),
             QStringLiteral("5C AS 4S 9D 9S AC 6D/JS 8H 8S 4D 2C 6S 8C/JK QH 8D 3C 3H AH QC/KS 5S AD 2S KH 7H 4H/"
                            "2H JK 3D 6H JD QS 9H/3S 7C JH JK TH TD TS/5H JK KD 4C 9C QD JC/7S 5D 6C 2D KC 7D TC"));
-        QCOMPARE(board(11982),
-            QStringLiteral("JD 6C 4S 7D AH 8C 6S/TC 9C 6D 3H KS 5D 8S/4H 5C 3S 2H 3D JK 9H/4D JC JK 7S 9D 7C AS/"
-                           "5S QD TD 2S JH 7H 9S/TS 6H KH TH 8H QS KD/JK 5H 4C JK AD 3C 2D/AC QH QC KC JS 2C 8D"));
         QCOMPARE(board(kLastDealNumber),
             QStringLiteral("JD KH 7C 2D 3C 6D AC/9H QC JK JK 9S QS KD/JK QH JK KC 5D 8C TS/5S 9D 2S 7S 8H JH 4D/"
                            "AD 3S 3H 6S 4C 2C 5C/7D AH 4H AS KS 4S 8S/6C TD TC 3D 9C 8D 2H/TH 7H 5H JS 6H JC QD"));
@@ -87,9 +68,7 @@ private slots:
     {
         QCOMPARE(DealNumberFor(0.0), kFirstDealNumber);
         QCOMPARE(DealNumberFor(0.9999999999999999), kLastDealNumber);
-        QCOMPARE(DealNumberFor(0.5), 2147483648u);
         QCOMPARE(ParseDealNumber(QStringLiteral(" 4294967295 ")), std::optional<uint32_t>(kLastDealNumber));
-        QCOMPARE(ParseDealNumber(QStringLiteral("1")), std::optional<uint32_t>(1));
         for (const char* bad : { "0", "4294967296", "-3", "12x", "", "1.5" })
             QVERIFY2(!ParseDealNumber(QString::fromLatin1(bad)), bad);
     }
@@ -114,9 +93,7 @@ private slots:
         QVERIFY(ArrangeDeck(b.g));
         const auto placements = LayOut(b);
         QCOMPARE(std::count_if(placements.begin(), placements.end(), [](auto& p) { return p.dealSound; }), 14);
-        QCOMPARE(b.g.CardsOnBoard, int16_t(56));
-        QCOMPARE(b.g.ActiveColumns, int16_t(8));
-        QCOMPARE(b.g.SavedDeck, b.g.Deck);
+        QVERIFY(b.g.CardsOnBoard == 56 && b.g.ActiveColumns == 8 && b.g.SavedDeck == b.g.Deck);
         for (int c = 1; c <= 8; ++c) {
             QCOMPARE(b.g.ColumnCardCount[c], int16_t(7));
             for (int r = 1; r <= 7; ++r) {
@@ -152,12 +129,6 @@ private slots:
         QCOMPARE(b.g.DealNumber, 777u);
         QCOMPARE(b.g.CardGrid, grid);
         QCOMPARE(places(), before);
-
-        GameState fresh; // nothing to replay yet: shuffles
-        fresh.SameDeal = true;
-        QVERIFY(ArrangeDeck(fresh));
-        QVERIFY(!fresh.SameDeal);
-        QVERIFY(std::none_of(fresh.Deck.begin() + 1, fresh.Deck.end(), [](CardId id) { return id == 0; }));
     }
 
     void boardOriginRoundsHalfToEven()

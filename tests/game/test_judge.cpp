@@ -68,26 +68,6 @@ private slots:
         }
     }
 
-    void packsSlotsInOrder()
-    {
-        TestBoard b;
-        b.g.SelectedCards = { 0, Card(7, Clubs), 0, 0, Card(7, Hearts) };
-        QCOMPARE(JudgeSelection(b.g).handType, 1);
-        QCOMPARE(b.g.SelectedHand[0], Card(7, Clubs));
-        QCOMPARE(b.g.SelectedHand[1], Card(7, Hearts));
-        QCOMPARE(b.g.SelectedHand[2], CardId(0));
-    }
-
-    void straightAndFlushStaySeparate()
-    {
-        TestBoard b;
-        JudgePicked(b.g, Cards("2H 9H 4H KH 7H"));
-        JudgePicked(b.g, Cards("3C AH 5S 2D 4H"));
-        QCOMPARE(b.g.HandCounts[4], int16_t(1));
-        QCOMPARE(b.g.HandCounts[5], int16_t(1));
-        QCOMPARE(b.g.GameScore, 400);
-    }
-
     void jokers()
     {
         TestBoard b;

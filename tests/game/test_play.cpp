@@ -6,51 +6,13 @@
 #include "game/Play.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
+#include "game/ShowLog.h"
 #include "game/Undo.h"
 
 #include <QStringList>
 #include <QTest>
 
 namespace {
-// Writes down every call, with the state the window would read at that moment.
-class ShowLog final : public PlayShow {
-public:
-    explicit ShowLog(const GameState& g)
-        : g_(g)
-    {
-    }
-    QStringList log;
-
-    void Picked(CardId card, int slot) override { log << QStringLiteral("pick %1@%2").arg(card).arg(slot); }
-    void Dropped(CardId card, int slot) override { log << QStringLiteral("drop %1@%2").arg(card).arg(slot); }
-    void Refused() override { log << QStringLiteral("error"); }
-    void ThirdMisplay() override { log << QStringLiteral("instructions"); }
-    void PlayNote(bool jokersNote) override { log << (jokersNote ? QStringLiteral("jokers") : QStringLiteral("note")); }
-    void RoyalDing() override { log << QStringLiteral("ding"); }
-    void Score() override { log << QStringLiteral("score %1").arg(g_.GameScore); }
-    void HandAccepted(int, int) override { }
-    void UndoEnabled() override { log << QStringLiteral("undo %1").arg(g_.CardsOnBoard); }
-    void Removal(const RemovalStep& step) override
-    {
-        log << QStringLiteral("remove %1").arg(step.card);
-        activeBefore_ = g_.ActiveColumns; // removals close no column
-    }
-    // How many columns the close-up closed.
-    void ColumnsClosed(const CloseUp&, int handLabel) override
-    {
-        const int closed = activeBefore_ < 0 ? 0 : activeBefore_ - g_.ActiveColumns;
-        activeBefore_ = -1;
-        log << QStringLiteral("closed %1 label %2").arg(closed).arg(handLabel);
-    }
-    void GameOver(GameEnd end) override { log << QStringLiteral("over %1").arg(static_cast<int>(end)); }
-    void ClockStarts() override { log << QStringLiteral("clock"); }
-    void FeeWonBack() override { log << QStringLiteral("green"); }
-
-private:
-    const GameState& g_;
-    int activeBefore_ = -1;
-};
-
 struct Table {
     TestBoard b;
     UndoRecord undo;
@@ -187,19 +149,6 @@ private slots:
         }
     }
 
-    // A won deal shows its scoreboard once; a replay ends without a second one.
-    void aWonDealShowsItsScoreboardOnce()
-    {
-        GameState g;
-        g.EntryFee = 1000;
-        g.GameScore = 1500;
-        g.ScoreboardPending = true;
-        g.GameInProgress = true;
-        QCOMPARE(EndGameNoPlaysLeft(g), GameEnd::Scoreboard);
-        g.GameInProgress = true;
-        QCOMPARE(EndGameNoPlaysLeft(g), GameEnd::WonWithoutScoreboard);
-    }
-
     // A forfeit ends the game where it stands: the fee stays paid, the picks
     // are let go, the clock stops and the board is left for the next deal.
     void forfeitEndsTheGameAndKeepsTheFee()
@@ -222,47 +171,6 @@ private slots:
         QCOMPARE(g.Bankroll, 4000);
         QCOMPARE(g.GameScore, 300);
         QVERIFY(g.CardsOnBoard == 5);
-    }
-
-    // A hand takes the score past $1,000; its undo takes the green back, and the next one turns it green again.
-    void undoAfterTheFeeWasWonBack()
-    {
-        Table t;
-        GameState& g = t.b.g;
-        SetGameConstants(g);
-        t.b.Column(1, "2C 7C 7H");
-        t.b.Column(2, "9D 9S");
-        t.b.g.CardsOnBoard = 56;
-        g.GameScore = 980;
-        g.HandCounts[4] = 1;
-        g.HandsMade = 1;
-        QCOMPARE(t.Play("7C 7H").last(), QStringLiteral("green"));
-        QVERIFY(g.FeeWonBack);
-        QCOMPARE(g.HandCounts[1], int16_t(1));
-
-        const std::optional<UndoneLook> look = RestoreUndoBoard(g, t.b.cards, t.undo);
-        QVERIFY(look);
-        QVERIFY(!look->ScoreGreen);
-        QVERIFY(!g.FeeWonBack);
-        QCOMPARE(g.GameScore, 980);
-        const std::array<bool, 9> lit = { false, false, false, true, false, false, false, false, false };
-        QCOMPARE(look->HandLabelLit, lit); // the pair's label goes back, the earlier hand's stays
-
-        QCOMPARE(t.Play("7C 7H").last(), QStringLiteral("green"));
-        QVERIFY(t.Play("9D 9S").last() != QStringLiteral("green")); // once per game
-        QCOMPARE(g.GameScore, 1080);
-    }
-
-    void clockRunsOnceACardHasGone()
-    {
-        GameState g;
-        g.CardsOnBoard = 56;
-        g.GameInProgress = true;
-        QVERIFY(!ClockRuns(g));
-        g.CardsOnBoard = 54;
-        QVERIFY(ClockRuns(g));
-        g.GameInProgress = false;
-        QVERIFY(!ClockRuns(g));
     }
 };
 

@@ -45,42 +45,12 @@ void CheckPacked(const TestBoard& b, const std::set<CardId>& removed)
         QCOMPARE(b.cards.Position(card), kParkedPosition);
 }
 
-std::optional<RemovalStep> PickAndRemove(TestBoard& b, CardId card)
-{
-    b.Pick({ card });
-    return RemoveCardAndDrop(b.g, b.cards, card);
-}
 } // namespace
 
 class TestRemoval : public QObject {
     Q_OBJECT
 
 private slots:
-    void bottomAndTopCardOfFullColumns()
-    {
-        TestBoard b;
-        FullBoard(b);
-        const CardId bottom = b.g.CardGrid(2, 7);
-        const CardId second = b.g.CardGrid(2, 6);
-        const CardId top = b.g.CardGrid(2, 1);
-        auto step = PickAndRemove(b, bottom);
-        QVERIFY(step);
-        QCOMPARE(step->kind, RemovalCase::BottomRemoved);
-        QCOMPARE(step->newBottom, second);
-        QCOMPARE(b.g.CardGrid(2, 2), top);
-        QCOMPARE(step->copySource, QRect(CellPosition(b.g, 2, 1), QSize(71, 7 * 50)));
-        QCOMPARE(step->copyTarget, CellPosition(b.g, 2, 2));
-        QVERIFY(step->dropSound());
-        QVERIFY(!IsPicked(b.cards, bottom));
-
-        const CardId otherTop = b.g.CardGrid(5, 1);
-        step = PickAndRemove(b, otherTop);
-        QCOMPARE(step->kind, RemovalCase::AboveRemoved);
-        QVERIFY(step->copySource.isEmpty());
-        QCOMPARE(step->erase, QRect(CellPosition(b.g, 5, 1), QSize(71, 50)));
-        CheckPacked(b, { bottom, otherTop });
-    }
-
     // Rows 5 and 6 of one column, picked either way round.
     void pairInRowsFiveAndSix()
     {
@@ -113,27 +83,15 @@ private slots:
         QVERIFY(!RemoveCardAndDrop(b.g, b.cards, 0));
     }
 
-    void closeUpOneColumn()
-    {
-        TestBoard b;
-        FullBoard(b);
-        const CardId movedBottom = b.g.CardGrid(4, 7);
-        for (int r = 7; r >= 1; --r)
-            RemoveCardAndDrop(b.g, b.cards, b.g.CardGrid(3, 7));
-        const CloseUp up = CloseUpColumns(b.g, b.cards);
-        QVERIFY(up.colGoneSound);
-        QCOMPARE(up.shifts.size(), size_t(5));
-        QCOMPARE(up.shifts.front().to, 3);
-        QCOMPARE(up.shifts.back().from, 8);
-        QCOMPARE(up.shifts.front().copySource, QRect(CellPosition(b.g, 4, 1), QSize(71, kClearCardsHeight)));
-        QCOMPARE(up.shifts.front().erase, QRect(CellPosition(b.g, 4, 1), QSize(kClearCardsWidth, 96 + 6 * 50)));
-        QCOMPARE(b.g.ActiveColumns, int16_t(7));
-        QCOMPARE(ColumnOf(b.cards, movedBottom), 3);
-        QVERIFY(CloseUpColumns(b.g, b.cards).shifts.empty());
-    }
-
     void closeUpTwoColumnsOneSoundThenTheRightmost()
     {
+        TestBoard gap; // the gap before the last column closes with its sound too
+        gap.BottomRow(1, "AC 2C 3C");
+        gap.Pick(Cards("2C"));
+        RemoveSelectedCards(gap.g, gap.cards);
+        QVERIFY(CloseUpColumns(gap.g, gap.cards).colGoneSound);
+        QCOMPARE(gap.g.CardGrid(2, 7), Card(3, Clubs));
+
         TestBoard b;
         b.BottomRow(1, "AC 2C 3C 4C 5C");
         b.Pick(Cards("2C 3C"));

@@ -19,22 +19,6 @@ class TestSelection : public QObject {
     Q_OBJECT
 
 private slots:
-    void neighbours()
-    {
-        TestBoard b;
-        ThreeFullColumns(b);
-        const CardId middle = Card(4, Diamonds);
-        QCOMPARE(CardAbove(b.g, b.cards, middle), Card(3, Diamonds));
-        QCOMPARE(CardBelow(b.g, b.cards, middle), Card(5, Diamonds));
-        QCOMPARE(CardLeft(b.g, b.cards, middle), Card(4, Clubs));
-        QCOMPARE(CardRight(b.g, b.cards, middle), Card(4, Hearts));
-        QCOMPARE(CardAbove(b.g, b.cards, Card(1, Clubs)), CardId(0));
-        QCOMPARE(CardBelow(b.g, b.cards, Card(7, Hearts)), CardId(0));
-        // Storage beyond ActiveColumns is not the board.
-        b.g.CardGrid(4, 4) = Card(9, Spades);
-        QCOMPARE(CardRight(b.g, b.cards, Card(4, Hearts)), CardId(0));
-    }
-
     void adjacency_data()
     {
         QTest::addColumn<bool>("jokerBoard");

@@ -3,40 +3,22 @@
 #include "game/Play.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
+#include "game/ShowLog.h"
 #include "game/Undo.h"
 
 #include <QTest>
 
 namespace {
-// Shows nothing: only whether the play was accepted is wanted.
-struct Unseen final : PlayShow {
-    bool accepted = false;
-    void Picked(CardId, int) override { }
-    void Dropped(CardId, int) override { }
-    void Refused() override { }
-    void ThirdMisplay() override { }
-    void PlayNote(bool) override { }
-    void RoyalDing() override { }
-    void Score() override { }
-    void HandAccepted(int, int) override { }
-    void UndoEnabled() override { accepted = true; }
-    void Removal(const RemovalStep&) override { }
-    void ColumnsClosed(const CloseUp&, int) override { }
-    void GameOver(GameEnd) override { }
-    void ClockStarts() override { }
-    void FeeWonBack() override { }
-};
-
 // A release that picks the cards and submits them; true when the play was accepted.
 bool Play(TestBoard& b, UndoRecord& record, const std::vector<CardId>& picked)
 {
-    Unseen show;
+    ShowLog show(b.g);
     int misplays = 0;
     for (const CardId card : picked)
         PickForPlay(b.g, b.cards, card, misplays, show);
     if (SubmitPlay(b.g, b.cards, record, misplays, show))
         CloseRelease(b.g, show);
-    return show.accepted;
+    return std::any_of(show.log.begin(), show.log.end(), [](const QString& s) { return s.startsWith(u"undo"); });
 }
 
 // The board, and each watched card's place, column and row.
@@ -59,7 +41,7 @@ private slots:
         b.Column(1, "2C 7C 7H");
         b.Column(2, "9D 5S");
         b.g.CardsOnBoard = 56;
-        b.g.HandCounts[1] = 1;
+        b.g.HandCounts[4] = 1;
         b.g.GameScore = 980;
         b.g.HandsMade = 1;
         const std::vector<CardId> watched = Cards("2C 7C 7H 9D 5S");
@@ -75,25 +57,33 @@ private slots:
         QVERIFY(!Play(b, record, Cards("2C 5S")));
         QCOMPARE(b.g.SelectedCount, int16_t(2));
 
-        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
+        const std::optional<UndoneLook> look = RestoreUndoBoard(b.g, b.cards, record);
+        QVERIFY(look);
         QCOMPARE(Snapshot(b, watched), before);
         QCOMPARE(b.g.GameScore, 980);
-        QVERIFY(!b.g.FeeWonBack);
+        QVERIFY(!b.g.FeeWonBack && !look->ScoreGreen);
         QCOMPARE(b.g.HandsMade, int16_t(1));
-        QCOMPARE(b.g.HandCounts[1], int16_t(1));
+        QCOMPARE(b.g.HandCounts[1], int16_t(0));
+        // The pair's label goes back, the earlier straight's stays lit.
+        const std::array<bool, 9> lit = { false, false, false, true, false, false, false, false, false };
+        QCOMPARE(look->HandLabelLit, lit);
         QCOMPARE(b.g.CardsOnBoard, int16_t(56));
         // The picks of the moment are let go.
         QCOMPARE(b.g.SelectedCount, int16_t(0));
         QVERIFY(!IsPicked(b.cards, Card(2, Clubs)) && !IsPicked(b.cards, Card(5, Spades)));
         QCOMPARE(b.g.SelectedSlot[Card(5, Spades)], int16_t(0));
 
-        // A fee won back before the hand stays won back.
+        // Played again, the hand wins the fee back again; a fee won back before
+        // the hand stays won back through its undo.
+        QVERIFY(Play(b, record, Cards("7C 7H")));
+        QVERIFY(b.g.FeeWonBack);
+        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
+        QVERIFY(!b.g.FeeWonBack);
         b.g.GameScore = 1200;
         b.g.FeeWonBack = true;
         QVERIFY(Play(b, record, Cards("7C 7H")));
-        QVERIFY(RestoreUndoBoard(b.g, b.cards, record));
+        QVERIFY(RestoreUndoBoard(b.g, b.cards, record)->ScoreGreen);
         QCOMPARE(b.g.GameScore, 1200);
-        QVERIFY(b.g.FeeWonBack);
     }
 
     void closedColumnsAndJokerComeBack()

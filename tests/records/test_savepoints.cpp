@@ -60,11 +60,9 @@ private slots:
         QVERIFY(SavePlayersAtSavePoint(g_, ledger_));
         QCOMPARE(FindPlayer(g_.PlayersFilePath, QStringLiteral("Ann"))->Bankroll, 4000);
         QCOMPARE(FindPlayer(g_.PlayersFilePath, QStringLiteral("Bob"))->Bankroll, 77);
-        GameState later;
-        later.DataFolder = g_.DataFolder;
-        QVERIFY(LoadTopTen(later));
-        QCOMPARE(later.TopTen[5], (TopTenRow { QStringLiteral("Ann"), 5100 }));
-        QCOMPARE(later.TopTen[6].Score, 5000); // entered once
+        const TopTenTable later = test::TopTenOnDisk(g_.DataFolder);
+        QCOMPARE(later[5], (TopTenRow { QStringLiteral("Ann"), 5100 }));
+        QCOMPARE(later[6].Score, 5000); // entered once
         QVERIFY(TakeSaveFailureNotice(ledger_).isEmpty());
 
         // A new failure after a success is told again.

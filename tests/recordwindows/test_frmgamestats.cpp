@@ -85,24 +85,6 @@ private slots:
         QVERIFY(Game().GameInProgress);
     }
 
-    void lostGameEndsOnTheStatistics()
-    {
-        GameState& g = Game();
-        w_->NewGame();
-        for (int card = 1; card <= CardDeck::kMaxId; ++card)
-            Cards().SetCardX(card, 0);
-        g.GameScore = 300;
-        bool endForm = false;
-        test::WhenShown<frmGameStats>([&](frmGameStats* stats) {
-            endForm = stats->lblSorry->isVisible();
-            QTest::mouseClick(stats->btnOK, Qt::LeftButton);
-        });
-        w_->CheckForPlays();
-        QVERIFY(endForm);
-        QVERIFY(!g.GameInProgress);
-        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $300"));
-    }
-
     // Last: the game window closes for good.
     void exitDuringAGameAsksOnce()
     {

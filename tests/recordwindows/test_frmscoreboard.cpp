@@ -137,36 +137,6 @@ private slots:
         QCOMPARE(Game().Bankroll, 2000 + 4750);
     }
 
-    void wonGameEndsThroughTheScoreboard()
-    {
-        GameState& g = Game();
-        w_->NewGame();
-        const int32_t games = g.GamesPlayed;
-        for (int card = 1; card <= CardDeck::kMaxId; ++card)
-            Cards().SetCardX(card, 0);
-        SetUpWonGame(0);
-
-        bool boardDisabled = false;
-        SetMsgBoxResponder([&](const MsgBoxCall&) {
-            boardDisabled = !w_->centralWidget()->isEnabled();
-            return int(vbOK);
-        });
-        // New Deal refuses clicks during the scoring run, so keep trying.
-        QTimer clicker;
-        QObject::connect(&clicker, &QTimer::timeout, [] {
-            if (auto* sb = test::VisibleWindow<frmScoreboard>(); sb && sb->btnNewDeal->isVisible())
-                QTest::mouseClick(sb->btnNewDeal, Qt::LeftButton);
-        });
-        clicker.start(10);
-        w_->CheckForPlays();
-        SetMsgBoxResponder({});
-        QVERIFY(boardDisabled);
-        QVERIFY(w_->centralWidget()->isEnabled());
-        // New Deal: a new paid game has been dealt.
-        QCOMPARE(g.GamesPlayed, games + 1);
-        QVERIFY(g.GameInProgress);
-    }
-
     // The win is on disk before the count starts: a window or program that
     // ends while it counts loses neither the credit nor the top ten entry.
     void winIsSavedBeforeTheCount()
@@ -179,12 +149,9 @@ private slots:
         auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (fileBankroll == 0 && !sb->countCells[0]->Caption().isEmpty()) {
+            if (fileBankroll == 0 && !sb->pnlGameScore->Caption().isEmpty()) {
                 fileBankroll = FileBankroll();
-                GameState file;
-                file.DataFolder = g.DataFolder;
-                QVERIFY(LoadTopTen(file));
-                fileTable = file.TopTen;
+                fileTable = test::TopTenOnDisk(g.DataFolder);
             }
             if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget()))
                 topTen->btnOK->click();

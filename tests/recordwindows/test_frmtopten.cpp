@@ -127,33 +127,7 @@ private slots:
         QVERIFY(afterYes.yellowRows.isEmpty());
         QCOMPARE(afterYes.names[0], Dotted(QStringLiteral("*******")));
         QCOMPARE(afterYes.scores[9], QStringLiteral(" $3,000 "));
-        GameState fromFile;
-        fromFile.DataFolder = g.DataFolder;
-        QVERIFY(LoadTopTen(fromFile));
-        QCOMPARE(fromFile.TopTen, g.TopTen);
-    }
-
-    // A reset that cannot be written keeps the table, on screen and on disk,
-    // and the player is told the high scores were not saved.
-    void resetThatCannotBeWritten()
-    {
-        Saves() = {};
-        GameState& g = Game();
-        g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
-        test::WriteTopTenFile(g.DataFolder, g.TopTen);
-        const QString path = TopTenFilePath(g.DataFolder);
-        const QByteArray before = test::ReadBytes(path);
-        QFile::setPermissions(path, QFileDevice::ReadOwner);
-        test::MsgBoxRecorder boxes;
-        boxes.answers = { vbYes };
-        const Shown shown = ShowAndRead([](frmTopTen* w) { QTest::mouseClick(w->btnResetScores, Qt::LeftButton); });
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-
-        QCOMPARE(boxes.calls.size(), 2);
-        QCOMPARE(boxes.calls[1].title, QStringLiteral("Not Saved"));
-        QCOMPARE(shown.names[0], Dotted(QStringLiteral("Ann")));
-        QCOMPARE(test::ReadBytes(path), before);
-        Saves() = {};
+        QCOMPARE(test::TopTenOnDisk(g.DataFolder), g.TopTen);
     }
 };
 

@@ -2,6 +2,8 @@
 
 // Whole-file reads and writes for the tests that build or inspect data files.
 
+#include "records/TopTen.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -33,6 +35,16 @@ template <class Table> inline void WriteTopTenFile(const QString& dataFolder, co
         data += rows[row].Name.toLatin1() + "\r\n" + (score < 0 ? "" : " ") + QByteArray::number(score) + "\r\n";
     }
     WriteBytes(dataFolder + QStringLiteral("TopTen.dat"), data);
+}
+
+// The top ten as the data folder's file holds it; fails the calling test when it cannot be read.
+inline TopTenTable TopTenOnDisk(const QString& dataFolder)
+{
+    GameState file;
+    file.DataFolder = dataFolder;
+    if (!LoadTopTen(file))
+        QTest::qFail("the top ten file cannot be read", __FILE__, __LINE__);
+    return file.TopTen;
 }
 
 } // namespace test

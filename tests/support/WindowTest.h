@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWidget>
 
 #include <deque>
@@ -95,6 +96,14 @@ struct MsgBoxRecorder {
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 };
+
+// The game window's toolbar buttons, left to right as made: the tool buttons with a hover text.
+inline QList<QToolButton*> ToolbarButtons(const QWidget* window)
+{
+    QList<QToolButton*> buttons = window->findChildren<QToolButton*>();
+    buttons.removeIf([](const QToolButton* b) { return b->toolTip().isEmpty(); });
+    return buttons;
+}
 
 // The first visible top-level window of type W, or nullptr.
 template <class W> W* VisibleWindow()

@@ -112,38 +112,6 @@ private slots:
         }
     }
 
-    // The example opens by itself on the first activation only; the label opens it again.
-    void exampleOnFirstActivationOnly()
-    {
-        SetPlayer(QString(), true);
-        int later = 0;
-        const int first = RunInstructions(false, [&](frmInstructions* w) {
-            test::WhenShown<frmExample>([&](frmExample* e) {
-                ++later;
-                QTest::mouseClick(e->btnClose, Qt::LeftButton);
-            });
-            QEvent activate(QEvent::WindowActivate);
-            QApplication::sendEvent(w, &activate);
-            QCoreApplication::processEvents();
-            QCoreApplication::processEvents();
-            QCOMPARE(later, 0);
-            QTest::mouseClick(w->lblShowExample, Qt::LeftButton);
-        });
-        QCOMPARE(first, 1);
-        QCOMPARE(later, 1);
-    }
-
-    // The cards show: a board has no white, card faces are mostly white.
-    void examplePictureShowsCards()
-    {
-        const QImage picture = frmExample::ExamplePicture().toImage();
-        int light = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                light += qGray(picture.pixel(x, y)) > 230;
-        QVERIFY2(light > 30 * 71 * 20, qPrintable(QString::number(light)));
-    }
-
     // Over a running game the cover goes while the instructions are read and
     // is gone after they close; the clock is left as it was.
     void coverOfTheGameWindow()
@@ -166,14 +134,26 @@ private slots:
         Game().GameInProgress = false;
     }
 
-    // The help opens from the instructions at its contents, in one window
-    // however often it is asked for, and closes with them.
-    void helpOpensAtContents()
+    // The example opens by itself on the first activation only; the label
+    // opens it again. The help opens at its contents, in one window however
+    // often it is asked for, and closes with the instructions.
+    void exampleAndHelpFromTheInstructions()
     {
         SetPlayer(QString(), true);
+        int later = 0;
         QString source;
         int helpWindows = 0;
-        RunInstructions(false, [&](frmInstructions* w) {
+        const int first = RunInstructions(false, [&](frmInstructions* w) {
+            test::WhenShown<frmExample>([&](frmExample* e) {
+                ++later;
+                QTest::mouseClick(e->btnClose, Qt::LeftButton);
+            });
+            QEvent activate(QEvent::WindowActivate);
+            QApplication::sendEvent(w, &activate);
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            QCOMPARE(later, 0);
+            QTest::mouseClick(w->lblShowExample, Qt::LeftButton);
             QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
             QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
             for (QWidget* t : QApplication::topLevelWidgets())
@@ -181,21 +161,10 @@ private slots:
             if (HelpWindow* help = test::VisibleWindow<HelpWindow>())
                 source = help->txtHelp->source().toLocalFile();
         });
+        QCOMPARE(first, 1);
+        QCOMPARE(later, 1);
         QCOMPARE(helpWindows, 1);
         QCOMPARE(QFileInfo(source).fileName(), QStringLiteral("quibel-help.html"));
-        QVERIFY(test::VisibleWindow<HelpWindow>() == nullptr);
-    }
-
-    void missingHelpGivesAMessage()
-    {
-        QTemporaryDir empty;
-        const QString appFolder = Game().AppFolder;
-        Game().AppFolder = empty.path() + QLatin1Char('/');
-        test::MsgBoxRecorder boxes;
-        ShowHelpContents(nullptr);
-        Game().AppFolder = appFolder;
-        QCOMPARE(boxes.calls.size(), 1);
-        QVERIFY(boxes.calls.first().text.contains(QStringLiteral("quibel-help.html")));
         QVERIFY(test::VisibleWindow<HelpWindow>() == nullptr);
     }
 };

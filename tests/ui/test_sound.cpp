@@ -80,35 +80,12 @@ private slots:
             QVERIFY2(QFileInfo::exists(appDir_ + QLatin1Char('/') + name), name.data());
     }
 
-    // 16-bit mono PCM at 22050 Hz, under 1.5 s.
-    void synthesisedSounds_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char* n : { "deal", "ding", "Error", "Bloop", "Bloop2", "scor1", "ColGone", "buttup", "Nervous",
-                 "Schz", "Shim", "TWham", "UpGo4", "message2", "ClickBg", "bgclick" })
-            QTest::newRow(n) << QString::fromLatin1(n) + QStringLiteral(".wav");
-    }
-
-    void synthesisedSounds()
-    {
-        QFETCH(QString, name);
-        QFile f(appDir_ + QLatin1Char('/') + name);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray b = f.readAll();
-        const qint64 samples = (b.size() - 44) / 2;
-        QVERIFY(samples > 0);
-        QCOMPARE(b.left(44), WavBytes(b.size() - 44, b.size() - 44).left(44));
-        QCOMPARE(WavDurationSeconds(f.fileName()), double(samples) / 22050.0);
-        QVERIFY2(samples < 22050 * 3 / 2, "longer than 1.5 s");
-    }
-
     void brokenWavFilesHaveNoLength()
     {
         const QString dir = tmp_.path() + QLatin1Char('/');
         const QByteArray good = WavBytes(4410, 4410);
         const std::pair<const char*, QByteArray> cases[] = {
             { "empty.wav", QByteArray() },
-            { "short.wav", good.left(10) },
             { "text.wav", QByteArray("this is not a sound file at all, not even close") },
             { "nodata.wav", good.left(36) },
             { "nochannels.wav", WavBytes(4410, 4410, 0) },
@@ -160,8 +137,6 @@ private slots:
     // Nothing waits on a sound that cannot play, nor on a nonsense length.
     void missingSoundsAndOddLengthsReturnAtOnce()
     {
-        SetTimeScale(-1);
-        QCOMPARE(TimeScale(), 0.0);
         SetTimeScale(std::numeric_limits<double>::quiet_NaN());
         QCOMPARE(TimeScale(), 0.0);
         SetTimeScale(1);
