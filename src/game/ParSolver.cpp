@@ -24,6 +24,7 @@ struct Node {
     int32_t parentStep = -1;
     LegalPlay play; // the play that led here
     uint8_t activeColumns = 0;
+    uint8_t cards = 0; // on the board
 };
 
 struct Step {
@@ -169,12 +170,12 @@ int32_t Promise(const GameState& g)
     return promise;
 }
 
-// How many plays per kept position are made on the board in each layer: the
-// par benchmark finds about 2% more within a second with 4 than when every
-// listed play is made, and 1, 2 or 8 do no better than 4.
+// How many plays per kept position are made on the board: the par benchmark
+// finds more within a second with a shortlist than when every listed play is
+// made.
 constexpr int kShortlist = 4;
-// The widest pass: its positions, shortlist and line steps hold about 110 MB.
-constexpr int kMaxWidth = 65536;
+// The widest pass: its positions and line steps stay well under 200 MB.
+constexpr int kMaxWidth = 32768;
 
 class Search {
 public:
@@ -193,6 +194,10 @@ public:
             for (int r = 1; r <= kGridSize - 1; ++r)
                 if (const CardId card = base_.g.CardGrid(c, r))
                     base_.cards.SetCardX(card, -100);
+        for (int left = 0; left < static_cast<int>(clearedBonus_.size()); ++left) {
+            const auto cleared = ClearedBonusFor(left);
+            clearedBonus_[left] = cleared ? cleared->Bonus : 0;
+        }
     }
 
     ParResult Run()
@@ -224,19 +229,36 @@ private:
         return std::chrono::duration<double>(Clock::now() - began_).count() >= seconds_;
     }
 
+    // The score if the game ended here, from the settlement's own amounts.
+    int32_t ScoreIfEnded(const GameState& g) const
+    {
+        int made = 0;
+        for (int t = 1; t <= kNumHandTypes; ++t)
+            made += g.HandCounts[t] > 0 ? 1 : 0;
+        const int left = g.CardsOnBoard;
+        return g.GameScore + DifferentHandsAmount(g, made) + CardsRemovedAmount(g, CardsRemoved(g))
+            + (left >= 0 && left < static_cast<int>(clearedBonus_.size()) ? clearedBonus_[left] : 0);
+    }
+
     Node Pack(const Position& p, int32_t parentStep, const LegalPlay& play) const
     {
         Node n;
         n.parentStep = parentStep;
         n.play = play;
-        for (int c = 1; c <= p.g.ActiveColumns; ++c)
-            for (int r = 1; r <= p.g.NumRows; ++r)
-                n.grid[(c - 1) * kMaxRows + (r - 1)] = static_cast<uint8_t>(p.g.CardGrid(c, r));
+        int cards = 0;
+        for (int c = 1; c <= p.g.ActiveColumns; ++c) {
+            for (int r = 1; r <= p.g.NumRows; ++r) {
+                const CardId card = p.g.CardGrid(c, r);
+                n.grid[(c - 1) * kMaxRows + (r - 1)] = static_cast<uint8_t>(card);
+                cards += card != 0 ? 1 : 0;
+            }
+        }
         for (int t = 1; t <= kNumHandTypes; ++t)
             n.handCounts[t] = static_cast<uint8_t>(std::min<int>(p.g.HandCounts[t], 255));
         n.gameScore = p.g.GameScore;
         n.activeColumns = static_cast<uint8_t>(p.g.ActiveColumns);
-        n.priority = ScoreWithoutTimer(p.g) + Promise(p.g);
+        n.cards = static_cast<uint8_t>(cards);
+        n.priority = ScoreIfEnded(p.g) + Promise(p.g);
         return n;
     }
 
@@ -291,20 +313,46 @@ private:
         std::reverse(result_.line.begin(), result_.line.end());
     }
 
-    // One beam pass; true when no position had to be left out. Each layer's
-    // plays are first ranked by what they pay at once; only the best
-    // kShortlist x width of them are made on the board and ranked by the
-    // position they leave, and the best `width` positions go on.
+    // The positions of one count of cards left: the same board reached twice
+    // keeps its better score, and only the `width` most promising stay.
+    // False when a position had to be left out.
+    static bool Settle(std::vector<Node>& bucket, size_t width, std::unordered_map<uint64_t, int32_t>& seen)
+    {
+        seen.clear();
+        size_t kept = 0;
+        for (size_t i = 0; i < bucket.size(); ++i) {
+            const auto [at, fresh] = seen.try_emplace(KeyOf(bucket[i]), static_cast<int32_t>(kept));
+            if (fresh)
+                bucket[kept++] = bucket[i];
+            else if (bucket[at->second].gameScore < bucket[i].gameScore)
+                bucket[at->second] = bucket[i];
+        }
+        bucket.resize(kept);
+        if (bucket.size() <= width)
+            return true;
+        std::nth_element(bucket.begin(), bucket.begin() + static_cast<std::ptrdiff_t>(width), bucket.end(),
+            [](const Node& a, const Node& b) { return a.priority > b.priority; });
+        bucket.resize(width);
+        return false;
+    }
+
+    // One beam pass; true when no position had to be left out. Positions are
+    // compared with others that have as many cards left, so a line of small
+    // hands is not judged against one of big hands at the same play count:
+    // the pass works through the counts of cards left, from most to fewest.
+    // Each count's plays are first ranked by what they pay at once; only the
+    // best kShortlist x width of them are made on the board, and the
+    // positions they leave join the count of cards they leave.
     bool Pass(const Node& root, int width)
     {
         struct Candidate {
-            int32_t parent; // in the layer
+            int32_t parent; // in the bucket
             int32_t estimate;
             LegalPlay play;
         };
         steps_.clear();
-        std::vector<Node> layer { root };
-        std::vector<Node> next;
+        std::array<std::vector<Node>, kCells + 1> buckets;
+        buckets[root.cards].push_back(root);
         std::vector<Candidate> candidates;
         std::unordered_map<uint64_t, int32_t> seen;
         std::vector<LegalPlay> plays;
@@ -312,10 +360,20 @@ private:
         Position child;
         bool complete = true;
         int expanded = 0;
-        while (!layer.empty()) {
+        const size_t shortlist = static_cast<size_t>(width) * kShortlist;
+        const auto worseFirst = [](const Candidate& a, const Candidate& b) { return a.estimate > b.estimate; };
+        for (int left = root.cards; left > 0; --left) {
+            std::vector<Node>& layer = buckets[left];
+            if (layer.empty())
+                continue;
+            complete = Settle(layer, static_cast<size_t>(width), seen) && complete;
+            for (Node& n : layer) {
+                if (n.play.count == 0)
+                    continue; // the start: no play led to it
+                steps_.push_back({ n.parentStep, n.play });
+                n.step = static_cast<int32_t>(steps_.size() - 1);
+            }
             candidates.clear();
-            const size_t shortlist = static_cast<size_t>(width) * kShortlist;
-            const auto worseFirst = [](const Candidate& a, const Candidate& b) { return a.estimate > b.estimate; };
             for (int32_t i = 0; i < static_cast<int32_t>(layer.size()); ++i) {
                 // The greedy first pass always finishes, so there is always a line.
                 if (width > 1 && (++expanded & 15) == 0 && OutOfTime()) {
@@ -347,8 +405,6 @@ private:
             // Each parent is set out on the board once.
             std::sort(candidates.begin(), candidates.end(),
                 [](const Candidate& a, const Candidate& b) { return a.parent < b.parent; });
-            next.clear();
-            seen.clear();
             int32_t onBoard = -1;
             for (const Candidate& c : candidates) {
                 const Node& node = layer[c.parent];
@@ -365,23 +421,13 @@ private:
                     continue;
                 }
                 Node packed = Pack(child, node.step, c.play);
-                const auto [at, fresh] = seen.try_emplace(KeyOf(packed), static_cast<int32_t>(next.size()));
-                if (fresh)
-                    next.push_back(packed);
-                else if (next[at->second].gameScore < packed.gameScore)
-                    next[at->second] = packed;
+                std::vector<Node>& target = buckets[packed.cards];
+                target.push_back(packed);
+                // A count that collects far more than it keeps is settled early, so the memory stays bounded.
+                if (target.size() >= 4 * static_cast<size_t>(width) + 64)
+                    complete = Settle(target, static_cast<size_t>(width), seen) && complete;
             }
-            if (static_cast<int>(next.size()) > width) {
-                complete = false;
-                std::nth_element(next.begin(), next.begin() + width, next.end(),
-                    [](const Node& a, const Node& b) { return a.priority > b.priority; });
-                next.resize(width);
-            }
-            for (Node& n : next) {
-                steps_.push_back({ n.parentStep, n.play });
-                n.step = static_cast<int32_t>(steps_.size() - 1);
-            }
-            layer.swap(next);
+            std::vector<Node>().swap(layer);
         }
         return complete;
     }
@@ -392,6 +438,7 @@ private:
     double seconds_;
     uint64_t maxPlays_;
     bool stopped_ = false;
+    std::array<int32_t, 11> clearedBonus_ {};
     std::vector<Step> steps_;
     ParResult result_;
 };
