@@ -11,6 +11,41 @@
 namespace {
 constexpr int kMaxPlay = 5;
 
+// What a set of cards holds, as far as the hands it could grow into go: kept
+// card by card while a set grows, so each larger set costs one step.
+struct Shape {
+    unsigned ranks = 0; // a bit per rank held
+    bool distinct = true; // no rank twice
+    bool oneSuit = true;
+    bool joker = false;
+    int suit = 0;
+};
+
+Shape ShapeOf(CardId card)
+{
+    Shape s;
+    if (IsJoker(card)) {
+        s.joker = true;
+        return s;
+    }
+    s.ranks = 1u << CardDeck::GetCardValue(card);
+    s.suit = CardDeck::GetCardSuit(card);
+    return s;
+}
+
+// The set's shape with one more card, given by its own shape.
+Shape With(Shape s, const Shape& card)
+{
+    if (card.joker) {
+        s.joker = true;
+        return s;
+    }
+    s.distinct = s.distinct && (s.ranks & card.ranks) == 0;
+    s.ranks |= card.ranks;
+    s.oneSuit = s.oneSuit && card.suit == s.suit;
+    return s;
+}
+
 // The board's cards as cells 0..n-1 with their neighbour sets, as bit masks.
 struct CellMap {
     int size = 0;
@@ -19,6 +54,7 @@ struct CellMap {
     std::array<int, 64> row {};
     std::array<uint64_t, 64> neighbours {};
     std::array<std::array<int, kGridSize + 1>, kGridSize + 1> index {}; // -1: no card there
+    std::array<Shape, 64> shape {}; // of the cell's card alone
 };
 
 CellMap MapCells(const GameState& g)
@@ -36,6 +72,7 @@ CellMap MapCells(const GameState& g)
             m.card[m.size] = card;
             m.column[m.size] = c;
             m.row[m.size] = r;
+            m.shape[m.size] = ShapeOf(card);
             ++m.size;
         }
     }
@@ -50,31 +87,6 @@ CellMap MapCells(const GameState& g)
         }
     }
     return m;
-}
-
-// What a set of cards holds, as far as the hands it could grow into go: kept
-// card by card while a set grows, so each larger set costs one step.
-struct Shape {
-    unsigned ranks = 0; // a bit per rank held
-    bool distinct = true; // no rank twice
-    bool oneSuit = true;
-    bool joker = false;
-    int suit = 0;
-};
-
-Shape With(Shape s, CardId card, bool first)
-{
-    if (IsJoker(card)) {
-        s.joker = true;
-        return s;
-    }
-    const unsigned bit = 1u << CardDeck::GetCardValue(card);
-    const int suit = CardDeck::GetCardSuit(card);
-    s.distinct = s.distinct && (s.ranks & bit) == 0;
-    s.ranks |= bit;
-    s.oneSuit = first || (s.oneSuit && suit == s.suit);
-    s.suit = first ? suit : s.suit;
-    return s;
 }
 
 // Can these cards (three or more) still be part of some hand? Every hand is
@@ -116,9 +128,9 @@ bool CouldBePlay(const Shape& s, int n)
 
 bool CouldGrowIntoHand(const CardId* hand, int n)
 {
-    Shape s;
-    for (int i = 0; i < n; ++i)
-        s = With(s, hand[i], i == 0);
+    Shape s = ShapeOf(hand[0]);
+    for (int i = 1; i < n; ++i)
+        s = With(s, ShapeOf(hand[i]));
     return CouldGrowIntoHand(s);
 }
 
@@ -139,9 +151,9 @@ public:
         for (int v = 0; v < map_.size; ++v) {
             const uint64_t above = v == 63 ? 0 : ~uint64_t { 0 } << (v + 1);
             hand_[0] = map_.card[v];
-            shapes_[1] = With({}, hand_[0], true);
+            shapes_[1] = map_.shape[v];
             if (CouldBePlay(shapes_[1], 1))
-                Offer(1);
+                Offer(1, true);
             Grow(1, Bit(v) | map_.neighbours[v], map_.neighbours[v] & above, v);
         }
         BlocksWithOneMore();
@@ -160,11 +172,11 @@ private:
             const int w = std::countr_zero(extension);
             extension &= extension - 1;
             hand_[n] = map_.card[w];
-            shapes_[n + 1] = With(shapes_[n], hand_[n], false);
+            shapes_[n + 1] = With(shapes_[n], map_.shape[w]);
             if (n + 1 >= 3 && !CouldGrowIntoHand(shapes_[n + 1]))
                 continue;
             if (CouldBePlay(shapes_[n + 1], n + 1))
-                Offer(n + 1);
+                Offer(n + 1, true);
             Grow(n + 1, closed | map_.neighbours[w], extension | (map_.neighbours[w] & ~closed & above), v);
         }
     }
@@ -190,7 +202,7 @@ private:
                     continue;
                 hand_[4] = map_.card[x];
                 if (CouldGrowIntoHand(hand_.data(), 5))
-                    Offer(5);
+                    Offer(5, false);
             }
         }
     }
@@ -208,7 +220,7 @@ private:
                     continue; // two bottom jokers: listed once, from the first
                 hand_[0] = map_.card[j];
                 hand_[1] = map_.card[x];
-                Offer(2);
+                Offer(2, false);
             }
         }
     }
@@ -220,14 +232,16 @@ private:
         return map_.index[column][row];
     }
 
-    void Offer(int n)
+    // A connected set passes the adjacency rule as it is: its n cards have at
+    // least n - 1 links (the tests hold the two to agree); other sets are checked.
+    void Offer(int n, bool connected)
     {
         const HandJudgement j = JudgeHand(hand_.data(), n);
         if (j.verdict != Verdict::Hand && j.verdict != Verdict::JokerRemoval)
             return;
         LegalPlay play;
         std::copy(hand_.begin(), hand_.begin() + n, play.cards.begin());
-        if (CheckAdjacent(g_, cards_, play.cards).AdjacentLinks == 0)
+        if (!connected && CheckAdjacent(g_, cards_, play.cards).AdjacentLinks == 0)
             return;
         play.count = n;
         play.handType = j.handType;
