@@ -11,12 +11,14 @@
 //   after-play search finds a play, so every line runs to the game's end and
 //   the best line is the best finished game.
 // - Beam search in passes of doubling width (1, 2, 4, ...): each pass keeps
-//   the most promising positions (by the score if the game ended there and
-//   the promise of the cards left), so the first pass is the greedy game and
+//   the most promising positions (by the score if the game ended there, the
+//   promise of touching cards and part of the room left under the bound on
+//   what the rest can pay), so the first pass is the greedy game and
 //   finishes at once, and every later pass looks wider. It answers at any
 //   moment with the best game finished so far, which suits a time budget
 //   better than a depth-first search that may spend the budget under one
-//   early choice.
+//   early choice. The last pass is made as wide as the budget left allows,
+//   since a pass cut short by the budget is mostly lost.
 // - A pass keeps `width` positions per count of cards left, not per count of
 //   plays made: positions compete with others that have as many cards left
 //   to pay, so a line of small hands is not ranked below one of big hands
@@ -24,7 +26,7 @@
 // - Making a play on the board (and the after-play search) costs more than
 //   listing it, so the listed plays of one count of cards left are first
 //   ranked by what they pay at once (points, cards, a new hand type), and
-//   only four per kept position are made and ranked by the position they
+//   only two per kept position are made and ranked by the position they
 //   leave.
 // - Positions reached by different orders of the same plays are merged (a
 //   transposition table over the board and the hand types made, which are
