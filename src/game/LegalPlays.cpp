@@ -11,6 +11,41 @@
 namespace {
 constexpr int kMaxPlay = 5;
 
+// What a set of cards holds, as far as the hands it could grow into go: kept
+// card by card while a set grows, so each larger set costs one step.
+struct Shape {
+    unsigned ranks = 0; // a bit per rank held
+    bool distinct = true; // no rank twice
+    bool oneSuit = true;
+    bool joker = false;
+    int suit = 0;
+};
+
+Shape ShapeOf(CardId card)
+{
+    Shape s;
+    if (IsJoker(card)) {
+        s.joker = true;
+        return s;
+    }
+    s.ranks = 1u << CardDeck::GetCardValue(card);
+    s.suit = CardDeck::GetCardSuit(card);
+    return s;
+}
+
+// The set's shape with one more card, given by its own shape.
+Shape With(Shape s, const Shape& card)
+{
+    if (card.joker) {
+        s.joker = true;
+        return s;
+    }
+    s.distinct = s.distinct && (s.ranks & card.ranks) == 0;
+    s.ranks |= card.ranks;
+    s.oneSuit = s.oneSuit && card.suit == s.suit;
+    return s;
+}
+
 // The board's cards as cells 0..n-1 with their neighbour sets, as bit masks.
 struct CellMap {
     int size = 0;
@@ -18,15 +53,18 @@ struct CellMap {
     std::array<int, 64> column {};
     std::array<int, 64> row {};
     std::array<uint64_t, 64> neighbours {};
+    std::array<std::array<int, kGridSize + 1>, kGridSize + 1> index {}; // -1: no card there
+    std::array<Shape, 64> shape {}; // of the cell's card alone
 };
 
 CellMap MapCells(const GameState& g)
 {
     CellMap m;
-    std::array<std::array<int, kGridSize + 1>, kGridSize + 1> index {};
+    auto& index = m.index;
+    for (auto& column : index)
+        column.fill(-1);
     for (int c = 1; c <= g.ActiveColumns && c < kGridSize; ++c) {
         for (int r = 1; r <= g.NumRows && r < kGridSize; ++r) {
-            index[c][r] = -1;
             const CardId card = g.CardGrid(c, r);
             if (card == 0 || m.size == 64)
                 continue;
@@ -34,6 +72,7 @@ CellMap MapCells(const GameState& g)
             m.card[m.size] = card;
             m.column[m.size] = c;
             m.row[m.size] = r;
+            m.shape[m.size] = ShapeOf(card);
             ++m.size;
         }
     }
@@ -53,25 +92,46 @@ CellMap MapCells(const GameState& g)
 // Can these cards (three or more) still be part of some hand? Every hand is
 // one suit, or distinct ranks of one straight, or at most two ranks, and
 // holds no joker; a set that is none of these never grows into a hand.
-bool CouldGrowIntoHand(const CardId* hand, int n)
+bool CouldGrowIntoHand(const Shape& s)
 {
     constexpr unsigned kRoyalRanks = 1u << 1 | 1u << 10 | 1u << 11 | 1u << 12 | 1u << 13;
-    unsigned ranks = 0;
-    bool distinct = true;
-    bool oneSuit = true;
-    for (int i = 0; i < n; ++i) {
-        if (IsJoker(hand[i]))
-            return false;
-        const unsigned bit = 1u << CardDeck::GetCardValue(hand[i]);
-        distinct = distinct && (ranks & bit) == 0;
-        ranks |= bit;
-        oneSuit = oneSuit && CardDeck::GetCardSuit(hand[i]) == CardDeck::GetCardSuit(hand[0]);
-    }
-    if (oneSuit || std::popcount(ranks) <= 2)
-        return true;
-    if (!distinct)
+    if (s.joker)
         return false;
-    return (ranks & ~kRoyalRanks) == 0 || std::countl_zero(ranks) + std::countr_zero(ranks) >= 32 - 5;
+    const unsigned butLowest = s.ranks & (s.ranks - 1);
+    if (s.oneSuit || (butLowest & (butLowest - 1)) == 0) // one suit, or at most two ranks
+        return true;
+    if (!s.distinct)
+        return false;
+    return (s.ranks & ~kRoyalRanks) == 0 || std::countl_zero(s.ranks) + std::countr_zero(s.ranks) >= 32 - 5;
+}
+
+// Could these n cards be a play as they are? One card only as a lone joker,
+// two as a pair or with a joker, three as one rank, four as at most two
+// ranks, five as a set that could grow into a hand. The judgement decides;
+// this only spares it the sets it would refuse anyway.
+bool CouldBePlay(const Shape& s, int n)
+{
+    const unsigned butLowest = s.ranks & (s.ranks - 1);
+    switch (n) {
+    case 1:
+        return s.joker;
+    case 2:
+        return s.joker || butLowest == 0;
+    case 3:
+        return !s.joker && butLowest == 0;
+    case 4:
+        return !s.joker && (butLowest & (butLowest - 1)) == 0;
+    default:
+        return CouldGrowIntoHand(s);
+    }
+}
+
+bool CouldGrowIntoHand(const CardId* hand, int n)
+{
+    Shape s = ShapeOf(hand[0]);
+    for (int i = 1; i < n; ++i)
+        s = With(s, ShapeOf(hand[i]));
+    return CouldGrowIntoHand(s);
 }
 
 class Lister {
@@ -91,7 +151,9 @@ public:
         for (int v = 0; v < map_.size; ++v) {
             const uint64_t above = v == 63 ? 0 : ~uint64_t { 0 } << (v + 1);
             hand_[0] = map_.card[v];
-            Offer(1);
+            shapes_[1] = map_.shape[v];
+            if (CouldBePlay(shapes_[1], 1))
+                Offer(1, true);
             Grow(1, Bit(v) | map_.neighbours[v], map_.neighbours[v] & above, v);
         }
         BlocksWithOneMore();
@@ -110,9 +172,11 @@ private:
             const int w = std::countr_zero(extension);
             extension &= extension - 1;
             hand_[n] = map_.card[w];
-            if (n + 1 >= 3 && !CouldGrowIntoHand(hand_.data(), n + 1))
+            shapes_[n + 1] = With(shapes_[n], map_.shape[w]);
+            if (n + 1 >= 3 && !CouldGrowIntoHand(shapes_[n + 1]))
                 continue;
-            Offer(n + 1);
+            if (CouldBePlay(shapes_[n + 1], n + 1))
+                Offer(n + 1, true);
             Grow(n + 1, closed | map_.neighbours[w], extension | (map_.neighbours[w] & ~closed & above), v);
         }
     }
@@ -138,7 +202,7 @@ private:
                     continue;
                 hand_[4] = map_.card[x];
                 if (CouldGrowIntoHand(hand_.data(), 5))
-                    Offer(5);
+                    Offer(5, false);
             }
         }
     }
@@ -156,27 +220,28 @@ private:
                     continue; // two bottom jokers: listed once, from the first
                 hand_[0] = map_.card[j];
                 hand_[1] = map_.card[x];
-                Offer(2);
+                Offer(2, false);
             }
         }
     }
 
     int Find(int column, int row) const
     {
-        for (int i = 0; i < map_.size; ++i)
-            if (map_.column[i] == column && map_.row[i] == row)
-                return i;
-        return -1;
+        if (column < 1 || column > kGridSize || row < 1 || row > kGridSize)
+            return -1;
+        return map_.index[column][row];
     }
 
-    void Offer(int n)
+    // A connected set passes the adjacency rule as it is: its n cards have at
+    // least n - 1 links (the tests hold the two to agree); other sets are checked.
+    void Offer(int n, bool connected)
     {
         const HandJudgement j = JudgeHand(hand_.data(), n);
         if (j.verdict != Verdict::Hand && j.verdict != Verdict::JokerRemoval)
             return;
         LegalPlay play;
         std::copy(hand_.begin(), hand_.begin() + n, play.cards.begin());
-        if (CheckAdjacent(g_, cards_, play.cards).AdjacentLinks == 0)
+        if (!connected && CheckAdjacent(g_, cards_, play.cards).AdjacentLinks == 0)
             return;
         play.count = n;
         play.handType = j.handType;
@@ -189,6 +254,7 @@ private:
     const CellMap map_;
     std::vector<LegalPlay>& out_;
     std::array<CardId, kMaxPlay> hand_ {};
+    std::array<Shape, kMaxPlay + 1> shapes_ {}; // shapes_[n]: of the first n cards of hand_
 };
 } // namespace
 

@@ -10,23 +10,32 @@
 // - Every play only adds to the score, and a game cannot stop while the
 //   after-play search finds a play, so every line runs to the game's end and
 //   the best line is the best finished game.
-// - Beam search in passes of doubling width (1, 2, 4, ...): each pass keeps,
-//   after every play, the most promising positions (by their score so far),
-//   so the first pass is the greedy game and finishes at once, and every
-//   later pass looks wider. It answers at any moment with the best game
-//   finished so far, which suits a time budget better than a depth-first
-//   search that may spend the budget under one early choice.
+// - Beam search in passes of doubling width (1, 2, 4, ...): each pass keeps
+//   the most promising positions (by the score if the game ended there, the
+//   promise of touching cards and part of the room left under the bound on
+//   what the rest can pay), so the first pass is the greedy game and
+//   finishes at once, and every later pass looks wider. It answers at any
+//   moment with the best game finished so far, which suits a time budget
+//   better than a depth-first search that may spend the budget under one
+//   early choice. The last pass is made as wide as the budget left allows,
+//   since a pass cut short by the budget is mostly lost.
+// - A pass keeps `width` positions per count of cards left, not per count of
+//   plays made: positions compete with others that have as many cards left
+//   to pay, so a line of small hands is not ranked below one of big hands
+//   only because it has removed fewer cards so far.
 // - Making a play on the board (and the after-play search) costs more than
-//   listing it, so each layer's listed plays are first ranked by what they
-//   pay at once (points, cards, a new hand type), and only four per kept
-//   position are made and ranked by the position they leave.
+//   listing it, so the listed plays of one count of cards left are first
+//   ranked by what they pay at once (points, cards, a new hand type), and
+//   only two per kept position are made and ranked by the position they
+//   leave.
 // - Positions reached by different orders of the same plays are merged (a
 //   transposition table over the board and the hand types made, which are
 //   all the rest of a game depends on), keeping the one with more points.
 // - A position whose score so far plus a bound on what the rest of the board
 //   can still pay cannot beat the best finished game is dropped.
-// - The widest pass keeps 65,536 positions, so the memory stays near 110 MB;
-//   a search that finished it stops there, whatever its budget.
+// - The widest pass keeps 32,768 positions per count of cards left, so the
+//   memory stays under 200 MB; a search that finished it stops there,
+//   whatever its budget.
 // - A pass that had to leave out no position has seen every position of the
 //   game: its answer is the proven optimum (small boards get there fast).
 // - Plays are made through the game's own rule functions (PlayOut.h):
