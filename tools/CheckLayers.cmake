@@ -1,17 +1,18 @@
 # Fails when a file of the source tree includes a file of a higher layer.
 # The layers, bottom up; a folder may include its own layer and those below:
 #   0 cardlib        card objects and faces
-#   1 game, records  the rules and the players' records (no widgets)
-#   2 ui             presentation services and the small windows
-#   3 recordwindows  the windows of the players' records
-#   4 app            the game window, start-up, main
+#   1 game           the rules of play and of a game's settlement (no widgets)
+#   2 records        the players' files, the top ten and their save points (no widgets)
+#   3 ui             presentation services and the small windows
+#   4 recordwindows  the windows of the players' records
+#   5 app            the game window, start-up, main
 # Usage: cmake -DQUIBEL_SRC=<folder with the layers> -P CheckLayers.cmake
 set(layer_cardlib 0)
 set(layer_game 1)
-set(layer_records 1)
-set(layer_ui 2)
-set(layer_recordwindows 3)
-set(layer_app 4)
+set(layer_records 2)
+set(layer_ui 3)
+set(layer_recordwindows 4)
+set(layer_app 5)
 
 if(NOT IS_DIRECTORY "${QUIBEL_SRC}")
   message(FATAL_ERROR "No source folder: ${QUIBEL_SRC}")

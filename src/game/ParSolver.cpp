@@ -2,7 +2,7 @@
 
 #include "cardlib/CardDeck.h"
 #include "game/CardState.h"
-#include "records/Settlement.h"
+#include "game/Settlement.h"
 
 #include <algorithm>
 #include <chrono>

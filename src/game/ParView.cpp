@@ -2,7 +2,7 @@
 
 #include "game/Deal.h"
 #include "game/ParSolver.h"
-#include "records/Settlement.h"
+#include "game/Settlement.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "game/PlaySearch.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
-#include "records/Settlement.h"
+#include "game/Settlement.h"
 
 Position DealtPosition(uint32_t dealNumber)
 {

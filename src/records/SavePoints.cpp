@@ -75,3 +75,14 @@ QString ReadOnlyFilesNotice()
     return QStringLiteral("The players file cannot be changed (its folder or the file is read-only).  You can play, "
                           "but bankrolls, settings and high scores will not be saved.");
 }
+
+RecordedSettlement SettleAndRecord(GameState& g)
+{
+    RecordedSettlement r;
+    r.Figures = SettleGame(g);
+    // A failure stays in the ledger: the next save point tries again and the
+    // scoreboard tells the player.
+    (void)SavePlayersAtSavePoint(g);
+    r.EnteredTopTen = EnterTopTenAtSavePoint(g, r.Figures.FinalScore) == TopTenEntry::Saved;
+    return r;
+}

@@ -6,6 +6,7 @@
 // memory; nothing already in the files is lost.
 
 #include "game/GameState.h"
+#include "game/Settlement.h"
 #include "records/PlayersFile.h"
 #include "records/TopTen.h"
 
@@ -45,3 +46,11 @@ void NoteFailedSave(SaveLedger& ledger = Saves());
 QString TakeSaveFailureNotice(SaveLedger& ledger = Saves());
 // The text telling the player at start that changes cannot be saved.
 QString ReadOnlyFilesNotice();
+
+// Settles a won game (SettleGame), then saves the player and enters the same
+// final score into the top ten, all before the scoreboard counts it up.
+struct RecordedSettlement {
+    Settlement Figures;
+    bool EnteredTopTen = false; // the entry is in the top ten file: its window follows the count
+};
+[[nodiscard]] RecordedSettlement SettleAndRecord(GameState& g);

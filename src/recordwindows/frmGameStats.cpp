@@ -3,7 +3,7 @@
 
 #include "game/DealNumber.h"
 #include "game/GameState.h"
-#include "records/Settlement.h"
+#include "game/Settlement.h"
 #include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 

@@ -3,9 +3,9 @@
 
 #include "game/Deal.h"
 #include "game/GameState.h"
+#include "game/Settlement.h"
 #include "records/PlayersFile.h"
 #include "records/SavePoints.h"
-#include "records/Settlement.h"
 #include "records/TopTen.h"
 #include "recordwindows/frmTopTen.h"
 #include "ui/FastPlay.h"

@@ -6,7 +6,7 @@
 #include "game/PlaySearch.h"
 #include "game/Removal.h"
 #include "game/Selection.h"
-#include "records/Settlement.h"
+#include "game/Settlement.h"
 
 #include <QTest>
 

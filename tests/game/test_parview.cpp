@@ -7,7 +7,7 @@
 #include "game/ParSolver.h"
 #include "game/ParView.h"
 #include "game/PlayOut.h"
-#include "records/Settlement.h"
+#include "game/Settlement.h"
 
 #include <QTest>
 

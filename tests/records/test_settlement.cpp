@@ -1,5 +1,5 @@
+#include "game/Settlement.h"
 #include "records/SavePoints.h"
-#include "records/Settlement.h"
 #include "records/TopTen.h"
 #include "support/Files.h"
 

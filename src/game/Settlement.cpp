@@ -1,9 +1,6 @@
-#include "records/Settlement.h"
+#include "game/Settlement.h"
 
 #include "game/Deal.h"
-#include "records/PlayersFile.h"
-#include "records/SavePoints.h"
-#include "records/TopTen.h"
 
 #include <algorithm>
 #include <limits>
@@ -151,17 +148,6 @@ Settlement SettleGame(GameState& g)
     g.GameScore = s.FinalScore;
     g.Bankroll = s.Bankroll;
     return s;
-}
-
-RecordedSettlement SettleAndRecord(GameState& g)
-{
-    RecordedSettlement r;
-    r.Figures = SettleGame(g);
-    // A failure stays in the ledger: the next save point tries again and the
-    // scoreboard tells the player.
-    (void)SavePlayersAtSavePoint(g);
-    r.EnteredTopTen = EnterTopTenAtSavePoint(g, r.Figures.FinalScore) == TopTenEntry::Saved;
-    return r;
 }
 
 void StartNewGame(GameState& g)

@@ -69,14 +69,6 @@ Settlement ComputeSettlement(const GameState& g);
 // and the bankroll is credited with it.
 Settlement SettleGame(GameState& g);
 
-// Settles a won game (SettleGame), then saves the player and enters the same
-// final score into the top ten, all before the scoreboard counts it up.
-struct RecordedSettlement {
-    Settlement Figures;
-    bool EnteredTopTen = false; // the entry is in the top ten file: its window follows the count
-};
-[[nodiscard]] RecordedSettlement SettleAndRecord(GameState& g);
-
 // Takes the entry fee of a new game or a paid replay and counts the game:
 // the bankroll and the games count stop at their 32-bit limits, never wrap.
 void ChargeEntryFee(GameState& g);
