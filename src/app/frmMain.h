@@ -17,8 +17,8 @@
 #include "game/KeyboardFocus.h"
 #include "game/Undo.h"
 #include "ui/BoardSurface.h"
-#include "ui/ToolbarButtons.h"
 #include "ui/GameWindowAccess.h"
+#include "ui/ToolbarButtons.h"
 
 #include <QMainWindow>
 #include <QPointer>
