@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -74,35 +75,24 @@ private slots:
         QCOMPARE(Game().TopTen[9], (TopTenRow { QStringLiteral("*******"), 3000 }));
     }
 
-    void oldTableIsOfferedForClearing_data()
-    {
-        QTest::addColumn<QTime>("changedAt");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("cleared");
-        QTest::newRow("16 days, Yes") << QTime(0, 0) << int(vbYes) << true << true;
-        QTest::newRow("16 days, No") << QTime(0, 0) << int(vbNo) << true << false;
-        QTest::newRow("15.25 days") << QTime(18, 0) << int(vbYes) << false << false;
-    }
-
+    // A table 16 days old is offered for clearing, Yes clears it and No keeps it; at 15.25 days nothing is asked.
     void oldTableIsOfferedForClearing()
     {
-        QFETCH(QTime, changedAt);
-        QFETCH(int, answer);
-        QFETCH(bool, asked);
-        QFETCH(bool, cleared);
-        WriteOwnTable(QDateTime(QDate::currentDate().addDays(-16), changedAt));
-        test::MsgBoxRecorder boxes;
-        boxes.answers = { answer };
-        frmMain main;
-        QVERIFY(main.PrepareWindow());
-
-        QCOMPARE(boxes.calls.size(), asked ? 1 : 0);
-        if (asked)
-            QCOMPARE(boxes.calls[0].text,
-                QStringLiteral("The Top Ten High Scores have not been added to in over 15 days.  Would you like "
-                               "to clear them now?"));
-        QCOMPARE(Game().TopTen[0], (cleared ? TopTenRow { QStringLiteral("*******"), 7500 } : kOwnRow));
+        for (const auto& [changedAt, answer, asked, cleared] : { std::tuple { QTime(0, 0), int(vbYes), true, true },
+                 { QTime(0, 0), int(vbNo), true, false }, { QTime(18, 0), int(vbYes), false, false } }) {
+            init();
+            WriteOwnTable(QDateTime(QDate::currentDate().addDays(-16), changedAt));
+            test::MsgBoxRecorder boxes;
+            boxes.answers = { answer };
+            frmMain main;
+            QVERIFY(main.PrepareWindow());
+            QCOMPARE(boxes.calls.size(), asked ? 1 : 0);
+            if (asked)
+                QCOMPARE(boxes.calls[0].text,
+                    QStringLiteral("The Top Ten High Scores have not been added to in over 15 days.  Would you like "
+                                   "to clear them now?"));
+            QCOMPARE(Game().TopTen[0], (cleared ? TopTenRow { QStringLiteral("*******"), 7500 } : kOwnRow));
+        }
     }
 
     // Clearing a table that cannot be written keeps it, and the player is told.
