@@ -226,9 +226,6 @@ private slots:
             QVERIFY(g.GameInProgress && g.Deck == deck);
     }
 
-    void init() { w_.Open(QStringLiteral("Ann")); }
-    void cleanup() { w_.Close(); }
-
     // Escape and the title bar act as the OK button.
     void inGameFormHasOkAlone()
     {
