@@ -253,6 +253,13 @@ private slots:
         PlayThePair(); // the next hand can be taken back again
         QVERIFY(w_->MenuFileUndo->isEnabled());
         QVERIFY(w_->Toolbar(ToolbarButton::Undo)->isEnabled());
+        // A fee won back before the hand stays won back, green, through its undo.
+        w_->MenuFileUndo->trigger();
+        g.GameScore = 1100;
+        g.FeeWonBack = true;
+        PlayThePair();
+        w_->MenuFileUndo->trigger();
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
     }
 
     void handLabelsShowDefinitionsAndTakeOnlyTheRightButton()

@@ -208,6 +208,7 @@ private slots:
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("topten.dat") });
         const QByteArray written = test::ReadBytes(dir_->filePath(QStringLiteral("topten.dat")));
         QVERIFY(written.contains(" 200\r\n") && written.contains("Old\r\n 100\r\n"));
+        QVERIFY(written.endsWith("\r\n 0\r\n")); // the empty rows' zero has its blank too
     }
 
     void ageInWholeDaysHalfToEven()
