@@ -19,15 +19,6 @@
 namespace {
 using Cell = std::pair<int, int>; // column, row
 
-QPoint CellCentre(Cell cell)
-{
-    const GameState& g = Game();
-    const auto [column, row] = cell;
-    const int x = g.BoardLeft + column * g.CardWidth + g.CardWidth / 2;
-    const int y = g.BoardTop + row * g.RowStep + (row == g.NumRows ? g.CardHeight / 2 : g.RowStep / 2);
-    return { x, y };
-}
-
 // Every two touching ordinary cards of one rank: the pairs a player can make.
 std::vector<std::pair<Cell, Cell>> PairsOnBoard()
 {
@@ -90,7 +81,10 @@ class TestBoardPicture : public QObject {
     test::GameWindow w_;
     std::mt19937 random_ { 20240611 };
 
-    void Click(Qt::MouseButton button, Cell cell) { QTest::mouseClick(w_->Board(), button, {}, CellCentre(cell)); }
+    void Click(Qt::MouseButton button, Cell cell)
+    {
+        QTest::mouseClick(w_->Board(), button, {}, test::CardCentre(cell.first, cell.second));
+    }
 
     // A shuffled deck; or, to empty whole columns, one in order of rank (the
     // four of a rank in a row) with a few cards swapped.

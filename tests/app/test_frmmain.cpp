@@ -28,13 +28,6 @@ namespace {
 constexpr CardId kSevenOfClubs = 7;
 constexpr CardId kSevenOfDiamonds = 20;
 
-QPoint CardCentre(int column, int row)
-{
-    const GameState& g = Game();
-    const int x = g.BoardLeft + column * g.CardWidth + g.CardWidth / 2;
-    const int y = g.BoardTop + row * g.RowStep + (row == g.NumRows ? g.CardHeight / 2 : g.RowStep / 2);
-    return { x, y };
-}
 } // namespace
 
 class TestFrmMain : public QObject {
@@ -60,9 +53,9 @@ class TestFrmMain : public QObject {
 
     void PlayThePair()
     {
-        Click(Qt::LeftButton, CardCentre(1, 7));
-        Click(Qt::LeftButton, CardCentre(2, 7));
-        Click(Qt::RightButton, CardCentre(5, 3));
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(2, 7));
+        Click(Qt::RightButton, test::CardCentre(5, 3));
     }
 
     // Takes every card but the two sevens of the pair off the board, so the
@@ -161,20 +154,6 @@ private slots:
         sounds_.reset();
     }
 
-    void newGameChargesTheFeeAndDealsAFullBoard()
-    {
-        const GameState& g = Game();
-        QCOMPARE(g.Bankroll, 4000);
-        QCOMPARE(g.GamesPlayed, 5);
-        QCOMPARE(g.CardsOnBoard, 56);
-        QCOMPARE(w_->c_PlayerStatus->Caption(),
-            QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
-        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
-        QVERIFY(!w_->ClockRunning());
-        QCOMPARE(w_->lblHand[8]->Caption(), QStringLiteral("Royal Flush\r$2,000"));
-        QVERIFY(w_->lblHand[7]->sizeHint().width() <= w_->lblHand[7]->width());
-    }
-
     // Each toolbar button, enabled or not, shows its caption while the
     // pointer moves over it; it goes when the pointer leaves for the title
     // band or the board.
@@ -190,7 +169,7 @@ private slots:
             QTest::qWait(5);
             QVERIFY(w_->pnlToolbarCaption->isVisible());
             if (button == buttons[0])
-                QTest::mouseMove(w_->Board(), CardCentre(4, 4));
+                QTest::mouseMove(w_->Board(), test::CardCentre(4, 4));
             else
                 QTest::mouseMove(w_->c_Title, QPoint(260, 10));
             QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
@@ -212,19 +191,19 @@ private slots:
             }
         });
         closer.start(20);
-        Click(Qt::LeftButton, CardCentre(1, 7)); // 7 of clubs
-        Click(Qt::LeftButton, CardCentre(1, 6)); // 6 of clubs: no hand
+        Click(Qt::LeftButton, test::CardCentre(1, 7)); // 7 of clubs
+        Click(Qt::LeftButton, test::CardCentre(1, 6)); // 6 of clubs: no hand
         const QPoint marker = Cards().Position(kSevenOfClubs) + QPoint(17, 19); // inside the box, off the text
         auto shown = [&] { return w_->Board()->grab().toImage().pixelColor(marker); };
         const QColor picked = shown();
-        Click(Qt::RightButton, CardCentre(4, 4));
+        Click(Qt::RightButton, test::CardCentre(4, 4));
         QTRY_VERIFY(shown().red() > 150 && shown().green() < 100 && shown().blue() < 100);
         QTRY_COMPARE(shown(), picked);
         QCOMPARE(w_->MisplayCount, 2);
         QCOMPARE(Game().SelectedCount, int16_t(2));
         QCOMPARE(Game().CardsOnBoard, int16_t(56));
         QVERIFY(!w_->ClockRunning());
-        Click(Qt::RightButton, CardCentre(4, 4)); // the third opens the instructions
+        Click(Qt::RightButton, test::CardCentre(4, 4)); // the third opens the instructions
         QTRY_VERIFY(!test::VisibleWindow<frmInstructions>());
         QVERIFY(!switchShown);
         QCOMPARE(w_->MisplayCount, 1);
@@ -236,10 +215,10 @@ private slots:
         QVERIFY(SurfacePixel(cardAt + QPoint(6, 75)).lightness() > 200);
         const QPoint marker = cardAt + QPoint(20, 25);
         const QColor before = SurfacePixel(marker);
-        Click(Qt::LeftButton, CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
         QCOMPARE(Game().SelectedCount, int16_t(1));
         QVERIFY(SurfacePixel(marker) != before);
-        Click(Qt::LeftButton, CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
         QCOMPARE(Game().SelectedCount, int16_t(0));
         QCOMPARE(SurfacePixel(marker), before);
     }
@@ -274,6 +253,13 @@ private slots:
         PlayThePair(); // the next hand can be taken back again
         QVERIFY(w_->MenuFileUndo->isEnabled());
         QVERIFY(w_->Toolbar(ToolbarButton::Undo)->isEnabled());
+        // A fee won back before the hand stays won back, green, through its undo.
+        w_->MenuFileUndo->trigger();
+        g.GameScore = 1100;
+        g.FeeWonBack = true;
+        PlayThePair();
+        w_->MenuFileUndo->trigger();
+        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
     }
 
     void handLabelsShowDefinitionsAndTakeOnlyTheRightButton()
@@ -282,11 +268,11 @@ private slots:
         QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
         QTRY_VERIFY(w_->pnlHandDefinition->isVisible());
         QVERIFY(w_->pnlHandDefinition->Caption().startsWith(QStringLiteral("FULL HOUSE\r")));
-        QTest::mouseMove(w_->Board(), CardCentre(4, 4));
+        QTest::mouseMove(w_->Board(), test::CardCentre(4, 4));
         QTRY_VERIFY(!w_->pnlHandDefinition->isVisible());
 
-        Click(Qt::LeftButton, CardCentre(1, 7));
-        Click(Qt::LeftButton, CardCentre(2, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(2, 7));
         QTest::mouseClick(w_->lblHand[0], Qt::LeftButton);
         QCOMPARE(Game().CardsOnBoard, int16_t(56));
         QTest::mousePress(w_->lblHand[0], Qt::RightButton);
@@ -294,19 +280,16 @@ private slots:
         QCOMPARE(Game().CardsOnBoard, int16_t(54));
     }
 
-    void hintNamesTheJokersAndCostsTenSeconds()
-    {
-        test::MsgBoxRecorder boxes;
-        w_->MenuViewHint->trigger();
-        QCOMPARE(boxes.calls.size(), 1);
-        QVERIFY(boxes.calls[0].text.startsWith(QStringLiteral("\u00bb You don't need a hint")));
-        QCOMPARE(Game().ElapsedSeconds, 10);
-    }
-
-    void restartYesDealsTheSameBoardAtNoCost()
+    // A hint names the jokers and costs ten seconds; Restart's Yes deals the
+    // same board again at no cost and with a fresh clock.
+    void hintThenRestartYesDealsTheSameBoardAtNoCost()
     {
         test::MsgBoxRecorder boxes;
         GameState& g = Game();
+        w_->MenuViewHint->trigger();
+        QVERIFY(boxes.calls.takeFirst().text.startsWith(QStringLiteral("\u00bb You don't need a hint")));
+        QCOMPARE(g.ElapsedSeconds, 10);
+        QVERIFY(boxes.calls.isEmpty());
         PlayThePair();
         w_->tmrClock_Timer();
         g.ElapsedSeconds = 250;
@@ -330,10 +313,20 @@ private slots:
         CheckInGameCommands(true);
     }
 
-    // A lost game ends on the statistics; the next game starts clean and can win its fee back.
+    // A new game charges the fee and deals a full board; lost, it ends on the
+    // statistics; the next game starts clean and can win its fee back.
     void aLostGameThenASecondGame()
     {
         GameState& g = Game();
+        QCOMPARE(g.Bankroll, 4000);
+        QCOMPARE(g.GamesPlayed, 5);
+        QCOMPARE(g.CardsOnBoard, 56);
+        QCOMPARE(w_->c_PlayerStatus->Caption(),
+            QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
+        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
+        QVERIFY(!w_->ClockRunning());
+        QCOMPARE(w_->lblHand[8]->Caption(), QStringLiteral("Royal Flush\r$2,000"));
+        QVERIFY(w_->lblHand[7]->sizeHint().width() <= w_->lblHand[7]->width());
         LeaveOnlyThePair();
         w_->SetClockRunning(true); // as after an earlier hand
         bool statsShown = false;
@@ -377,13 +370,13 @@ private slots:
         QElapsedTimer elapsed;
         elapsed.start();
         DealKnownBoard();
-        Click(Qt::LeftButton, CardCentre(2, 7)); // a pick and a drop
-        Click(Qt::LeftButton, CardCentre(2, 7));
-        Click(Qt::LeftButton, CardCentre(1, 7));
-        Click(Qt::LeftButton, CardCentre(1, 6));
-        Click(Qt::RightButton, CardCentre(4, 4)); // refused
-        Click(Qt::LeftButton, CardCentre(1, 7));
-        Click(Qt::LeftButton, CardCentre(1, 6));
+        Click(Qt::LeftButton, test::CardCentre(2, 7)); // a pick and a drop
+        Click(Qt::LeftButton, test::CardCentre(2, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 6));
+        Click(Qt::RightButton, test::CardCentre(4, 4)); // refused
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 6));
         QCOMPARE(g.SelectedCount, int16_t(0));
         QVERIFY(WinWithThePair());
 
@@ -413,8 +406,8 @@ private slots:
         PlayThePair();
         QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
         g.GameScore = 1000;
-        Click(Qt::LeftButton, CardCentre(1, 7));
-        Click(Qt::LeftButton, CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
+        Click(Qt::LeftButton, test::CardCentre(1, 7));
         QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen); // the closing step of any release
         QVERIFY2(elapsed.elapsed() < 30000, "a sound was waited for with sound off");
     }

@@ -24,11 +24,20 @@
 #include <functional>
 
 namespace {
-// "$9,975" to 9975.
-int32_t Money(const QString& text)
+// Par's figure from the first line of the dialog's text.
+int32_t ParOf(const QString& text)
 {
-    return QString(text).remove(QLatin1Char('$')).remove(QLatin1Char(',')).toInt();
+    const QString figure = text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), -1); // "$9,975"
+    return QString(figure).remove(QLatin1Char('$')).remove(QLatin1Char(',')).toInt();
 }
+
+// What of the player's the line must leave as it was.
+struct Kept {
+    int32_t bankroll = Game().Bankroll;
+    int32_t games = Game().GamesPlayed;
+    QByteArray players = test::ReadBytes(Game().PlayersFilePath);
+    bool operator==(const Kept&) const = default;
+};
 
 // What the board showed while the par line was played on it.
 struct Watched {
@@ -118,9 +127,9 @@ private slots:
         const int32_t yours = PlayToTheEnd();
         GameState& g = Game();
         const GameState ended = g;
-        const QByteArray players = test::ReadBytes(g.PlayersFilePath);
+        const Kept kept;
         const QByteArray topTen = test::ReadBytes(g.DataFolder + QStringLiteral("TopTen.dat"));
-        QVERIFY(!players.isEmpty());
+        QVERIFY(!kept.players.isEmpty());
         const QImage board = w_->Surface().Pixmap().toImage();
         const QString scoreCaption = w_->c_score->Caption();
 
@@ -128,7 +137,7 @@ private slots:
         const QString text = AskForPar([](frmPar* d) { return d->btnShowMe; }, {}, &seen);
         QVERIFY2(text.startsWith(QStringLiteral("Par of deal 2024: ")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("\nYour score: ") + FormatMoney(yours) + QLatin1Char('\n')));
-        const int32_t par = Money(text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), -1));
+        const int32_t par = ParOf(text);
         QVERIFY(par >= yours);
         // The line was played to its end, and reached par.
         QCOMPARE(seen.bestScore, par);
@@ -138,13 +147,11 @@ private slots:
 
         // The ended game is back, and nothing of the player's changed.
         QVERIFY(!w_->ShowingParLine());
-        QCOMPARE(g.Bankroll, ended.Bankroll);
-        QCOMPARE(g.GamesPlayed, ended.GamesPlayed);
+        QVERIFY(Kept() == kept);
         QCOMPARE(g.GameScore, ended.GameScore);
         QCOMPARE(g.CardGrid, ended.CardGrid);
         QCOMPARE(g.TopTen, ended.TopTen);
         QVERIFY(!g.GameInProgress);
-        QCOMPARE(test::ReadBytes(g.PlayersFilePath), players);
         QCOMPARE(test::ReadBytes(g.DataFolder + QStringLiteral("TopTen.dat")), topTen);
         QCOMPARE(w_->Surface().Pixmap().toImage(), board);
         QCOMPARE(w_->c_score->Caption(), scoreCaption);
@@ -158,8 +165,7 @@ private slots:
         w_->NewGame();
         PlayToTheEnd();
         const GameState& g = Game();
-        const int32_t bankroll = g.Bankroll;
-        const QByteArray players = test::ReadBytes(g.PlayersFilePath);
+        const Kept kept;
 
         // Once the first play has left the board, the player clicks on a card.
         Watched seen;
@@ -175,7 +181,7 @@ private slots:
             },
             &seen);
         QVERIFY(sent);
-        const int32_t par = Money(text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), -1));
+        const int32_t par = ParOf(text);
         // It stopped there: at most the play under way finished, far short of par.
         QVERIFY(seen.bestScore < par);
         QVERIFY(seen.fewestCards >= cardsWhenStopped - 5);
@@ -183,8 +189,7 @@ private slots:
         QVERIFY(!w_->ShowingParLine());
         QVERIFY(!g.GameInProgress);
         QCOMPARE(g.SelectedCount, int16_t(0));
-        QCOMPARE(g.Bankroll, bankroll);
-        QCOMPARE(test::ReadBytes(g.PlayersFilePath), players);
+        QVERIFY(Kept() == kept);
         QVERIFY(w_->MenuViewPar->isEnabled());
         QVERIFY(boxes.calls.isEmpty());
     }
@@ -195,10 +200,7 @@ private slots:
         test::MsgBoxRecorder boxes;
         w_->NewGame();
         PlayToTheEnd();
-        const GameState& g = Game();
-        const int32_t bankroll = g.Bankroll;
-        const int32_t games = g.GamesPlayed;
-        const QByteArray players = test::ReadBytes(g.PlayersFilePath);
+        const Kept kept;
         bool asked = false;
         AskForPar([](frmPar* d) { return d->btnShowMe; },
             [&](Watched& s) {
@@ -211,10 +213,8 @@ private slots:
         // The line's game is no game of the player's: no forfeit question, the ended game back, then the close.
         QVERIFY(boxes.calls.isEmpty());
         QVERIFY(w_->IsClosing());
-        QVERIFY(!g.GameInProgress);
-        QCOMPARE(g.Bankroll, bankroll);
-        QCOMPARE(g.GamesPlayed, games);
-        QCOMPARE(test::ReadBytes(g.PlayersFilePath), players);
+        QVERIFY(!Game().GameInProgress);
+        QVERIFY(Kept() == kept);
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 namespace {
 // The window's deal without its animation.
@@ -131,45 +132,34 @@ private slots:
         QCOMPARE(places(), before);
     }
 
+    // Half a pixel goes to the even side: widths 799 and 801 leave 44.5 and 45.5,
+    // heights 700 and 698 leave (700 - 30 - 36 + 41 - 396) / 2 - 50 = 89.5 and 88.5.
     void boardOriginRoundsHalfToEven()
     {
         TestBoard b;
-        b.g.BoardWidth = 799; // 44.5
-        b.g.BoardHeight = 700; // (700 - 30 - 36 + 41 - 396) / 2 - 50 = 89.5
-        ComputeBoardOrigin(b.g, 30, 24, 41);
-        QCOMPARE(b.g.BoardLeft, int16_t(44));
-        QCOMPARE(b.g.BoardTop, int16_t(90));
-        b.g.BoardWidth = 801; // 45.5
-        b.g.BoardHeight = 698; // 88.5
-        ComputeBoardOrigin(b.g, 30, 24, 41);
-        QCOMPARE(b.g.BoardLeft, int16_t(46));
-        QCOMPARE(b.g.BoardTop, int16_t(88));
+        for (const auto& [width, height, left, top] : { std::tuple { 799, 700, 44, 90 }, { 801, 698, 46, 88 } }) {
+            b.g.BoardWidth = static_cast<int16_t>(width);
+            b.g.BoardHeight = static_cast<int16_t>(height);
+            ComputeBoardOrigin(b.g, 30, 24, 41);
+            QCOMPARE(b.g.BoardLeft, int16_t(left));
+            QCOMPARE(b.g.BoardTop, int16_t(top));
+        }
     }
 
-    void playerStatusLine_data()
-    {
-        QTest::addColumn<int>("bankroll");
-        QTest::addColumn<int>("games");
-        QTest::addColumn<QString>("line");
-        const QString head = QStringLiteral("Player: Ann     Bankroll: ");
-        QTest::newRow("no game yet") << 2000 << 0 << head + QStringLiteral("$2,000     Average Score: $0");
-        QTest::newRow("2.5 to 2") << 5 << 2 << head + QStringLiteral("$5     Average Score: $2");
-        QTest::newRow("3.5 to 4") << 7 << 2 << head + QStringLiteral("$7     Average Score: $4");
-        QTest::newRow("-0.5 to 0") << -1 << 2 << head + QStringLiteral("-$1     Average Score: $0");
-        QTest::newRow("negative") << -1500 << 1 << head + QStringLiteral("-$1,500");
-        QTest::newRow("beyond 16 bits") << 40000 << 1 << head + QStringLiteral("$40,000     Average Score: $40,000");
-    }
-
+    // The average is rounded half to even, and left out before the first game.
     void playerStatusLine()
     {
-        QFETCH(int, bankroll);
-        QFETCH(int, games);
-        QFETCH(QString, line);
+        const QString head = QStringLiteral("Player: Ann     Bankroll: ");
         GameState g;
         g.PlayerName = QStringLiteral("Ann");
-        g.Bankroll = bankroll;
-        g.GamesPlayed = games;
-        QCOMPARE(PlayerStatusLine(g), line);
+        for (const auto& [bankroll, games, line] :
+            { std::tuple { 2000, 0, "$2,000     Average Score: $0" }, { 5, 2, "$5     Average Score: $2" },
+                { 7, 2, "$7     Average Score: $4" }, { -1, 2, "-$1     Average Score: $0" }, { -1500, 1, "-$1,500" },
+                { 40000, 1, "$40,000     Average Score: $40,000" } }) {
+            g.Bankroll = bankroll;
+            g.GamesPlayed = games;
+            QCOMPARE(PlayerStatusLine(g), head + QLatin1String(line));
+        }
     }
 };
 

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <limits>
+
 namespace {
 struct Table {
     TestBoard b;
@@ -171,6 +173,21 @@ private slots:
         QCOMPARE(g.Bankroll, 4000);
         QCOMPARE(g.GameScore, 300);
         QVERIFY(g.CardsOnBoard == 5);
+    }
+
+    // The bonus counts down $5 a second to "NONE", and never wraps.
+    void timerBonusEnds()
+    {
+        QCOMPARE(TimerText(399, 2000), QStringLiteral("  Timer Bonus: $5  "));
+        QCOMPARE(TimerText(400, 2000), QStringLiteral("  Timer Bonus: NONE  "));
+        QCOMPARE(TimerText(-10000, 2000), QStringLiteral("  Timer Bonus: NONE  ")); // 52,000 is no 16-bit value
+        GameState g;
+        g.TimerBonusStart = 2000;
+        for (const auto& [seconds, bonus] : { std::pair { 0, 2000 }, { 380, 100 }, { 399, 5 }, { 400, 0 }, { 401, 0 },
+                 { std::numeric_limits<int32_t>::max(), 0 } }) {
+            g.ElapsedSeconds = seconds;
+            QCOMPARE(TimerBonus(g), bonus);
+        }
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -62,40 +63,26 @@ private slots:
         QVERIFY(!ClearedBonusFor(-1)); // 10 and 11 left are in the table below
     }
 
-    void finalScores_data()
-    {
-        QTest::addColumn<int>("cardsOnBoard");
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<int>("withBonuses");
-        QTest::addColumn<int>("finalScore");
-        QTest::addColumn<bool>("entersTopTen");
-        // 1,150 in hands + 4 x 250 different hands + 50 per card removed + timer.
-        QTest::newRow("0 left, 380 s") << 0 << 380 << 1150 + 1000 + 2800 + 100 << 7050 << true;
-        QTest::newRow("1 left, 380 s") << 1 << 380 << 1150 + 1000 + 2750 + 100 << 6500 << true;
-        QTest::newRow("10 left, 400 s") << 10 << 400 << 1150 + 1000 + 2300 << 4550 << false;
-        QTest::newRow("11 left, 400 s") << 11 << 400 << 1150 + 1000 + 2250 << 4400 << false;
-        QTest::newRow("10 left, 399 s") << 10 << 399 << 1150 + 1000 + 2300 + 5 << 4555 << true;
-    }
-
+    // 1,150 in hands + 4 x 250 different hands + 50 per card removed + timer;
+    // the tenth score is 4,550: equal does not enter.
     void finalScores()
     {
-        QFETCH(int, cardsOnBoard);
-        QFETCH(int, seconds);
-        QFETCH(int, withBonuses);
-        QFETCH(int, finalScore);
-        QFETCH(bool, entersTopTen);
-        GameState g = WonGame(cardsOnBoard, seconds);
-        TopTenTable table {};
-        for (int r = 0; r <= 9; ++r)
-            table[r] = { QStringLiteral("Old"), 4550 + (9 - r) * 100 };
-        const Settlement s = SettleGame(g);
-        QCOMPARE(s.ScoreWithBonuses, withBonuses);
-        QCOMPARE(s.FinalScore, finalScore);
-        QCOMPARE(s.CardsRemovedWithCleared, s.CardsRemovedTotal + finalScore - withBonuses);
-        // The tenth score is 4,550: equal does not enter.
-        QCOMPARE(EnterTopTenRow(table, { QStringLiteral("Won"), s.FinalScore }), entersTopTen);
-        QCOMPARE(g.GameScore, finalScore);
-        QCOMPARE(g.Bankroll, finalScore); // credited once, from nothing
+        for (const auto& [cardsOnBoard, seconds, withBonuses, finalScore, entersTopTen] :
+            { std::tuple { 0, 380, 1150 + 1000 + 2800 + 100, 7050, true },
+                { 1, 380, 1150 + 1000 + 2750 + 100, 6500, true }, { 10, 400, 1150 + 1000 + 2300, 4550, false },
+                { 11, 400, 1150 + 1000 + 2250, 4400, false }, { 10, 399, 1150 + 1000 + 2300 + 5, 4555, true } }) {
+            TopTenTable table {};
+            for (int r = 0; r <= 9; ++r)
+                table[r] = { QStringLiteral("Old"), 4550 + (9 - r) * 100 };
+            GameState g = WonGame(cardsOnBoard, seconds);
+            const Settlement s = SettleGame(g);
+            QCOMPARE(s.ScoreWithBonuses, withBonuses);
+            QCOMPARE(s.FinalScore, finalScore);
+            QCOMPARE(s.CardsRemovedWithCleared, s.CardsRemovedTotal + finalScore - withBonuses);
+            QCOMPARE(EnterTopTenRow(table, { QStringLiteral("Won"), s.FinalScore }), entersTopTen);
+            QCOMPARE(g.GameScore, finalScore);
+            QCOMPARE(g.Bankroll, finalScore); // credited once, from nothing
+        }
     }
 
     // Nothing wraps at the limits.

@@ -105,6 +105,14 @@ inline QList<QToolButton*> ToolbarButtons(const QWidget* window)
     return buttons;
 }
 
+// The middle of the card's visible part at a column and row of the board.
+inline QPoint CardCentre(int column, int row)
+{
+    const GameState& g = Game();
+    const int y = g.BoardTop + row * g.RowStep + (row == g.NumRows ? g.CardHeight / 2 : g.RowStep / 2);
+    return { g.BoardLeft + column * g.CardWidth + g.CardWidth / 2, y };
+}
+
 // The first visible top-level window of type W, or nullptr.
 template <class W> W* VisibleWindow()
 {

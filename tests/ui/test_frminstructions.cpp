@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include <tuple>
+
 namespace {
 
 // Opens the instructions; the example that opens by itself is counted and
@@ -64,35 +66,23 @@ private slots:
     // With nobody to keep the choice for, the box is not there and the
     // instructions are switched on; after three misplays it is not there
     // either, and a player's choice stays as it was.
-    void doNotShowBox_data()
-    {
-        QTest::addColumn<QString>("player");
-        QTest::addColumn<bool>("showBefore");
-        QTest::addColumn<bool>("afterMisplays");
-        QTest::addColumn<QString>("caption"); // empty: no box
-        QTest::addColumn<bool>("showAfter");
-        const QString caption = QStringLiteral("Do &not show these instructions again at startup for ");
-        QTest::newRow("no player") << QString() << false << false << QString() << true;
-        QTest::newRow("ampersand in the name")
-            << QStringLiteral("Bo & Di") << true << false << caption + QStringLiteral("Bo && Di") << true;
-        QTest::newRow("misplays, instructions off") << QStringLiteral("Ann") << false << true << QString() << false;
-    }
-
     void doNotShowBox()
     {
-        QFETCH(QString, player);
-        QFETCH(bool, showBefore);
-        QFETCH(bool, afterMisplays);
-        QFETCH(QString, caption);
-        QFETCH(bool, showAfter);
-        SetPlayer(player, showBefore);
-        QString shown;
-        RunInstructions(afterMisplays, [&](frmInstructions* w) {
-            if (w->chkDoNotShow->isVisibleTo(w))
-                shown = w->chkDoNotShow->text();
-        });
-        QCOMPARE(shown, caption);
-        QCOMPARE(Game().ShowInstructions, showAfter);
+        const QString caption = QStringLiteral("Do &not show these instructions again at startup for ");
+        // Player, instructions on before, opened by misplays, the box's caption (empty: no box), on after.
+        for (const auto& [player, showBefore, afterMisplays, boxCaption, showAfter] :
+            { std::tuple { QString(), false, false, QString(), true },
+                { QStringLiteral("Bo & Di"), true, false, caption + QStringLiteral("Bo && Di"), true },
+                { QStringLiteral("Ann"), false, true, QString(), false } }) {
+            SetPlayer(player, showBefore);
+            QString shown;
+            RunInstructions(afterMisplays, [&](frmInstructions* w) {
+                if (w->chkDoNotShow->isVisibleTo(w))
+                    shown = w->chkDoNotShow->text();
+            });
+            QCOMPARE(shown, boxCaption);
+            QCOMPARE(Game().ShowInstructions, showAfter);
+        }
     }
 
     // The box shows the setting (ticked when the instructions are off); each

@@ -1,23 +1,28 @@
-// The end of a won game: the scoring run of the scoreboard, its bonuses and
-// credit, the top ten entry and its four buttons. Which scores enter the top
-// ten is left to the top ten's own tests.
+// The windows that end a game: the scoring run of a won game's scoreboard,
+// its bonuses, credit and top ten entry, and the statistics of a lost or
+// paused one; what their buttons do. Which scores enter the top ten is left
+// to the top ten's own tests.
 
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
 #include "records/TopTen.h"
+#include "recordwindows/frmGameStats.h"
 #include "recordwindows/frmScoreboard.h"
 #include "recordwindows/frmTopTen.h"
 #include "support/Files.h"
 #include "support/WindowTest.h"
 #include "ui/Panel3D.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
+
 const QString kMark = QString(QChar(0x00BB));
 
 int32_t FileBankroll()
@@ -27,7 +32,7 @@ int32_t FileBankroll()
 
 } // namespace
 
-class TestFrmScoreboard : public QObject {
+class TestGameEnd : public QObject {
     Q_OBJECT
 
     test::GameWindow w_;
@@ -51,6 +56,18 @@ class TestFrmScoreboard : public QObject {
         if (!QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }))
             return nullptr;
         return sb;
+    }
+
+    std::unique_ptr<frmGameStats> ShowStats(bool inProgress)
+    {
+        GameState& g = Game();
+        g.GameInProgress = inProgress;
+        g.CardsOnBoard = 41;
+        g.GameScore = 300;
+        auto stats = std::make_unique<frmGameStats>(w_.get(), w_.get());
+        stats->show();
+        QCoreApplication::processEvents();
+        return stats;
     }
 
 private slots:
@@ -171,7 +188,6 @@ private slots:
         QTest::newRow("title bar") << 0;
         QTest::newRow("new deal") << 0;
         QTest::newRow("same deal") << 1000;
-        QTest::newRow("exit") << 0; // last: the game window closes for good
     }
 
     // Same Deal alone deals at once: the same cards, for another fee.
@@ -189,10 +205,9 @@ private slots:
         QVERIFY(sb);
         const int32_t credited = g.Bankroll;
         const QHash<QByteArray, QPushButton*> buttons { { "new deal", sb->btnNewDeal },
-            { "same deal", sb->btnSameDeal }, { "exit", sb->btnExit } };
+            { "same deal", sb->btnSameDeal } };
         const QHash<QByteArray, GameEndChoice> choices { { "title bar", GameEndChoice::Close },
-            { "new deal", GameEndChoice::NewDeal }, { "same deal", GameEndChoice::SameDeal },
-            { "exit", GameEndChoice::Exit } };
+            { "new deal", GameEndChoice::NewDeal }, { "same deal", GameEndChoice::SameDeal } };
         if (QPushButton* button = buttons.value(leaveBy))
             QTest::mouseClick(button, Qt::LeftButton);
         else
@@ -203,14 +218,82 @@ private slots:
         // New Deal's game is followed by the whole-game test above.
         if (leaveBy != "new deal")
             w_->CarryOutGameEndChoice(sb->Choice(), true);
-        QCOMPARE(w_->isVisible(), leaveBy != "exit");
+        QVERIFY(w_->isVisible());
         QCOMPARE(g.Bankroll, credited - fee);
         QCOMPARE(FileBankroll(), g.Bankroll);
         QCOMPARE(g.GamesPlayed, games + (fee ? 1 : 0));
         if (fee)
             QVERIFY(g.GameInProgress && g.Deck == deck);
     }
+
+    // Escape and the title bar act as the OK button.
+    void inGameFormHasOkAlone()
+    {
+        auto stats = ShowStats(true);
+        QVERIFY(stats->btnOK->isVisible());
+        for (const QWidget* hidden : std::initializer_list<const QWidget*> {
+                 stats->btnNewDeal, stats->btnSameDeal, stats->btnExit, stats->lblSorry, stats->lblGamePaused })
+            QVERIFY(!hidden->isVisible());
+        QTest::keyClick(stats.get(), Qt::Key_Escape);
+        QVERIFY(!stats->isVisible());
+        QCOMPARE(stats->result(), int(QDialog::Accepted));
+        QCOMPARE(stats->Choice(), GameEndChoice::Close);
+    }
+
+    // Same Deal from here is free: the lost game's fee paid for these cards.
+    void endOfGameFormOffersTheNextGame()
+    {
+        GameState& g = Game();
+        w_->NewGame();
+        const auto deck = g.Deck;
+        const int32_t bankroll = g.Bankroll;
+        auto stats = ShowStats(false);
+        QCOMPARE(stats->lblSorry->text(), QStringLiteral("Sorry, no more plays.  Entry fee lost: $1,000"));
+        for (const QWidget* shown : { stats->btnOK, stats->btnSameDeal, stats->btnExit })
+            QVERIFY(shown->isVisible());
+        QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
+        QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
+        QVERIFY(!stats->isVisible());
+        QCOMPARE(stats->Choice(), GameEndChoice::NewDeal);
+
+        stats = ShowStats(false);
+        QTest::mouseClick(stats->btnSameDeal, Qt::LeftButton);
+        QVERIFY(!stats->isVisible());
+        w_->CarryOutGameEndChoice(stats->Choice(), false);
+        QCOMPARE(g.Bankroll, bankroll);
+        QVERIFY(g.GameInProgress && g.Deck == deck);
+    }
+
+    void pauseShowsThePausedForm()
+    {
+        w_->NewGame();
+        bool checked = false;
+        test::WhenShown<frmGameStats>([&](frmGameStats* stats) {
+            checked = stats->btnOK->text() == QLatin1String("Resume") && stats->lblGamePaused->isVisible()
+                && stats->ShapeGamePaused[0]->isVisible() && !stats->btnNewDeal->isVisible();
+            QTest::mouseClick(stats->btnOK, Qt::LeftButton);
+        });
+        w_->MenuFilePauseGame->trigger();
+        QVERIFY(checked);
+        QVERIFY(Game().GameInProgress);
+    }
+
+    // Last: the game window closes for good.
+    void exitDuringAGameAsksOnce()
+    {
+        test::MsgBoxRecorder boxes;
+        auto stats = ShowStats(true);
+        boxes.answers = { vbNo, vbYes };
+        stats->Buttons->Choose(GameEndChoice::Exit);
+        QVERIFY(stats->isVisible() && Game().GameInProgress);
+        stats->Buttons->Choose(GameEndChoice::Exit);
+        QVERIFY(!stats->isVisible() && !Game().GameInProgress);
+        w_->CarryOutGameEndChoice(stats->Choice(), false);
+        QVERIFY(!w_->isVisible());
+        QCOMPARE(boxes.calls.size(), 2);
+        QVERIFY(boxes.calls[1].text.endsWith(QStringLiteral("exit the game and forfeit the $1,000 entry fee?")));
+    }
 };
 
-QTEST_MAIN(TestFrmScoreboard)
-#include "test_frmscoreboard.moc"
+QTEST_MAIN(TestGameEnd)
+#include "test_gameend.moc"
