@@ -194,7 +194,9 @@ constexpr int kShortlist = 2;
 // 300,000; 30 finds 2% less.
 constexpr int kRoomWeight = 15;
 // The share of a pass's places, in per cent, kept for the positions of the
-// highest bound rather than the highest rank.
+// highest bound rather than the highest rank. On 20 deals of the par
+// benchmark, 25 finds as much as 0 at 150,000 plays and 0.3% more at 600,000;
+// 10 finds 0.2% less at 150,000.
 constexpr size_t kBoundShare = 25;
 // How much of the budget left the last pass is planned to fill.
 constexpr double kFitMargin = 0.85;
