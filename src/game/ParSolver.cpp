@@ -195,10 +195,10 @@ constexpr int kShortlist = 2;
 constexpr int kRoomWeight = 15;
 // The share of a pass's places, in per cent, kept for the positions of the
 // highest bound rather than the highest rank. On 20 deals of the par
-// benchmark (mean score at 150,000 and at 600,000 plays): 0 (with plays listed
-// in order) finds 9,684 and
-// 10,104; 25 finds 9,684 and 10,136; 40 finds 9,738 and 10,165; 50 finds
-// 9,656 and 10,171; 65 finds 9,621 and 10,115.
+// benchmark (mean score at 150,000 and at 600,000 plays): 0 (with plays
+// listed in order) finds 9,684 and 10,104; 25 finds 9,684 and 10,136; 40
+// finds 9,738 and 10,165; 50 finds 9,656 and 10,171; 65 finds 9,621 and
+// 10,115.
 constexpr size_t kBoundShare = 40;
 // How much of the budget left the last pass is planned to fill.
 constexpr double kFitMargin = 0.85;
