@@ -258,10 +258,12 @@ private:
 };
 } // namespace
 
-void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out)
+void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered)
 {
     out.clear();
     Lister(g, cards, out).Run();
+    if (!ordered)
+        return;
     std::stable_sort(out.begin(), out.end(), [](const LegalPlay& a, const LegalPlay& b) {
         if (a.points != b.points)
             return a.points > b.points;

@@ -23,5 +23,6 @@ struct LegalPlay {
 // The plays of the board as it stands (the picks are ignored), each set once,
 // hands first in falling points, then the joker removals.
 std::vector<LegalPlay> LegalPlays(const GameState& g, const CardDeck& cards);
-// The same into `out` (cleared first), so a caller can keep its storage.
-void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out);
+// The same into `out` (cleared first), so a caller can keep its storage; in no
+// particular order when `ordered` is false, for a caller that ranks them itself.
+void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered = true);

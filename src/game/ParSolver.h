@@ -23,6 +23,9 @@
 //   plays made: positions compete with others that have as many cards left
 //   to pay, so a line of small hands is not ranked below one of big hands
 //   only because it has removed fewer cards so far.
+// - Two fifths of each count's places go to the positions that could still end
+//   highest (the bound below), not the most promising: they hold the big
+//   hands a narrow beam would otherwise throw away before it reaches them.
 // - Making a play on the board (and the after-play search) costs more than
 //   listing it, so the listed plays of one count of cards left are first
 //   ranked by what they pay at once (points, cards, a new hand type), and

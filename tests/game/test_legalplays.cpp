@@ -64,6 +64,14 @@ void CompareWithBruteForce(const Position& p)
         QCOMPARE(play.points, play.handType == 0 ? 0 : int(p.g.HandPoints[play.handType]));
     }
     QCOMPARE(listed, BruteForce(p));
+    // Listed in no particular order, the same plays.
+    std::vector<LegalPlay> unordered;
+    ListLegalPlays(p.g, p.cards, unordered, false);
+    std::map<PlayKey, int> listedUnordered;
+    for (const LegalPlay& play : unordered)
+        listedUnordered[KeyOf(play.cards, play.count)] = play.points;
+    QCOMPARE(listedUnordered.size(), unordered.size());
+    QCOMPARE(listedUnordered, listed);
 }
 } // namespace
 
