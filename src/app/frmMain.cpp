@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/BoardView.h"
+#include "cardlib/CardDeck.h"
 #include "game/Clock.h"
 #include "game/GameState.h"
 #include "game/GameTexts.h"
@@ -222,8 +223,8 @@ void frmMain::LayOutWindow()
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const int screenTwips = Twips(screen ? screen->geometry().width() : 1024);
     smallScreen_ = screenTwips < 11000;
-    g.CardWidth = 71;
-    g.CardHeight = 96;
+    g.CardWidth = CardDeck::kCardWidth;
+    g.CardHeight = CardDeck::kCardHeight;
     g.RowStep = smallScreen_ ? 38 : 50;
     g.NumColumns = 8;
     g.NumRows = 7;

@@ -12,8 +12,8 @@ Position DealtPosition(uint32_t dealNumber)
     Position p;
     GameState& g = p.g;
     SetGameConstants(g);
-    g.CardWidth = 71;
-    g.CardHeight = 96;
+    g.CardWidth = CardDeck::kCardWidth;
+    g.CardHeight = CardDeck::kCardHeight;
     g.RowStep = 50;
     // Every cell lies right of x = 0: the play search takes x <= 0 for off the board.
     g.BoardLeft = 0;

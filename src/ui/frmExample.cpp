@@ -1,4 +1,5 @@
 #include "ui/frmExample.h"
+#include "cardlib/CardDeck.h"
 
 #include "cardlib/CardFaces.h"
 #include "game/GameState.h"
@@ -20,8 +21,8 @@
 namespace {
 constexpr int kColumns = 7;
 constexpr int kRows = 7;
-constexpr int kCardWidth = 71;
-constexpr int kCardHeight = 96;
+constexpr int kCardWidth = CardDeck::kCardWidth;
+constexpr int kCardHeight = CardDeck::kCardHeight;
 constexpr int kRowStep = 38;
 constexpr int kLeft = 36;
 constexpr int kTop = 12;
