@@ -496,14 +496,8 @@ void frmMain::OpenWindowOverGame(const std::function<void()>& openWindow, bool p
 
 void frmMain::MenuViewGameStats_Click(bool paused)
 {
-    GameState& g = Game();
-    if (g.GameInProgress)
-        SetCoverVisible(true);
-    PlaySound(SoundFile::ClickBg);
-    SetClockRunning(false);
-    const GameEndChoice choice = ShowGameStatsWindow(this, paused);
-    SetCoverVisible(false);
-    ResumeClockIfPlaying();
+    GameEndChoice choice = GameEndChoice::Close;
+    OpenWindowOverGame([&] { choice = ShowGameStatsWindow(this, paused); });
     CarryOutGameEndChoice(choice, false);
 }
 
