@@ -78,6 +78,14 @@ struct TestBoard {
     }
     void Column(int c, const char* topToBottom) { Column(c, Cards(topToBottom)); }
 
+    // Columns from column 1 on, split by '|', each listed top to bottom.
+    void Lay(const char* columns)
+    {
+        int c = 0;
+        for (const QString& column : QString::fromLatin1(columns).split(QLatin1Char('|')))
+            Column(++c, qPrintable(column));
+    }
+
     // One card in each of the columns from `first` on, all in the bottom row.
     void BottomRow(int first, const char* leftToRight)
     {
@@ -98,9 +106,3 @@ struct TestBoard {
         }
     }
 };
-
-// The deal's lay-out of Deck(1..56), without the flights.
-inline std::vector<DealPlacement> LayOut(TestBoard& b)
-{
-    return LayOutBoard(b.g, b.cards);
-}

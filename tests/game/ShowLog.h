@@ -3,10 +3,17 @@
 // A stand-in for the window in the rules tests of a play: it writes down
 // every call it is told, with the state the window would read at that moment.
 
+#include "game/BoardHelper.h"
+#include "game/CardState.h"
 #include "game/GameState.h"
 #include "game/Play.h"
+#include "game/Removal.h"
+#include "game/Undo.h"
 
 #include <QStringList>
+
+#include <tuple>
+#include <vector>
 
 class ShowLog final : public PlayShow {
 public:
@@ -44,4 +51,31 @@ public:
 private:
     const GameState& g_;
     int activeBefore_ = -1;
+};
+
+// A hand-built board played as the window plays it, with its undo record and misplay count.
+struct Table {
+    TestBoard b;
+    UndoRecord undo;
+    int misplays = 0;
+    ShowLog show { b.g };
+
+    // A whole mouse release: picks, then the submission and the closing step; what the submission showed.
+    QStringList Play(const char* picks)
+    {
+        for (const CardId card : Cards(picks))
+            PickForPlay(b.g, b.cards, card, misplays, show);
+        show.log.clear();
+        if (SubmitPlay(b.g, b.cards, undo, misplays, show))
+            CloseRelease(b.g, show);
+        return show.log;
+    }
+    // The board, and each listed card's place, column and row.
+    auto Snapshot(const char* watched) const
+    {
+        std::vector<std::tuple<QPoint, int, int>> at;
+        for (const CardId card : Cards(watched))
+            at.emplace_back(b.cards.Position(card), ColumnOf(b.cards, card), RowOf(b.cards, card));
+        return std::tuple(b.g.CardGrid, b.g.ActiveColumns, b.g.ColumnCardCount, at);
+    }
 };

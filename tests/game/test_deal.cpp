@@ -1,38 +1,25 @@
+// The deal: numbered boards, the lay-out, a replay of the same deal, the
+// board's place in the window, the status line, and the deal laid out again
+// for the par line.
+
 #include "game/BoardHelper.h"
 #include "game/CardCodes.h"
-#include "game/CardState.h"
-#include "game/Deal.h"
 #include "game/DealNumber.h"
+#include "game/ParSolver.h"
+#include "game/ParView.h"
+#include "game/PlayOut.h"
 
 #include <QTest>
 
-#include <algorithm>
-#include <set>
 #include <tuple>
-
-namespace {
-// The window's deal without its animation.
-void Deal(TestBoard& b, uint32_t dealNumber)
-{
-    ResetForDeal(b.g);
-    PrepareDeck(b.g, b.cards);
-    if (b.g.SameDeal) {
-        QVERIFY(!ArrangeDeck(b.g));
-    } else {
-        ShuffleDeckNumbered(b.g, dealNumber);
-        ComputeBoardOrigin(b.g, 30, 25, 41);
-    }
-    LayOut(b);
-}
-} // namespace
 
 class TestDeal : public QObject {
     Q_OBJECT
 
 private slots:
+    // Pinned so that a change of generator or shuffle shows: columns 1..8, top card first.
     void dealNumbersGiveFixedBoards()
     {
-        // Pinned so that a change of generator or shuffle shows: columns 1..8, top card first.
         const auto board = [](uint32_t n) {
             const DeckOrder deck = DealOrder(n);
             QStringList columns;
@@ -52,21 +39,16 @@ private slots:
                            "AD 3S 3H 6S 4C 2C 5C/7D AH 4H AS KS 4S 8S/6C TD TC 3D 9C 8D 2H/TH 7H 5H JS 6H JC QD"));
     }
 
-    void shuffleDealsTheAskedNumberOnce()
+    // An asked-for number is dealt once, then the time of day picks; numbers typed or drawn stay in range.
+    void dealNumbers()
     {
         GameState g;
         g.NextDealNumber = 11982;
         ShuffleDeck(g);
-        QCOMPARE(g.DealNumber, 11982u);
-        QCOMPARE(g.NextDealNumber, 0u);
-        QCOMPARE(g.Deck, DealOrder(11982));
-        ShuffleDeck(g); // the time of day picks the next one
-        QVERIFY(g.DealNumber >= kFirstDealNumber);
-        QCOMPARE(g.Deck, DealOrder(g.DealNumber));
-    }
+        QVERIFY(g.DealNumber == 11982u && g.NextDealNumber == 0u && g.Deck == DealOrder(11982));
+        ShuffleDeck(g);
+        QVERIFY(g.DealNumber >= kFirstDealNumber && g.Deck == DealOrder(g.DealNumber));
 
-    void dealNumbersFromChanceAndText()
-    {
         QCOMPARE(DealNumberFor(0.0), kFirstDealNumber);
         QCOMPARE(DealNumberFor(0.9999999999999999), kLastDealNumber);
         QCOMPARE(ParseDealNumber(QStringLiteral(" 4294967295 ")), std::optional<uint32_t>(kLastDealNumber));
@@ -74,25 +56,19 @@ private slots:
             QVERIFY2(!ParseDealNumber(QString::fromLatin1(bad)), bad);
     }
 
-    void layOut()
+    // Deck(1..56) fills the columns top to bottom, every fourth card with a
+    // sound; a replay of the same deal lays the same board at the same places.
+    void layOutAndSameDeal()
     {
         TestBoard b;
-        // Nothing of the last game is carried into the new one.
-        b.g.GameScore = 700;
-        b.g.HandCounts[4] = 2;
-        b.g.SelectedCards = { 5, 6, 0, 0, 0 };
-        b.g.GameInProgress = false;
-        b.g.ElapsedSeconds = 95;
-        b.g.ColumnCardCount[3] = 4;
-        b.g.CardsOnBoard = 12;
+        b.g.BoardWidth = 800;
+        b.g.BoardHeight = 700;
         ResetForDeal(b.g);
-        QVERIFY(b.g.GameScore == 0 && b.g.HandCounts[4] == 0 && b.g.SelectedCards[0] == 0);
-        QCOMPARE(b.g.ElapsedSeconds, 0);
-        QVERIFY(b.g.GameInProgress && b.g.ScoreboardPending);
-
         PrepareDeck(b.g, b.cards);
+        b.g.NextDealNumber = 777;
         QVERIFY(ArrangeDeck(b.g));
-        const auto placements = LayOut(b);
+        ComputeBoardOrigin(b.g, 30, 25, 41);
+        const auto placements = LayOutBoard(b.g, b.cards);
         QCOMPARE(std::count_if(placements.begin(), placements.end(), [](auto& p) { return p.dealSound; }), 14);
         QVERIFY(b.g.CardsOnBoard == 56 && b.g.ActiveColumns == 8 && b.g.SavedDeck == b.g.Deck);
         for (int c = 1; c <= 8; ++c) {
@@ -101,34 +77,25 @@ private slots:
                 const CardId card = b.g.CardGrid(c, r);
                 QCOMPARE(card, b.g.Deck[(c - 1) * 7 + r]);
                 QCOMPARE(b.cards.Position(card), QPoint(b.g.BoardLeft + c * 71, b.g.BoardTop + r * 50));
-                QCOMPARE(ColumnOf(b.cards, card), c);
-                QCOMPARE(RowOf(b.cards, card), r);
+                QVERIFY(ColumnOf(b.cards, card) == c && RowOf(b.cards, card) == r);
             }
         }
         QVERIFY(!IsOnBoard(b.cards, 53)); // the ids the jokers replaced stay out of sight
-    }
 
-    void sameDealReplaysTheBoard()
-    {
-        TestBoard b;
-        b.g.BoardWidth = 800;
-        b.g.BoardHeight = 700;
         const auto places = [&b] {
             std::vector<QPoint> at;
             for (int id : { 1, 17, 52, 110, 113 })
                 at.push_back(b.cards.Position(id));
             return at;
         };
-        Deal(b, 777);
         const CardGridArray grid = b.g.CardGrid;
         const std::vector<QPoint> before = places();
-
-        b.g.BoardWidth = 1000; // a replay keeps the origin of the deal it repeats
         b.g.SameDeal = true;
-        Deal(b, 1);
-        QVERIFY(!b.g.SameDeal);
-        QCOMPARE(b.g.DealNumber, 777u);
-        QCOMPARE(b.g.CardGrid, grid);
+        ResetForDeal(b.g);
+        PrepareDeck(b.g, b.cards);
+        QVERIFY(!ArrangeDeck(b.g));
+        LayOutBoard(b.g, b.cards);
+        QVERIFY(!b.g.SameDeal && b.g.DealNumber == 777u && b.g.CardGrid == grid);
         QCOMPARE(places(), before);
     }
 
@@ -141,8 +108,7 @@ private slots:
             b.g.BoardWidth = static_cast<int16_t>(width);
             b.g.BoardHeight = static_cast<int16_t>(height);
             ComputeBoardOrigin(b.g, 30, 24, 41);
-            QCOMPARE(b.g.BoardLeft, int16_t(left));
-            QCOMPARE(b.g.BoardTop, int16_t(top));
+            QVERIFY(b.g.BoardLeft == left && b.g.BoardTop == top);
         }
     }
 
@@ -160,6 +126,55 @@ private slots:
             g.GamesPlayed = games;
             QCOMPARE(PlayerStatusLine(g), head + QLatin1String(line));
         }
+    }
+
+    // After a game of deal 77 played to its end on a small screen's board, the
+    // deal is laid out again on that board, the player and records as they were.
+    void theDealIsLaidOutAgainForThePar()
+    {
+        Position p = DealtPosition(77);
+        p.g.RowStep = 38;
+        p.g.BoardLeft = 37;
+        p.g.BoardTop = 55;
+        PrepareDeck(p.g, p.cards);
+        ShuffleDeckNumbered(p.g, 77);
+        LayOutBoard(p.g, p.cards);
+        p.g.PlayerName = QStringLiteral("Tester");
+        p.g.Bankroll = 1234;
+        p.g.TopTen[1] = { QStringLiteral("Ann"), 9000 };
+        while (GameGoesOn(p))
+            MakePlay(p, LegalPlays(p.g, p.cards).front());
+        p.g.GameInProgress = false;
+
+        CardDeck deck;
+        const Position shown = DealAgainForShow(p.g, deck);
+        const GameState& g = shown.g;
+        QCOMPARE(g.CardGrid, DealtPosition(77).g.CardGrid);
+        QVERIFY(g.CardsOnBoard == 56 && g.GameScore == 0 && g.HandsMade == 0 && g.SelectedCount == 0);
+        QVERIFY(g.GameInProgress && !g.ScoreboardPending && !g.FeeWonBack);
+        QCOMPARE(shown.cards.Position(g.CardGrid(3, 5)), CellPosition(g, 3, 5));
+        QVERIFY(g.PlayerName == p.g.PlayerName && g.Bankroll == p.g.Bankroll && g.TopTen == p.g.TopTen);
+    }
+
+    // The par beside the player's score, and what the dialog says of the two.
+    void theTextPutsParBesideYourScore()
+    {
+        ParReport r;
+        r.dealNumber = 123456;
+        r.par = 9975;
+        r.yours = 7450;
+        QString text = ParText(r);
+        QVERIFY(text.startsWith(QStringLiteral("Par of deal 123456: $9,975\nYour score: $7,450\n\n")));
+        QVERIFY(!text.contains(QStringLiteral("beat")) && !text.contains(QStringLiteral("can score more")));
+        r.yours = 9975;
+        r.proven = true;
+        text = ParText(r);
+        QVERIFY(text.contains(QStringLiteral("You matched par."))
+            && text.endsWith(QStringLiteral("No game of this deal can score more.")));
+        // A game better than what the search found in its time is told so, not hidden.
+        r.yours = 10100;
+        r.proven = false;
+        QVERIFY(ParText(r).contains(QStringLiteral("You beat the best game the search found")));
     }
 };
 

@@ -10,25 +10,19 @@
 
 #include <QTest>
 
-namespace {
+#include <tuple>
 
-// Columns from column 1 on, split by '|', each listed top to bottom.
-void Lay(TestBoard& b, const QString& columns)
-{
-    int c = 0;
-    for (const QString& column : columns.split(QLatin1Char('|')))
-        b.Column(++c, qPrintable(column));
-}
+namespace {
 
 // What each search finds, in the hint's order: pair, two pairs, flush, straight, royal.
 QString Found(const TestBoard& b)
 {
+    using Search = bool (*)(const GameState&, const CardDeck&);
+    const std::pair<Search, char> searches[] = { { FindPair, 'P' }, { FindTwoPairs, 'T' }, { FindFlush, 'F' },
+        { FindStraight, 'S' }, { FindRoyalStraight, 'R' } };
     QString s;
-    s += FindPair(b.g, b.cards) ? QLatin1Char('P') : QLatin1Char('-');
-    s += FindTwoPairs(b.g, b.cards) ? QLatin1Char('T') : QLatin1Char('-');
-    s += FindFlush(b.g, b.cards) ? QLatin1Char('F') : QLatin1Char('-');
-    s += FindStraight(b.g, b.cards) ? QLatin1Char('S') : QLatin1Char('-');
-    s += FindRoyalStraight(b.g, b.cards) ? QLatin1Char('R') : QLatin1Char('-');
+    for (const auto& [search, letter] : searches)
+        s += QLatin1Char(search(b.g, b.cards) ? letter : '-');
     return s;
 }
 
@@ -76,110 +70,74 @@ private slots:
         QFETCH(QString, columns);
         QFETCH(QString, found);
         TestBoard b;
-        Lay(b, columns);
+        b.Lay(qPrintable(columns));
         QCOMPARE(Found(b), found);
     }
 
-    void jokersAndPlaysLeft()
+    // A joker on the board is a play left, until it is parked; the hint
+    // rhymes each kind of play it finds, in its order, one paragraph each.
+    void jokersPlaysLeftAndTheHint()
     {
         TestBoard b;
         b.BottomRow(1, "3C 112 9H");
-        QVERIFY(AnyJokerOnBoard(b.g, b.cards));
-        QVERIFY(PlaysLeft(b.g, b.cards));
+        QVERIFY(AnyJokerOnBoard(b.g, b.cards) && PlaysLeft(b.g, b.cards));
+        QVERIFY(HintText(b.g, b.cards).contains(QStringLiteral("such a Joker!")));
         b.cards.SetCardX(112, kParkedPosition.x());
-        QVERIFY(!AnyJokerOnBoard(b.g, b.cards));
-        QVERIFY(!PlaysLeft(b.g, b.cards));
-    }
+        QVERIFY(!AnyJokerOnBoard(b.g, b.cards) && !PlaysLeft(b.g, b.cards));
+        QVERIFY(HintText(b.g, b.cards).startsWith(QStringLiteral("Sorry, there are no valid plays left.")));
 
-    void hintText()
-    {
-        TestBoard none;
-        none.BottomRow(1, "3C 9H");
-        QVERIFY(HintText(none.g, none.cards).startsWith(QStringLiteral("Sorry, there are no valid plays left.")));
-
-        // A joker, a pair and a flush: their rhymes in the hint's order, one paragraph each.
-        TestBoard b;
-        b.BottomRow(1, "111 2H 4H 6H 8H KH KS");
-        const QStringList parts = HintText(b.g, b.cards).split(QStringLiteral("\r\r"));
+        TestBoard all;
+        all.BottomRow(1, "111 2H 4H 6H 8H KH KS");
+        const QStringList parts = HintText(all.g, all.cards).split(QStringLiteral("\r\r"));
         QCOMPARE(parts.size(), 5);
-        QVERIFY(parts[0].endsWith(QStringLiteral("such a Joker!")));
-        QVERIFY(parts[1].contains(QStringLiteral("Noah")));
+        QVERIFY(parts[0].endsWith(QStringLiteral("such a Joker!")) && parts[1].contains(QStringLiteral("Noah")));
         QVERIFY(parts[2].endsWith(QStringLiteral("wearing the same clothes.")));
     }
 
-    void endOfGame()
-    {
-        TestBoard b;
-        b.g.GameScore = 999;
-        b.g.ScoreboardPending = true;
-        QCOMPARE(EndGameNoPlaysLeft(b.g), GameEnd::Statistics);
-        QVERIFY(b.g.FeeWonBack);
-        QVERIFY(!b.g.GameInProgress);
-        QVERIFY(b.g.ScoreboardPending);
-
-        b.g.GameScore = 1000;
-        QCOMPARE(EndGameNoPlaysLeft(b.g), GameEnd::Scoreboard);
-        QVERIFY(!b.g.ScoreboardPending);
-        QCOMPARE(EndGameNoPlaysLeft(b.g), GameEnd::WonWithoutScoreboard);
-    }
-
+    // Arrows find the nearest card that way; at the edges the frame stays.
     void arrowsFindTheNearestCardThatWay()
     {
         // Column 1 holds three cards, column 2 one, column 3 is empty, column 4 two.
         TestBoard b;
-        b.Column(1, "2C 3C 4C");
-        b.Column(2, "5D");
-        b.Column(4, "9H 10H");
-        const GameState& g = b.g;
-        const auto at = [&](const char* card) { return Cards(card)[0]; };
+        b.Lay("2C 3C 4C|5D||9H 10H");
+        const auto at = [](const char* card) { return Cards(card).at(0); };
         const auto move
-            = [&](const char* from, FocusMove m) { return MoveFocus(g, at(from), FindCell(g, at(from)), m); };
-
-        QCOMPARE(FirstFocusCard(g), at("4C"));
-        QCOMPARE(move("4C", FocusMove::Up), at("3C"));
-        QCOMPARE(move("3C", FocusMove::Down), at("4C"));
-        // The top and the bottom of a column: the frame stays.
-        QCOMPARE(move("2C", FocusMove::Up), at("2C"));
-        QCOMPARE(move("4C", FocusMove::Down), at("4C"));
-        // Sideways: the next column that holds a card, the nearest row there.
-        QCOMPARE(move("2C", FocusMove::Right), at("5D"));
-        QCOMPARE(move("5D", FocusMove::Right), at("10H"));
-        QCOMPARE(move("10H", FocusMove::Left), at("5D"));
-        QCOMPARE(move("5D", FocusMove::Left), at("4C"));
-        QCOMPARE(move("9H", FocusMove::Right), at("9H"));
+            = [&](const char* from, FocusMove m) { return MoveFocus(b.g, at(from), FindCell(b.g, at(from)), m); };
+        QCOMPARE(FirstFocusCard(b.g), at("4C"));
+        for (const auto& [from, m, to] : { std::tuple { "4C", FocusMove::Up, "3C" }, { "3C", FocusMove::Down, "4C" },
+                 { "2C", FocusMove::Up, "2C" }, { "4C", FocusMove::Down, "4C" },
+                 // Sideways: the next column that holds a card, the nearest row there.
+                 { "2C", FocusMove::Right, "5D" }, { "5D", FocusMove::Right, "10H" }, { "10H", FocusMove::Left, "5D" },
+                 { "5D", FocusMove::Left, "4C" }, { "9H", FocusMove::Right, "9H" },
+                 // Up from a column with nothing above goes to the nearest column
+                 // that has a card higher up: one row up, not the same row.
+                 { "5D", FocusMove::Up, "3C" }, { "5D", FocusMove::Down, "5D" } })
+            QVERIFY2(move(from, m) == at(to), from);
         // Row 6 lies as near row 5 as row 4 does: the lower card wins.
         TestBoard tie;
-        tie.Column(1, "AS 2S 3S 4S 5S 6S 7S");
-        tie.Column(2, "8D 9D");
-        QCOMPARE(MoveFocus(tie.g, Cards("9D")[0], FindCell(tie.g, Cards("9D")[0]), FocusMove::Left), Cards("7S")[0]);
-        // Up from a column with nothing above goes to the nearest column that
-        // has a card higher up: one row up, not the same row.
-        QCOMPARE(move("5D", FocusMove::Up), at("3C"));
-        QCOMPARE(move("5D", FocusMove::Down), at("5D"));
+        tie.Lay("AS 2S 3S 4S 5S 6S 7S|8D 9D");
+        QCOMPARE(MoveFocus(tie.g, at("9D"), FindCell(tie.g, at("9D")), FocusMove::Left), at("7S"));
     }
 
+    // The frame follows its card and takes over the cell a removed card left.
     void theFrameFollowsItsCardAndTakesOverAnEmptiedCell()
     {
         TestBoard b;
-        b.Column(1, "2C 3C 4C");
-        b.Column(2, "5D");
+        b.Lay("2C 3C 4C|5D");
         GameState& g = b.g;
-        const CardId three = Cards("3C")[0];
-        const CardId four = Cards("4C")[0];
+        const CardId three = Card(3, Clubs);
+        const CardId four = Card(4, Clubs);
         // 4C goes: 3C drops into its cell and the frame on 4C passes to it.
         const BoardCell left = FindCell(g, four);
         g.CardGrid(1, 7) = three;
-        g.CardGrid(1, 6) = Cards("2C")[0];
+        g.CardGrid(1, 6) = Card(2, Clubs);
         g.CardGrid(1, 5) = 0;
         QCOMPARE(FollowFocus(g, four, left), three);
-        // A card that is still there keeps the frame wherever it went.
-        QCOMPARE(FollowFocus(g, three, left), three);
+        QCOMPARE(FollowFocus(g, three, left), three); // a card still there keeps the frame
         // An arrow from a card that has gone moves from the cell it left.
-        QCOMPARE(MoveFocus(g, four, left, FocusMove::Right), Cards("5D")[0]);
-        // Nothing on the board: no frame.
+        QCOMPARE(MoveFocus(g, four, left, FocusMove::Right), Card(5, Diamonds));
         g.CardGrid.clear();
-        QCOMPARE(FollowFocus(g, four, left), CardId(0));
-        QCOMPARE(FirstFocusCard(g), CardId(0));
+        QVERIFY(FollowFocus(g, four, left) == 0 && FirstFocusCard(g) == 0);
     }
 
     void cardsAreReadOutByName()
@@ -190,6 +148,7 @@ private slots:
         QVERIFY(SpokenCardName(0).isEmpty());
     }
 
+    // Show a Play marks the best payer, else a joker play, else nothing.
     void showAPlayMarksTheBestPayerThenAJokerThenNothing()
     {
         // A pair and three of a kind share the bottom rows; the three pays more.
@@ -197,18 +156,12 @@ private slots:
         b.BottomRow(1, "7C 7D 7H 2S");
         b.Column(6, "9C 9D");
         const auto best = PlayToShow(b.g, b.cards);
-        QVERIFY(best);
-        QCOMPARE(best->count, 3);
-        QCOMPARE(best->handType, 3);
-        QCOMPARE(best->points, int(b.g.HandPoints[3]));
-
+        QVERIFY(best && best->count == 3 && best->handType == 3 && best->points == b.g.HandPoints[3]);
         TestBoard jokers;
         jokers.BottomRow(1, "2C 110 9H");
         const auto joker = PlayToShow(jokers.g, jokers.cards);
-        QVERIFY(joker);
-        QCOMPARE(joker->handType, 0);
+        QVERIFY(joker && joker->handType == 0);
         QVERIFY(std::find(joker->cards.begin(), joker->cards.end(), CardId(110)) != joker->cards.end());
-
         TestBoard none;
         none.BottomRow(1, "2C 9H");
         QVERIFY(!PlayToShow(none.g, none.cards));

@@ -1,3 +1,6 @@
+// The players file: its records, rewrites that keep every other line and
+// the file whole, its locks, new names, and the scrambling of its lines.
+
 #include "game/Deal.h"
 #include "records/PlayersFile.h"
 #include "records/RecordFiles.h"
@@ -14,24 +17,16 @@
 
 namespace {
 
-// Written from the file's description, apart from the game's own code.
-QByteArray EncodeLine(const QByteArray& plain, int seed)
-{
-    const QByteArray key = "358";
-    QByteArray out = QByteArray::number(seed, 16).toUpper().rightJustified(2, '0');
-    int prev = seed;
-    for (int i = 0; i < plain.size(); ++i) {
-        const int b = ((static_cast<unsigned char>(plain[i]) + prev) % 255) ^ key[i % 3];
-        out += QByteArray::number(b, 16).toUpper().rightJustified(2, ' ');
-        prev = b;
-    }
-    return out;
-}
-
 // A record's text with '|' standing for the field separator.
 QByteArray Fields(const char* text)
 {
     return QByteArray(text).replace('|', kPlayerFieldSeparator);
+}
+
+// A line as another editor writes it, with its own seed.
+QByteArray EncodeLine(const char* fields, int seed)
+{
+    return ScrambleWithSeed(kScrambleKey, Fields(fields), seed);
 }
 
 // A copy of the game playing as this player (a new one when the file lacks the name).
@@ -145,9 +140,9 @@ private slots:
 
     void filesFromOtherEditors()
     {
-        const QByteArray ann = EncodeLine(Fields("Ann|1000|True|True|0|True|"), 33);
-        const QByteArray bob = EncodeLine(Fields("Bob|200|True|False|4|True|"), 44);
-        const QByteArray cy = EncodeLine(Fields("Cy|300|False|False|5|False|"), 55);
+        const QByteArray ann = EncodeLine("Ann|1000|True|True|0|True|", 33);
+        const QByteArray bob = EncodeLine("Bob|200|True|False|4|True|", 44);
+        const QByteArray cy = EncodeLine("Cy|300|False|False|5|False|", 55);
         const QByteArray mark = "\xEF\xBB\xBF";
         // Lines that are no player (garbage, blank, cut short) are kept as they are.
         const QByteArray unread = "this is not a player\r\n\r\n" + ann.left(8) + "\r\n";
@@ -202,6 +197,8 @@ private slots:
         QVERIFY(!TakeRecordLock(other, 100));
     }
 
+    // A new name is trimmed; it must show something, fit Windows-1252 and 25
+    // characters, hold no control character, comma or quote, and be new.
     void newNames()
     {
         using Verdict = NewPlayerNameCheck::Verdict;
@@ -209,37 +206,44 @@ private slots:
         const NewPlayerNameCheck duplicate = CheckNewPlayerName(QStringLiteral("  Ann "), path_);
         QCOMPARE(duplicate.Result, Verdict::Duplicate);
         QCOMPARE(duplicate.Message, QStringLiteral("A player by the name of  Ann already exists."));
-        const NewPlayerNameCheck trimmed = CheckNewPlayerName(QStringLiteral("  ANN  "), path_);
-        QCOMPARE(trimmed.Result, Verdict::Ok);
-        QCOMPARE(trimmed.Name, QStringLiteral("ANN"));
-        for (const QString& fine : { QStringLiteral("Zoë Ÿ €"), QString(25, 'x') })
-            QCOMPARE(CheckNewPlayerName(fine, path_).Result, Verdict::Ok);
-
-        QCOMPARE(CheckNewPlayerName(QStringLiteral("   "), path_).Result, Verdict::Empty);
-        for (const QString& bad :
-            { QStringLiteral("Smith, John"), QStringLiteral("a\tb"), QString(26, 'x'), QStringLiteral("Łukasz") }) {
-            const NewPlayerNameCheck check = CheckNewPlayerName(bad, path_);
-            QCOMPARE(check.Result, Verdict::Refused);
-            QVERIFY(!check.Message.isEmpty());
+        QCOMPARE(CheckNewPlayerName(QStringLiteral("  ANN  "), path_).Name, QStringLiteral("ANN"));
+        for (const auto& [typed, verdict] :
+            { std::pair { QStringLiteral("  ANN  "), Verdict::Ok }, { QStringLiteral("Zoë Ÿ €"), Verdict::Ok },
+                { QString(25, 'x'), Verdict::Ok }, { QStringLiteral("   "), Verdict::Empty },
+                { QStringLiteral("Smith, John"), Verdict::Refused }, { QStringLiteral("a\tb"), Verdict::Refused },
+                { QString(26, 'x'), Verdict::Refused }, { QStringLiteral("Łukasz"), Verdict::Refused } }) {
+            const NewPlayerNameCheck check = CheckNewPlayerName(typed, path_);
+            QVERIFY2(check.Result == verdict && check.Message.isEmpty() == (verdict == Verdict::Ok), qPrintable(typed));
         }
     }
 
-    void goldenVectors()
+    // Seed 10 is written with its leading zero; ')' then sums to 51, which the
+    // key's '3' turns into 0, written as a blank and one digit; the fourth
+    // character uses the key's '3' again. Code 0 cannot be told from 255 once
+    // scrambled. Damaged input decodes to something without failing.
+    void scrambleGoldenAndDamaged()
     {
-        // Seed 10 is written with its leading zero; ')' then sums to 51, which the
-        // key's '3' turns into 0, written as a blank and one digit; the fourth
-        // character uses the key's '3' again.
         QCOMPARE(ScrambleWithSeed(kScrambleKey, ")BCD", 10), QByteArray("0A 07782F5"));
         QCOMPARE(ScrambleWithSeed(kScrambleKey, "A", 5), QByteArray("0575"));
         QCOMPARE(ScrambleWithSeed(kScrambleKey, "", 255), QByteArray("FF"));
         QCOMPARE(ScrambleText("D", kScrambleKey, "0A 07782F5"), QByteArray(")BCD"));
         QCOMPARE(ScrambleText("D", kScrambleKey, "0A"), QByteArray());
-        // Code 0 cannot be told from 255 once scrambled.
         QCOMPARE(ScrambleText("D", kScrambleKey, ScrambleWithSeed(kScrambleKey, QByteArray(1, '\0'), 77)),
             QByteArray(1, '\xFF'));
+        QVERIFY(ScrambleText("e", kScrambleKey, "abc").isEmpty() && ScrambleText("E", "", "abc").isEmpty());
+        QCOMPARE(ScrambleText("D", kScrambleKey, "0A 0778").size(), 3);
+        QCOMPARE(ScrambleText("D", kScrambleKey, "zz!!?").size(), 2);
+        QVERIFY(IsScrambledText("0A 07782F5") && IsScrambledText("FF"));
+        for (const char* bad : { "", " A12", "0A0", "0A7 ", "0AG1" })
+            QVERIFY2(!IsScrambledText(bad), bad);
+        // The seed from a fraction: 255 mod 255, then 2.5 and 3.5 rounded to even.
+        for (const auto& [fraction, seed] : { std::pair { 0.0, 1 }, { 0.0255, 1 }, { 0.00025, 3 }, { 0.00035, 5 } })
+            QCOMPARE(ScrambleSeed(fraction), seed);
     }
 
-    void roundTripsEveryCode()
+    // Every code 1..254 after every other, under every seed, comes back; with
+    // the seed 255 a leading 255 would come back as 0, so "E" picks another seed.
+    void everyCodeRoundTrips()
     {
         QByteArray text;
         for (int code = 1; code <= 254; ++code)
@@ -247,58 +251,30 @@ private slots:
         QByteArray reversed = text;
         std::reverse(reversed.begin(), reversed.end());
         for (int seed = 1; seed <= 255; ++seed) {
-            // Each code also follows every other one in some line, so every prev is met.
             QCOMPARE(ScrambleText("D", kScrambleKey, ScrambleWithSeed(kScrambleKey, text, seed)), text);
             QCOMPARE(ScrambleText("D", kScrambleKey, ScrambleWithSeed(kScrambleKey, reversed, seed)), reversed);
             for (const char code : text)
                 QCOMPARE(ScrambleText("D", "7", ScrambleWithSeed("7", QByteArray(1, code), seed)), QByteArray(1, code));
         }
-    }
-
-    void randomSeedsRoundTripEvenCode255()
-    {
-        // With the seed 255 a leading 255 would come back as 0; "E" picks another seed.
         const QByteArray code255("\xFF\xFF\xFF", 3);
         QVERIFY(ScrambleText("D", kScrambleKey, ScrambleWithSeed(kScrambleKey, code255, 255)) != code255);
         QSet<QByteArray> seen;
-        for (const QByteArray& text : { QByteArray("Ann\0061000\006True\006"), code255 }) {
+        for (const QByteArray& plain : { QByteArray("Ann\0061000\006True\006"), code255 }) {
             for (int i = 0; i < 50; ++i) {
-                const QByteArray line = ScrambleText("E", kScrambleKey, text);
-                QVERIFY(IsScrambledText(line));
-                QCOMPARE(ScrambleText("D", kScrambleKey, line), text);
+                const QByteArray line = ScrambleText("E", kScrambleKey, plain);
+                QVERIFY(IsScrambledText(line) && ScrambleText("D", kScrambleKey, line) == plain);
                 seen.insert(line);
             }
         }
         QVERIFY(seen.size() > 2);
     }
 
-    void badInput()
-    {
-        QCOMPARE(ScrambleText("e", kScrambleKey, "abc"), QByteArray());
-        QCOMPARE(ScrambleText("E", "", "abc"), QByteArray());
-        // Damaged input decodes to something without failing.
-        QCOMPARE(ScrambleText("D", kScrambleKey, "0A 0778").size(), 3);
-        QCOMPARE(ScrambleText("D", kScrambleKey, "zz!!?").size(), 2);
-        QVERIFY(IsScrambledText("0A 07782F5") && IsScrambledText("FF"));
-        for (const char* bad : { "", " A12", "0A0", "0A7 ", "0AG1" })
-            QVERIFY2(!IsScrambledText(bad), bad);
-    }
-
-    void seedFromFraction()
-    {
-        QCOMPARE(ScrambleSeed(0.0), 1);
-        QCOMPARE(ScrambleSeed(0.0255), 1); // 255 mod 255
-        QCOMPARE(ScrambleSeed(0.00025), 3); // 2.5 rounds to 2
-        QCOMPARE(ScrambleSeed(0.00035), 5); // 3.5 rounds to 4
-    }
-
+    // Names are Windows-1252 in the files; every byte survives a round trip.
     void windows1252()
     {
         const QString text = QStringLiteral("Zoë € „x” ÿ");
         const QByteArray bytes("Zo\xEB \x80 \x84x\x94 \xFF");
-        QCOMPARE(ToWindows1252(text), bytes);
-        QCOMPARE(FromWindows1252(bytes), text);
-        QVERIFY(FitsWindows1252(text));
+        QVERIFY(ToWindows1252(text) == bytes && FromWindows1252(bytes) == text && FitsWindows1252(text));
         QVERIFY(!FitsWindows1252(QStringLiteral("Łukasz")));
         QCOMPARE(ToWindows1252(QStringLiteral("Łx")), QByteArray("?x"));
         for (int b = 0; b < 256; ++b) {
