@@ -1,19 +1,59 @@
+// Where the player's files live and who may write them: the data folder and
+// its private stand-in, old files moved in without loss, files found in any
+// letter case, and the lock that keeps a player to one copy of the game.
+
 #include "records/DataFolder.h"
+#include "records/PlayerLock.h"
 #include "records/RecordFiles.h"
 #include "support/Files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace {
 
+const QString kProgram = QStringLiteral("Solitaire Quibel");
+const QString kAnn = QStringLiteral("Ann");
+constexpr char kOtherCopyFolder[] = "QUIBEL_TEST_OTHER_COPY_FOLDER";
+constexpr auto kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
 QStringList Files(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+// The other copy of the game, run by this same program: it plays as Ann,
+// says so, and waits for its input to close.
+int RunOtherCopy()
+{
+    PlayerLock lock;
+    if (!lock.Take(qEnvironmentVariable(kOtherCopyFolder), kAnn))
+        return 2;
+    std::puts("playing");
+    std::fflush(stdout);
+    for (int c = 0; c != EOF;)
+        c = std::getchar();
+    return 0;
+}
+
+std::unique_ptr<QProcess> StartOtherCopy(const QString& folder)
+{
+    auto other = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kOtherCopyFolder), folder);
+    other->setProcessEnvironment(env);
+    other->start(QCoreApplication::applicationFilePath(), {});
+    if (!other->waitForReadyRead(10000) || other->readLine().trimmed() != "playing")
+        return nullptr;
+    return other;
 }
 
 } // namespace
@@ -24,6 +64,7 @@ class TestDataFolder : public QObject {
     std::unique_ptr<QTemporaryDir> root_;
     QString app_;
     QString data_;
+    QByteArray oldTmp_ = qgetenv("TMPDIR");
 
     // Fills fresh folders, each old file holding its own name in lower case.
     DataFileMove MoveFrom(const QStringList& inApp, const QStringList& inData = {})
@@ -35,68 +76,57 @@ class TestDataFolder : public QObject {
             test::WriteBytes(data_ + name, "keep");
         return MoveOldDataFiles(app_, data_);
     }
+    // The shared temporary folder, and this user's stand-in folder in it.
+    QString Tmp() const { return root_->filePath(QStringLiteral("tmp")); }
+    QString Own() const { return Tmp() + QStringLiteral("/Solitaire Quibel-") + QString::number(::geteuid()); }
 
 private slots:
     void init()
     {
+        qputenv("TMPDIR", oldTmp_);
         root_ = std::make_unique<QTemporaryDir>();
         app_ = root_->filePath(QStringLiteral("app/"));
         data_ = root_->filePath(QStringLiteral("data/"));
-        QVERIFY(QDir().mkpath(app_) && QDir().mkpath(data_));
+        QVERIFY(QDir().mkpath(app_) && QDir().mkpath(data_) && QDir().mkpath(Tmp()));
+        qputenv("TMPDIR", Tmp().toLocal8Bit());
     }
+    void cleanup() { qputenv("TMPDIR", oldTmp_); }
 
+    // The folder under the user's data folder, made once, no probe left
+    // behind; where it cannot be made (a file in its place, whoever runs the
+    // test), this user's own folder in the temporary folder, closed to others.
     void folderUnderUserDataElseTemp()
     {
         qputenv("XDG_DATA_HOME", root_->filePath(QStringLiteral("share")).toLocal8Bit());
         const QString expected = root_->filePath(QStringLiteral("share/Solitaire Quibel/"));
-        QCOMPARE(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).Path, expected);
-        QCOMPARE(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).Path, expected); // already there
-        QVERIFY(Files(expected).isEmpty()); // no probe left behind
-
-        // A file where the folder should be cannot be made into a folder, whoever runs the test.
+        QCOMPARE(ChooseDataFolder(kProgram).Path, expected);
+        QCOMPARE(ChooseDataFolder(kProgram).Path, expected);
+        QVERIFY(Files(expected).isEmpty());
         const QString blocker = root_->filePath(QStringLiteral("blocker"));
         test::WriteBytes(blocker, "x");
         qputenv("XDG_DATA_HOME", blocker.toLocal8Bit());
-        const QByteArray oldTmp = qgetenv("TMPDIR");
-        const QString tmp = root_->filePath(QStringLiteral("tmp"));
-        QVERIFY(QDir().mkpath(tmp));
-        qputenv("TMPDIR", tmp.toLocal8Bit());
-        const QString folder = ChooseDataFolder(QStringLiteral("Solitaire Quibel")).Path;
-        qputenv("TMPDIR", oldTmp);
-        const QString own = tmp + QStringLiteral("/Solitaire Quibel-") + QString::number(::geteuid()) + '/';
-        QCOMPARE(folder, own);
-        QCOMPARE(
-            QFile::permissions(own) & 0x7077, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(ChooseDataFolder(kProgram).Path, Own() + '/');
+        QCOMPARE(QFile::permissions(Own()) & 0x7077, kOwnerOnly);
     }
 
-    // The stand-in folder in the shared temporary folder must be this user's
-    // alone: a planted symbolic link or an open folder is never used.
+    // The stand-in folder must be this user's alone: a planted symbolic link
+    // or an open folder is never used, nor written into.
     void fallbackFolderIsPrivate()
     {
         qputenv("XDG_DATA_HOME", "/proc/none");
-        const QByteArray oldTmp = qgetenv("TMPDIR");
-        const QString tmp = root_->filePath(QStringLiteral("tmp"));
-        const QString own = tmp + QStringLiteral("/Solitaire Quibel-") + QString::number(::geteuid());
         const QString elsewhere = root_->filePath(QStringLiteral("elsewhere"));
-        QVERIFY(QDir().mkpath(tmp) && QDir().mkpath(elsewhere));
-        qputenv("TMPDIR", tmp.toLocal8Bit());
-        QVERIFY(QFile::link(elsewhere, own));
-        const DataFolderChoice planted = ChooseDataFolder(QStringLiteral("Solitaire Quibel"));
-        QVERIFY(QFile::remove(own));
-        QVERIFY(QDir().mkdir(own));
-        QVERIFY(QFile::setPermissions(own,
-            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                | QFileDevice::WriteOther | QFileDevice::ExeOther));
-        const DataFolderChoice open = ChooseDataFolder(QStringLiteral("Solitaire Quibel"));
-        qputenv("TMPDIR", oldTmp);
-        for (const DataFolderChoice& choice : { planted, open }) {
-            QVERIFY(!choice.Path.startsWith(tmp));
-            QVERIFY(choice.ReadOnly);
-        }
+        QVERIFY(QDir().mkpath(elsewhere) && QFile::link(elsewhere, Own()));
+        const DataFolderChoice planted = ChooseDataFolder(kProgram);
+        QVERIFY(QFile::remove(Own()) && QDir().mkdir(Own()));
+        QVERIFY(QFile::setPermissions(
+            Own(), kOwnerOnly | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther));
+        for (const DataFolderChoice& choice : { planted, ChooseDataFolder(kProgram) })
+            QVERIFY(!choice.Path.startsWith(Tmp()) && choice.ReadOnly);
         QVERIFY(Files(elsewhere).isEmpty());
     }
 
-    // A data folder that cannot be written but holds players is still theirs, read-only.
+    // A data folder that cannot be written but holds players is still theirs,
+    // read-only; so is one whose players file is read-only.
     void readOnlyFolderWithPlayers()
     {
         const QString share = root_->filePath(QStringLiteral("share"));
@@ -104,67 +134,99 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         test::WriteBytes(folder + QStringLiteral("players.dat"), "players");
         qputenv("XDG_DATA_HOME", share.toLocal8Bit());
-        QCOMPARE(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).ReadOnly, false);
+        QVERIFY(!ChooseDataFolder(kProgram).ReadOnly);
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        const DataFolderChoice choice = ChooseDataFolder(QStringLiteral("Solitaire Quibel"));
-        QVERIFY(
-            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-        QCOMPARE(choice.Path, folder);
-        QVERIFY(choice.ReadOnly);
+        const DataFolderChoice choice = ChooseDataFolder(kProgram);
+        QVERIFY(QFile::setPermissions(folder, kOwnerOnly));
+        QVERIFY(choice.Path == folder && choice.ReadOnly);
         QVERIFY(QFile::setPermissions(folder + QStringLiteral("players.dat"), QFileDevice::ReadOwner));
-        QVERIFY(ChooseDataFolder(QStringLiteral("Solitaire Quibel")).ReadOnly);
+        QVERIFY(ChooseDataFolder(kProgram).ReadOnly);
     }
 
+    // Old files move only into a data folder without any; a file that cannot
+    // be copied (a folder holds its place) stays where it was, whole.
     void oldFilesMoveOnlyIntoAnEmptyDataFolder()
     {
-        QVERIFY(MoveFrom({}).KeptInPlace.isEmpty());
-        QVERIFY(Files(data_).isEmpty());
+        QVERIFY(MoveFrom({}).KeptInPlace.isEmpty() && Files(data_).isEmpty());
         MoveFrom({ "players.dat" }, { "other.DAT" });
-        QCOMPARE(Files(app_), QStringList { "players.dat" });
-        QCOMPARE(Files(data_), QStringList { "other.DAT" });
-
+        QVERIFY(Files(app_) == QStringList { "players.dat" } && Files(data_) == QStringList { "other.DAT" });
         MoveFrom({ "topten.dat", "other.dat", "readme.txt" });
-        QCOMPARE(Files(data_), QStringList { "TopTen.dat" });
-        QCOMPARE(Files(app_), QStringList { "readme.txt" });
+        QVERIFY(Files(data_) == QStringList { "TopTen.dat" } && Files(app_) == QStringList { "readme.txt" });
         QCOMPARE(test::ReadBytes(data_ + "TopTen.dat"), QByteArray("topten.dat"));
-
-        QVERIFY(MoveFrom({ "Players.DAT", "TopTen.dat" }).KeptInPlace.isEmpty());
+        QVERIFY(MoveFrom({ "Players.DAT", "TopTen.dat" }).KeptInPlace.isEmpty() && Files(app_).isEmpty());
         QCOMPARE(Files(data_), (QStringList { "TopTen.dat", "players.dat" }));
-        QVERIFY(Files(app_).isEmpty());
         QCOMPARE(test::ReadBytes(data_ + "players.dat"), QByteArray("players.dat"));
-    }
 
-    void failedCopyKeepsSource()
-    {
-        // Something that is not a file already holds the players file's place.
+        init();
         QVERIFY(QDir(data_).mkdir(QStringLiteral("players.dat")));
         test::WriteBytes(app_ + QStringLiteral("players.dat"), "precious");
         test::WriteBytes(app_ + QStringLiteral("topten.dat"), "scores");
-        const DataFileMove move = MoveOldDataFiles(app_, data_);
+        QCOMPARE(MoveOldDataFiles(app_, data_).KeptInPlace, QStringList { QStringLiteral("players.dat") });
         QCOMPARE(Files(data_), QStringList { QStringLiteral("TopTen.dat") });
-        QCOMPARE(move.KeptInPlace, QStringList { QStringLiteral("players.dat") });
         QCOMPARE(test::ReadBytes(app_ + QStringLiteral("players.dat")), QByteArray("precious"));
     }
 
-    // Files copied from Windows keep whatever letter case they had there.
+    // Files copied from Windows keep whatever letter case they had there; when
+    // two differ only by case the exact name wins; a folder is no file.
     void findsFilesInAnyCase()
     {
-        QTemporaryDir tmp;
-        const QString dir = tmp.path();
+        const QString dir = root_->path();
+        const auto find = [&dir](const char* name) { return FindFileAnyCase(dir, QString::fromLatin1(name)); };
         test::WriteBytes(dir + QStringLiteral("/Clickbg.wav"), "x");
-        QVERIFY(FindFileAnyCase(dir, QStringLiteral("CLICKBG.WAV")).endsWith(QStringLiteral("/Clickbg.wav")));
-        QVERIFY(FindFileAnyCase(dir, QStringLiteral("Click.wav")).isEmpty());
+        QVERIFY(find("CLICKBG.WAV").endsWith(QStringLiteral("/Clickbg.wav")) && find("Click.wav").isEmpty());
         QVERIFY(FindFileAnyCase(QString(), QStringLiteral("Clickbg.wav")).isEmpty());
-        // When two files differ only by case, the exact name wins.
         test::WriteBytes(dir + QStringLiteral("/ClickBG.wav"), "x");
-        QVERIFY(FindFileAnyCase(dir, QStringLiteral("ClickBG.wav")).endsWith(QStringLiteral("/ClickBG.wav")));
-        QVERIFY(FindFileAnyCase(dir, QStringLiteral("Clickbg.wav")).endsWith(QStringLiteral("/Clickbg.wav")));
-        // A folder of that name is no file.
+        QVERIFY(find("ClickBG.wav").endsWith(QStringLiteral("/ClickBG.wav")));
+        QVERIFY(find("Clickbg.wav").endsWith(QStringLiteral("/Clickbg.wav")));
         QVERIFY(QDir(dir).mkdir(QStringLiteral("Players.dat")));
-        QVERIFY(FindFileAnyCase(dir, QStringLiteral("players.dat")).isEmpty());
-        QVERIFY(FindFileAnyCase(dir, QStringLiteral("Players.dat")).isEmpty());
+        QVERIFY(find("players.dat").isEmpty() && find("Players.dat").isEmpty());
+    }
+
+    // While another process plays as Ann, Ann cannot be taken here, however
+    // long that copy has held her; Bob can. A copy that ends gives Ann back.
+    void anotherCopyKeepsItsPlayer()
+    {
+        const QString dir = root_->path();
+        const std::unique_ptr<QProcess> other = StartOtherCopy(dir);
+        QVERIFY(other);
+        PlayerLock here;
+        QVERIFY(!here.Take(dir, kAnn) && PlayerHeldElsewhere(dir, kAnn));
+        QVERIFY(here.Take(dir, QStringLiteral("Bob")));
+        QTest::qWait(1500); // older than a lock left by a crash may be
+        QVERIFY(!here.Take(dir, kAnn) && here.Name() == QStringLiteral("Bob"));
+        other->closeWriteChannel();
+        QVERIFY(other->waitForFinished(10000) && other->exitCode() == 0);
+        QVERIFY(!QFile::exists(PlayerLockPath(dir, kAnn)));
+        QVERIFY(here.Take(dir, kAnn) && !QFile::exists(PlayerLockPath(dir, QStringLiteral("Bob"))));
+    }
+
+    // A copy killed outright leaves its lock file; the player is free at once.
+    // A lock file a crash left empty is free once it is a moment old.
+    void deadCopiesNeverKeepAPlayer()
+    {
+        const QString dir = root_->path();
+        const std::unique_ptr<QProcess> other = StartOtherCopy(dir);
+        QVERIFY(other);
+        other->kill();
+        QVERIFY(other->waitForFinished(10000) && QFile::exists(PlayerLockPath(dir, kAnn)));
+        PlayerLock here;
+        QVERIFY(here.Take(dir, kAnn));
+        here.Release();
+        QFile empty(PlayerLockPath(dir, kAnn));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        QVERIFY(empty.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+        empty.close();
+        QVERIFY(here.Take(dir, kAnn));
     }
 };
 
-QTEST_GUILESS_MAIN(TestDataFolder)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(kOtherCopyFolder))
+        return RunOtherCopy();
+    QCoreApplication app(argc, argv);
+    TestDataFolder test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_datafolder.moc"
