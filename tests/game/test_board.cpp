@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <random>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -55,44 +56,23 @@ class TestBoardRules : public QObject {
 
 private slots:
     // Picks touch when they hold at least 2 x (n - 1) links: a count, so a 2 x 2
-    // block lets any fifth card pass. A joker on the bottom row takes any card.
-    void adjacency_data()
-    {
-        QTest::addColumn<bool>("jokerBoard");
-        QTest::addColumn<QString>("picked");
-        QTest::addColumn<int>("links");
-        QTest::addColumn<bool>("refused");
-        const auto row = [](const char* name, bool jokerBoard, const char* picked, int links, bool refused) {
-            QTest::newRow(name) << jokerBoard << QString::fromLatin1(picked) << links << refused;
-        };
-        row("pair one above the other", false, "6C 7C", 2, false);
-        row("diagonal", false, "6C 7D", 0, true);
-        row("three in a column", false, "5C 6C 7C", 4, false);
-        row("one pair and a card apart", false, "5C 6C 7D", 0, true);
-        row("block and a card apart", false, "6C 7C 6D 7D AH", 8, false);
-        row("L of four and a card apart", false, "5C 6C 7C 7D AH", 0, true);
-        // Joker board: 2C 3C 110 | 2D 111 4D | 9H 9S.
-        row("bottom-row joker with any card", true, "9H 110", 1, false);
-        row("joker alone, above the bottom", true, "111", 1, false);
-        row("joker above the bottom, diagonal", true, "111 2C", 0, true);
-        row("joker above the bottom, beside", true, "111 4D", 2, false);
-        row("single card: nothing to judge", true, "9H", 0, false);
-        row("no card", true, "", 0, false);
-    }
-
+    // block lets any fifth card pass. A joker on the bottom row takes any
+    // card; one above it only its neighbours. A single card is nothing to judge.
     void adjacency()
     {
-        QFETCH(bool, jokerBoard);
-        QFETCH(QString, picked);
-        QFETCH(int, links);
-        QFETCH(bool, refused);
-        TestBoard b;
-        b.Lay(jokerBoard ? "2C 3C 110|2D 111 4D|9H 9S"
-                         : "AC 2C 3C 4C 5C 6C 7C|AD 2D 3D 4D 5D 6D 7D|AH 2H 3H 4H 5H 6H 7H");
-        b.Pick(Cards(qPrintable(picked)));
-        const AdjacencyResult r = CheckAdjacent(b.g, b.cards);
-        QCOMPARE(int(r.AdjacentLinks), links);
-        QCOMPARE(r.Refused, refused);
+        // Picks (on the joker board or not), links counted, refused.
+        for (const auto& [jokerBoard, picked, links, refused] : { std::tuple { false, "6C 7C", 2, false },
+                 { false, "6C 7D", 0, true }, { false, "5C 6C 7C", 4, false }, { false, "5C 6C 7D", 0, true },
+                 { false, "6C 7C 6D 7D AH", 8, false }, { false, "5C 6C 7C 7D AH", 0, true },
+                 { true, "9H 110", 1, false }, { true, "111", 1, false }, { true, "111 2C", 0, true },
+                 { true, "111 4D", 2, false }, { true, "9H", 0, false }, { true, "", 0, false } }) {
+            TestBoard b;
+            b.Lay(jokerBoard ? "2C 3C 110|2D 111 4D|9H 9S"
+                             : "AC 2C 3C 4C 5C 6C 7C|AD 2D 3D 4D 5D 6D 7D|AH 2H 3H 4H 5H 6H 7H");
+            b.Pick(Cards(picked));
+            const AdjacencyResult r = CheckAdjacent(b.g, b.cards);
+            QVERIFY2(r.AdjacentLinks == links && r.Refused == refused, picked);
+        }
     }
 
     // Each pick takes the lowest free slot; slots are not packed; a sixth is refused.

@@ -26,52 +26,37 @@ QString Found(const TestBoard& b)
     return s;
 }
 
-void Row(const char* name, const char* columns, const char* found)
-{
-    QTest::newRow(name) << QString::fromLatin1(columns) << QString::fromLatin1(found);
-}
-
 } // namespace
 
 class TestPlayAids : public QObject {
     Q_OBJECT
 
 private slots:
-    void searches_data()
-    {
-        QTest::addColumn<QString>("columns");
-        QTest::addColumn<QString>("found");
-        Row("pair touching at a corner only", "7C 2C|7H", "-----");
-        Row("pair one above the other", "7C 7H", "P----");
-        Row("two pairs in a row", "7C|9D|7H|9S", "-T---");
-        Row("two pairs with an odd fourth", "7C|9D|7H|10S", "-----");
-        // The fourth card must touch one of the paired cards, not the start card.
-        Row("two pairs around a corner", "9H 7C|9D|7H", "-T---");
-        Row("flush in a row", "2H|4H|6H|8H|KH", "--F--");
-        Row("four hearts and a spade", "2H|4H|6H|8H|KS", "-----");
-        // Some start cards stop short, another reaches all five.
-        Row("bent flush", "2H QH|9C 4H|6H 8H", "--F--");
-        Row("straight, Ace low", "3C|AH|5S|2D|4H", "---S-");
-        Row("royal straight", "QC|AH|10S|KD|JH", "----R");
-        Row("straight with a gap", "3C|AH|6S|2D|4H", "-----");
-        Row("royal with a gap", "QC|AH|9S|KD|JH", "-----");
-        Row("straight 2 to 6 bent", "3C 2C|6C|5H|4D", "---S-");
-        // The same five with a row of cards above: from every start card the
-        // growth takes a card that shuts out the rest, or ends a pass on an
-        // expansion that adds nothing before the fifth card is reached.
-        Row("straight stops short after a fruitless expansion", "3C 2C|5C 6C|5D 5H|AC 4D", "P----");
-        // A, 2, 3 down the top of column 1 and a 4 beside the Ace, where the
-        // empty cells lie: no straight.
-        Row("empty cell is no card", "AC 2C 3C 9C KC 9D KD|4H KH 9H KS 9S 7H 7S", "PTF--");
-    }
-
+    // What each search finds on a board laid from column 1 on.
     void searches()
     {
-        QFETCH(QString, columns);
-        QFETCH(QString, found);
-        TestBoard b;
-        b.Lay(qPrintable(columns));
-        QCOMPARE(Found(b), found);
+        for (const auto& [columns, found] : { // A pair touching at a corner only; one above the other.
+                 std::pair { "7C 2C|7H", "-----" }, { "7C 7H", "P----" },
+                 // Two pairs in a row; with an odd fourth; around a corner, where the
+                 // fourth card must touch one of the paired cards, not the start card.
+                 { "7C|9D|7H|9S", "-T---" }, { "7C|9D|7H|10S", "-----" }, { "9H 7C|9D|7H", "-T---" },
+                 // A flush in a row; four hearts and a spade; a bent flush, where some
+                 // start cards stop short and another reaches all five.
+                 { "2H|4H|6H|8H|KH", "--F--" }, { "2H|4H|6H|8H|KS", "-----" }, { "2H QH|9C 4H|6H 8H", "--F--" },
+                 // A straight with the Ace low, a royal one, each with a gap; a bent one.
+                 { "3C|AH|5S|2D|4H", "---S-" }, { "QC|AH|10S|KD|JH", "----R" }, { "3C|AH|6S|2D|4H", "-----" },
+                 { "QC|AH|9S|KD|JH", "-----" }, { "3C 2C|6C|5H|4D", "---S-" },
+                 // The same five with a row of cards above: from every start card the
+                 // growth takes a card that shuts out the rest, or ends a pass on an
+                 // expansion that adds nothing before the fifth card is reached.
+                 { "3C 2C|5C 6C|5D 5H|AC 4D", "P----" },
+                 // A, 2, 3 down the top of column 1 and a 4 beside the Ace, where the
+                 // empty cells lie: no straight.
+                 { "AC 2C 3C 9C KC 9D KD|4H KH 9H KS 9S 7H 7S", "PTF--" } }) {
+            TestBoard b;
+            b.Lay(columns);
+            QVERIFY2(Found(b) == QLatin1String(found), columns);
+        }
     }
 
     // A joker on the board is a play left, until it is parked; the hint

@@ -53,13 +53,13 @@ private slots:
         path_ = dir_->filePath(QStringLiteral("players.dat"));
     }
 
+    // Players are added once each (case counts), saved each on their own
+    // line, and deleted; a player with no line is not added by a save.
     void addSaveReloadDelete()
     {
-        QVERIFY(AppendPlayer(path_, QStringLiteral("Ann")));
-        QVERIFY(AppendPlayer(path_, QStringLiteral("Bob")));
-        QVERIFY(AppendPlayer(path_, QStringLiteral("ann"))); // another player: case counts
-        QVERIFY(!AppendPlayer(path_, QStringLiteral("Bob")));
-        QVERIFY(!AppendPlayer(path_, QString()));
+        for (const char* name : { "Ann", "Bob", "ann" })
+            QVERIFY(AppendPlayer(path_, QString::fromLatin1(name)));
+        QVERIFY(!AppendPlayer(path_, QStringLiteral("Bob")) && !AppendPlayer(path_, QString()));
 
         // Two copies of the game, each with its own player: neither loses the other's save.
         GameState bob = PlayingAs(path_, QStringLiteral("Bob"));
@@ -77,32 +77,33 @@ private slots:
                 { QStringLiteral("Bob"), -1500, false, true, 7, true }, NewPlayerRecord(QStringLiteral("ann")) }));
         QCOMPARE(test::ReadBytes(path_).split('\n')[2], lowerAnn); // untouched, byte for byte
 
-        // A player with no line is not added, and the file is left as it was.
         const QByteArray saved = test::ReadBytes(path_);
         QVERIFY(SavePlayers(PlayingAs(path_, QStringLiteral("Cy"))));
         QCOMPARE(test::ReadBytes(path_), saved);
-
         QVERIFY(DeletePlayer(path_, QStringLiteral("Ann")));
         QCOMPARE(ReadPlayers(path_), players.mid(1));
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("players.dat") });
     }
 
+    // Fields missing at the end read as zero or False, never as a new
+    // player's defaults; figures beyond 32 bits stop at the nearest limit.
     void fieldsAsRead()
     {
-        // Fields missing at the end read as zero or False, never as a new player's defaults.
         QCOMPARE(*ParsePlayerRecord(Fields("Zed|250|")), (PlayerRecord { QStringLiteral("Zed"), 250 }));
         QCOMPARE(*ParsePlayerRecord(Fields("Zed|250|True|True|")),
             (PlayerRecord { QStringLiteral("Zed"), 250, true, true, 0, false }));
         QCOMPARE(*ParsePlayerRecord(Fields("Zed| -12abc|true|True |13.5|True")),
             (PlayerRecord { QStringLiteral("Zed"), -12, false, false, 14, false })); // no separator after the last
-        // Figures beyond 32 bits stop at the nearest limit.
         QCOMPARE(ParsePlayerRecord(Fields("Zed|3000000000|"))->Bankroll, 2147483647);
         QCOMPARE(ParsePlayerRecord(Fields("Zed|-1e12|1|1|9e99|"))->GamesPlayed, 2147483647);
-        QVERIFY(!ParsePlayerRecord("no separator"));
-        QVERIFY(!ParsePlayerRecord(Fields("|1000|")));
+        QVERIFY(!ParsePlayerRecord("no separator") && !ParsePlayerRecord(Fields("|1000|")));
         QCOMPARE(PlayerRecordText(NewPlayerRecord(QStringLiteral("Zoë"))), Fields("Zo\xEB|1000|True|True|0|True|"));
     }
 
+    // The disk fills up: the lock is taken but the new file cannot be
+    // written. Every rewrite fails, the file stays whole and no half-written
+    // copy is left beside it; nor is anything written while not even the lock
+    // fits. A file that cannot be read is never replaced by an empty one.
     void failedRewriteKeepsFile()
     {
         for (const char* name : { "Ann", "Bob", "Cy", "Di" })
@@ -110,34 +111,23 @@ private slots:
         const QByteArray old = test::ReadBytes(path_);
         GameState g = PlayingAs(path_, QStringLiteral("Ann"));
         g.Bankroll = 5;
-
-        // The disk fills up: the lock is taken but the new file cannot be
-        // written. Every rewrite fails, the file stays whole and no half-written
-        // copy is left beside it.
-        {
-            const rlim_t room = test::FullDisk::LockRoom();
-            QVERIFY(room > 0 && old.size() > qint64(room));
-            const test::FullDisk full(room);
-            QVERIFY(!SavePlayers(g));
-            QVERIFY(!AppendPlayer(path_, QStringLiteral("Ed")));
+        const rlim_t room = test::FullDisk::LockRoom();
+        QVERIFY(room > 0 && old.size() > qint64(room));
+        for (const rlim_t fits : { room, rlim_t(0) }) {
+            const test::FullDisk full(fits);
+            QVERIFY(!SavePlayers(g) && !AppendPlayer(path_, QStringLiteral("Ed")));
             QVERIFY(!DeletePlayer(path_, QStringLiteral("Ann")));
         }
         QCOMPARE(test::ReadBytes(path_), old);
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("players.dat") });
-        // Nor is anything written while not even the lock fits.
-        {
-            const test::FullDisk full;
-            QVERIFY(!SavePlayers(g));
-        }
-        QCOMPARE(test::ReadBytes(path_), old);
-
-        // A file that cannot be read is never replaced by an empty one.
         g.PlayersFilePath = dir_->filePath(QStringLiteral("missing.dat"));
-        QVERIFY(!SavePlayers(g));
-        QVERIFY(!DeletePlayer(g.PlayersFilePath, QStringLiteral("Ann")));
+        QVERIFY(!SavePlayers(g) && !DeletePlayer(g.PlayersFilePath, QStringLiteral("Ann")));
         QVERIFY(!QFile::exists(g.PlayersFilePath));
     }
 
+    // Files other editors wrote (other line endings, a byte-order mark,
+    // blanks, lines that are no player): saving one player changes his line
+    // alone; a new player follows the last line, which gains an ending.
     void filesFromOtherEditors()
     {
         const QByteArray ann = EncodeLine("Ann|1000|True|True|0|True|", 33);
@@ -150,12 +140,8 @@ private slots:
                  "  " + ann + " \r\n" + unread + bob + "\r\n" + cy + "\r\n" }) {
             test::WriteBytes(path_, before);
             const QList<PlayerRecord> players = ReadPlayers(path_);
-            QCOMPARE(players.size(), 3);
-            QCOMPARE(players[0].Name, QStringLiteral("Ann"));
+            QVERIFY(players.size() == 3 && players[0].Name == QStringLiteral("Ann"));
             QCOMPARE(players[2], (PlayerRecord { QStringLiteral("Cy"), 300, false, false, 5, false }));
-
-            // Saving Bob changes his line alone: the mark, the other lines and
-            // their endings stay as they were.
             GameState g = PlayingAs(path_, QStringLiteral("Bob"));
             g.Bankroll = 150;
             QVERIFY(SavePlayers(g));
@@ -167,13 +153,12 @@ private slots:
             QVERIFY(rewritten.endsWith("\r\n") && !rewritten.chopped(2).contains('\n'));
             QCOMPARE(FindPlayer(path_, QStringLiteral("Bob"))->Bankroll, 150);
 
-            // A new player follows the last line, which gains an ending if it lacked one.
-            QVERIFY(AppendPlayer(path_, QStringLiteral("Di")));
-            QCOMPARE(ReadPlayers(path_).size(), 4);
+            QVERIFY(AppendPlayer(path_, QStringLiteral("Di")) && ReadPlayers(path_).size() == 4);
             QVERIFY(test::ReadBytes(path_).startsWith(after));
         }
     }
 
+    // A lock a crash left (empty, or its process gone) is taken over; a live copy's is respected.
     void locksLeftByACrashAreTakenOver()
     {
         QVERIFY(AppendPlayer(path_, QStringLiteral("Ann")));
@@ -182,19 +167,14 @@ private slots:
         // Killed between creating its lock and writing it: an empty file, just now.
         test::WriteBytes(lockPath, QByteArray());
         g.Bankroll = 10;
-        QVERIFY(SavePlayers(g));
-        QVERIFY(!QFile::exists(lockPath));
+        QVERIFY(SavePlayers(g) && !QFile::exists(lockPath));
         // Killed while holding it: its process is gone.
         test::WriteBytes(lockPath, "999999999\nsolitaire-quibel\n" + QSysInfo::machineHostName().toUtf8() + '\n');
         g.Bankroll = 20;
-        QVERIFY(SavePlayers(g));
-        QCOMPARE(FindPlayer(path_, QStringLiteral("Ann"))->Bankroll, 20);
-
-        // A live copy's lock is respected.
+        QVERIFY(SavePlayers(g) && FindPlayer(path_, QStringLiteral("Ann"))->Bankroll == 20);
         QLockFile held(lockPath);
-        QVERIFY(held.tryLock(0));
         QLockFile other(lockPath);
-        QVERIFY(!TakeRecordLock(other, 100));
+        QVERIFY(held.tryLock(0) && !TakeRecordLock(other, 100));
     }
 
     // A new name is trimmed; it must show something, fit Windows-1252 and 25
