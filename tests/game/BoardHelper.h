@@ -8,6 +8,7 @@
 #include "game/CardState.h"
 #include "game/Deal.h"
 #include "game/GameState.h"
+#include "game/Selection.h"
 
 #include <QStringList>
 
@@ -97,12 +98,7 @@ struct TestBoard {
     // Picks the cards as the player would, each into the lowest free slot.
     void Pick(const std::vector<CardId>& picked)
     {
-        for (const CardId card : picked) {
-            const int slot = g.SelectedCount;
-            g.SelectedCards[slot] = card;
-            g.SelectedSlot[card] = static_cast<int16_t>(slot);
-            SetPicked(cards, card, true);
-            ++g.SelectedCount;
-        }
+        for (const CardId card : picked)
+            PickCard(g, cards, card);
     }
 };
