@@ -97,50 +97,37 @@ private slots:
         QCOMPARE(LowestFreeSlot(b.g, b.cards), 0);
     }
 
-    // Each set of picks with the hand it makes (0: refused), in the order picked;
-    // an accepted hand is paid and counted, and its cards leave the count.
-    void hands()
+    // Each set of picks, in the order picked, with what it makes: a hand
+    // (1..9), refused (0), jokers taken off (J), jokers among three refused
+    // (R), nothing to judge (N). A hand is paid and counted; the cards of a
+    // hand or of a joker play leave the count.
+    void judgement()
     {
-        for (const auto& [picked, handType] : { std::pair { "7C 7H", 1 }, { "7C 8C", 0 }, { "7C 7H 7S", 3 },
+        constexpr int J = -1, R = -2, N = -3;
+        for (const auto& [picked, made] : { std::pair { "7C 7H", 1 }, { "7C 8C", 0 }, { "7C 7H 7S", 3 },
                  { "7C 7H JS", 0 }, { "7C 7H 7S 7D", 7 }, { "7C JH 7S JD", 2 }, { "7C 7H 7S JD", 0 },
                  { "7C 7H 2S JD", 0 }, { "7C JH 7S JD 7H", 6 }, { "7C JH 7S JD 2H", 0 }, { "7C 7H 7S JD 2H", 0 },
                  { "7C 7H 7S 7D 2H", 0 }, { "3C AH 5S 2D 4H", 4 }, { "KC 9H JS 10D QH", 4 }, { "AC 10H JS QD KH", 4 },
                  { "JC QH KS AD 2H", 0 }, { "2H 9H 4H KH 7H", 5 }, { "2H 9H 4H KH 7S", 0 }, { "9C 10C JC QC KC", 8 },
-                 { "AS 2S 3S 4S 5S", 8 }, { "KH AH 10H QH JH", 9 }, { "2C 3H 4S 5D 7H", 0 } }) {
+                 { "AS 2S 3S 4S 5S", 8 }, { "KH AH 10H QH JH", 9 }, { "2C 3H 4S 5D 7H", 0 }, { "110", J },
+                 { "KS 111", J }, { "112 113", J }, { "KS 110 KH", R }, { "", N }, { "5C", N } }) {
             TestBoard b;
             b.g.CardsOnBoard = 56;
             b.g.GameScore = 300;
             const std::vector<CardId> hand = Cards(picked);
             std::copy(hand.begin(), hand.end(), b.g.SelectedCards.begin());
             const Judgement j = JudgeSelection(b.g);
-            QVERIFY2(j.verdict == (handType ? Verdict::Hand : Verdict::Refused) && j.handType == handType, picked);
+            const Verdict verdict = made > 0 ? Verdict::Hand
+                : made == 0                  ? Verdict::Refused
+                : made == J                  ? Verdict::JokerRemoval
+                : made == R                  ? Verdict::JokersRefused
+                                             : Verdict::Nothing;
+            const int handType = std::max(made, 0);
+            QVERIFY2(j.verdict == verdict && j.handType == handType && j.royalDing == (made == 9), picked);
             QCOMPARE(b.g.GameScore, 300 + (handType ? int(b.g.HandPoints[handType]) : 0));
             QVERIFY(b.g.HandsMade == (handType ? 1 : 0) && b.g.HandCounts[handType] == (handType ? 1 : 0));
-            QCOMPARE(int(b.g.CardsOnBoard), 56 - (handType ? int(hand.size()) : 0));
-            QCOMPARE(j.royalDing, handType == 9);
+            QCOMPARE(int(b.g.CardsOnBoard), 56 - (handType || made == J ? int(hand.size()) : 0));
         }
-    }
-
-    // One or two cards with a joker leave unpaid; a joker among three is refused; one card is no play.
-    void jokers()
-    {
-        TestBoard b;
-        b.g.CardsOnBoard = 56;
-        const auto judge = [&b](std::vector<CardId> hand) {
-            b.g.SelectedCards.fill(0);
-            std::copy(hand.begin(), hand.end(), b.g.SelectedCards.begin());
-            return JudgeSelection(b.g).verdict;
-        };
-        for (const auto& picked : { std::vector<CardId> { 110 }, Cards("KS 111"), std::vector<CardId> { 112, 113 } })
-            QCOMPARE(judge(picked), Verdict::JokerRemoval);
-        QVERIFY(b.g.CardsOnBoard == 51 && b.g.HandsMade == 0 && b.g.GameScore == 0);
-        QCOMPARE(judge(Cards("KS 110 KH")), Verdict::JokersRefused);
-        QCOMPARE(judge({}), Verdict::Nothing);
-        QCOMPARE(judge(Cards("5C")), Verdict::Nothing);
-        QCOMPARE(b.g.CardsOnBoard, int16_t(51));
-        b.g.ElapsedSeconds = 7;
-        ApplyJokersNotePenalty(b.g);
-        QCOMPARE(b.g.ElapsedSeconds, 57);
     }
 
     // Rows 5 and 6 of one column, picked either way round: the cards above drop two rows.
