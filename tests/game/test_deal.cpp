@@ -20,15 +20,10 @@ private slots:
     void dealNumbersGiveFixedBoards()
     {
         const auto board = [](uint32_t n) {
-            const DeckOrder deck = DealOrder(n);
-            QStringList columns;
-            for (int c = 0; c < 8; ++c) {
-                QStringList column;
-                for (int r = 1; r <= 7; ++r)
-                    column << CardCode(deck[c * 7 + r]);
-                columns << column.join(QLatin1Char(' '));
-            }
-            return columns.join(QLatin1Char('/'));
+            QString codes;
+            for (int k = 1; k <= 56; ++k)
+                codes += QLatin1String(k == 1 ? "" : k % 7 == 1 ? "/" : " ") + CardCode(DealOrder(n)[k]);
+            return codes;
         };
         QCOMPARE(board(1),
             QStringLiteral("5C AS 4S 9D 9S AC 6D/JS 8H 8S 4D 2C 6S 8C/JK QH 8D 3C 3H AH QC/KS 5S AD 2S KH 7H 4H/"
@@ -150,22 +145,14 @@ private slots:
     // The par beside the player's score, and what the dialog says of the two.
     void theTextPutsParBesideYourScore()
     {
-        ParReport r;
-        r.dealNumber = 123456;
-        r.par = 9975;
-        r.yours = 7450;
-        QString text = ParText(r);
-        QVERIFY(text.startsWith(QStringLiteral("Par of deal 123456: $9,975\nYour score: $7,450\n\n")));
-        QVERIFY(!text.contains(QStringLiteral("beat")) && !text.contains(QStringLiteral("can score more")));
-        r.yours = 9975;
-        r.proven = true;
-        text = ParText(r);
-        QVERIFY(text.contains(QStringLiteral("You matched par."))
-            && text.endsWith(QStringLiteral("No game of this deal can score more.")));
+        const auto text = [](int32_t yours, bool proven) { return ParText({ 123456, 9975, yours, proven, {} }); };
+        QVERIFY(text(7450, false).startsWith(QStringLiteral("Par of deal 123456: $9,975\nYour score: $7,450\n\n")));
+        QVERIFY(!text(7450, false).contains(QStringLiteral("beat"))
+            && !text(7450, false).contains(QStringLiteral("can score more")));
+        QVERIFY(text(9975, true).contains(QStringLiteral("You matched par.")));
+        QVERIFY(text(9975, true).endsWith(QStringLiteral("No game of this deal can score more.")));
         // A game better than what the search found in its time is told so, not hidden.
-        r.yours = 10100;
-        r.proven = false;
-        QVERIFY(ParText(r).contains(QStringLiteral("You beat the best game the search found")));
+        QVERIFY(text(10100, false).contains(QStringLiteral("You beat the best game the search found")));
     }
 };
 
