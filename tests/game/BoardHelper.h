@@ -26,17 +26,12 @@ inline CardId Card(int rank, int suit)
 inline std::vector<CardId> Cards(const char* text)
 {
     std::vector<CardId> ids;
-    for (const QString& t : QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (QString t : QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         bool isId = false;
         const int id = t.toInt(&isId);
-        if (isId) {
-            ids.push_back(static_cast<CardId>(id));
-            continue;
-        }
-        const QString rank = t.chopped(1);
-        const int face = QStringLiteral("AJQK").indexOf(rank);
-        const int value = face < 0 ? rank.toInt() : face == 0 ? 1 : 10 + face;
-        ids.push_back(Card(value, QStringLiteral("CDHS").indexOf(t.back()) + 1));
+        const int rank
+            = QStringLiteral("A23456789TJQK").indexOf(t.replace(QStringLiteral("10"), QStringLiteral("T"))[0]);
+        ids.push_back(isId ? static_cast<CardId>(id) : Card(rank + 1, QStringLiteral("CDHS").indexOf(t.back()) + 1));
     }
     return ids;
 }

@@ -248,20 +248,6 @@ private slots:
         QVERIFY(t.undo.UndoGrid(3, 7) == CardId(55) && t.b.g.CardsOnBoard == 56);
     }
 
-    // The pair leaves after the undo record is written; the label flashes after the close-up; the clock starts.
-    void acceptedPlayRunsInOrder()
-    {
-        Table t;
-        t.b.Lay("2C 7C|7H|5S 5D");
-        t.b.g.CardsOnBoard = 56;
-        t.b.g.ElapsedSeconds = 30;
-        QCOMPARE(t.Play("7C 7H"),
-            (QStringList { "note", "score 50", "undo 54", "remove 7", "remove 33", "closed 1 label 0", "clock" }));
-        QCOMPARE(t.undo.UndoGrid(2, 7), Card(7, Hearts)); // the record holds the board before the removal
-        QCOMPARE(t.undo.Counters.CardsOnBoard, int16_t(56));
-        QVERIFY(t.b.g.ActiveColumns == 2 && t.b.g.ElapsedSeconds == 30 && t.b.g.GameInProgress);
-    }
-
     // Refusals: one misplay for cards apart, two for a hand that is none; the
     // third opens the instructions. A pick starts the count again; a sixth
     // pick is a misplay of its own.

@@ -183,11 +183,13 @@ private slots:
     }
 
     // While another process plays as Ann, Ann cannot be taken here, however
-    // long that copy has held her; Bob can. A copy that ends gives Ann back.
-    void anotherCopyKeepsItsPlayer()
+    // long that copy has held her; Bob can. A copy that ends gives Ann back;
+    // one killed outright leaves its lock file, and the player is free at
+    // once. A lock file a crash left empty is free once it is a moment old.
+    void aPlayerIsKeptToOneCopy()
     {
         const QString dir = root_->path();
-        const std::unique_ptr<QProcess> other = StartOtherCopy(dir);
+        std::unique_ptr<QProcess> other = StartOtherCopy(dir);
         QVERIFY(other);
         PlayerLock here;
         QVERIFY(!here.Take(dir, kAnn) && PlayerHeldElsewhere(dir, kAnn));
@@ -198,18 +200,12 @@ private slots:
         QVERIFY(other->waitForFinished(10000) && other->exitCode() == 0);
         QVERIFY(!QFile::exists(PlayerLockPath(dir, kAnn)));
         QVERIFY(here.Take(dir, kAnn) && !QFile::exists(PlayerLockPath(dir, QStringLiteral("Bob"))));
-    }
 
-    // A copy killed outright leaves its lock file; the player is free at once.
-    // A lock file a crash left empty is free once it is a moment old.
-    void deadCopiesNeverKeepAPlayer()
-    {
-        const QString dir = root_->path();
-        const std::unique_ptr<QProcess> other = StartOtherCopy(dir);
+        here.Release();
+        other = StartOtherCopy(dir);
         QVERIFY(other);
         other->kill();
         QVERIFY(other->waitForFinished(10000) && QFile::exists(PlayerLockPath(dir, kAnn)));
-        PlayerLock here;
         QVERIFY(here.Take(dir, kAnn));
         here.Release();
         QFile empty(PlayerLockPath(dir, kAnn));

@@ -10,6 +10,7 @@
 #include "support/Files.h"
 #include "support/FullDisk.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -187,44 +188,46 @@ private slots:
         QVERIFY(g.Bankroll == std::numeric_limits<int32_t>::min() && g.GamesPlayed == kMax);
     }
 
-    // On a full disk every save fails and the files stay whole; the failure is
-    // told once; what is owed (Ann's record and her entry, after the player
-    // changed) is written at the next save point that can; a failure after a
-    // save that worked is told again.
+    // The disk fills up, with room for the locks but not for the files:
+    // every save fails, the files stay whole with nothing left beside them,
+    // an entry is kept in memory, and the failure is told once. What is owed
+    // (Ann's record and her entry, after the player changed) is written, once,
+    // at the next save point that can; a later failure (not even a lock fits)
+    // is told again. Files read-only from the start are told then, not at each save.
     void failedSavesAreToldOnceAndRetried()
     {
         QTemporaryDir dir;
         GameState g;
         Records(g, dir);
         SaveLedger ledger;
-        std::optional<test::FullDisk> full(std::in_place);
         const QByteArray players = test::ReadBytes(g.PlayersFilePath);
+        const QByteArray topTen = test::ReadBytes(TopTenFilePath(g.DataFolder));
+        const rlim_t room = test::FullDisk::LockRoom();
+        QVERIFY(room > 0 && players.size() > qint64(room) && topTen.size() > qint64(room));
+        std::optional<test::FullDisk> full(std::in_place, room);
         g.Bankroll = 4000;
-        QVERIFY(!SavePlayersAtSavePoint(g, ledger));
-        QVERIFY(!TakeSaveFailureNotice(ledger).isEmpty());
+        QVERIFY(!SavePlayersAtSavePoint(g, ledger) && !TakeSaveFailureNotice(ledger).isEmpty());
         QCOMPARE(EnterTopTenAtSavePoint(g, 5100, ledger), TopTenEntry::NotSaved);
-        QVERIFY(TakeSaveFailureNotice(ledger).isEmpty());
-        QCOMPARE(test::ReadBytes(g.PlayersFilePath), players);
-
+        QVERIFY(TakeSaveFailureNotice(ledger).isEmpty() && !ResetTopTen(g));
+        QCOMPARE(g.TopTen[5], (TopTenRow { QStringLiteral("Ann"), 5100 }));
         LoadPlayer(g, *FindPlayer(g.PlayersFilePath, QStringLiteral("Bob")));
         g.Bankroll = 77;
         QVERIFY(!SavePlayersAtSavePoint(g, ledger));
+        QVERIFY(
+            test::ReadBytes(g.PlayersFilePath) == players && test::ReadBytes(TopTenFilePath(g.DataFolder)) == topTen);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList { "players.dat", "TopTen.dat" }));
+
         full.reset();
-        QVERIFY(SavePlayersAtSavePoint(g, ledger));
+        QVERIFY(SavePlayersAtSavePoint(g, ledger) && TakeSaveFailureNotice(ledger).isEmpty());
         QCOMPARE(FindPlayer(g.PlayersFilePath, QStringLiteral("Ann"))->Bankroll, 4000);
         QCOMPARE(FindPlayer(g.PlayersFilePath, QStringLiteral("Bob"))->Bankroll, 77);
         const TopTenTable later = test::TopTenOnDisk(g.DataFolder);
         QVERIFY(later[5] == (TopTenRow { QStringLiteral("Ann"), 5100 }) && later[6].Score == 5000); // entered once
-        QVERIFY(TakeSaveFailureNotice(ledger).isEmpty());
-
         full.emplace();
-        QVERIFY(!SavePlayersAtSavePoint(g, ledger));
-        QVERIFY(!TakeSaveFailureNotice(ledger).isEmpty());
-        // Files known to be read-only from the start are told then, not at each save.
+        QVERIFY(!SavePlayersAtSavePoint(g, ledger) && !TakeSaveFailureNotice(ledger).isEmpty());
         SaveLedger readOnly;
         NoteFilesReadOnly(readOnly);
-        QVERIFY(!SavePlayersAtSavePoint(g, readOnly));
-        QVERIFY(TakeSaveFailureNotice(readOnly).isEmpty());
+        QVERIFY(!SavePlayersAtSavePoint(g, readOnly) && TakeSaveFailureNotice(readOnly).isEmpty());
     }
 };
 
