@@ -162,8 +162,7 @@ private slots:
             { std::tuple { kLeft + 30, bottomTop + h - 1, left[6] }, { kLeft + 30, bottomTop + h, 0 },
                 { kLeft + 30, kTop - 1, 0 }, { kLeft - 1, kTop + 5, 0 }, { kLeft + 2 * w, kTop + 5, 0 } })
             QCOMPARE(deck.InitDrag(x, y), card);
-        deck.SetCardX(left[6], -100);
-        deck.SetCardY(left[6], -100);
+        deck.DealCard(left[6], -100, -100);
         QCOMPARE(deck.InitDrag(kLeft + 30, bottomTop + 5), left[5]);
         QCOMPARE(deck.InitDrag(kLeft + 30, kTop + 5 * kRowStep + h - 1), left[5]);
         QCOMPARE(deck.InitDrag(kLeft + 30, kTop + 5 * kRowStep + h), 0);

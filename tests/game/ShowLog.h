@@ -32,17 +32,11 @@ public:
     void Score() override { log << QStringLiteral("score %1").arg(g_.GameScore); }
     void HandAccepted(int, int) override { }
     void UndoEnabled() override { log << QStringLiteral("undo %1").arg(g_.CardsOnBoard); }
-    void Removal(const RemovalStep& step) override
-    {
-        log << QStringLiteral("remove %1").arg(step.card);
-        activeBefore_ = g_.ActiveColumns; // removals close no column
-    }
-    // How many columns the close-up closed.
+    void Removal(const RemovalStep& step) override { log << QStringLiteral("remove %1").arg(step.card); }
+    // The columns left after the close-up, and the label that lights.
     void ColumnsClosed(const CloseUp&, int handLabel) override
     {
-        const int closed = activeBefore_ < 0 ? 0 : activeBefore_ - g_.ActiveColumns;
-        activeBefore_ = -1;
-        log << QStringLiteral("closed %1 label %2").arg(closed).arg(handLabel);
+        log << QStringLiteral("columns %1 label %2").arg(g_.ActiveColumns).arg(handLabel);
     }
     void GameOver(GameEnd end) override { log << QStringLiteral("over %1").arg(static_cast<int>(end)); }
     void ClockStarts() override { log << QStringLiteral("clock"); }
@@ -50,7 +44,6 @@ public:
 
 private:
     const GameState& g_;
-    int activeBefore_ = -1;
 };
 
 // A hand-built board played as the window plays it, with its undo record and misplay count.

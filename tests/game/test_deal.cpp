@@ -16,8 +16,9 @@ class TestDeal : public QObject {
     Q_OBJECT
 
 private slots:
-    // Pinned so that a change of generator or shuffle shows: columns 1..8, top card first.
-    void dealNumbersGiveFixedBoards()
+    // Deal numbers give fixed boards, pinned so that a change of generator or
+    // shuffle shows: columns 1..8, top card first.
+    void dealNumbers()
     {
         const auto board = [](uint32_t n) {
             QString codes;
@@ -31,11 +32,8 @@ private slots:
         QCOMPARE(board(kLastDealNumber),
             QStringLiteral("JD KH 7C 2D 3C 6D AC/9H QC JK JK 9S QS KD/JK QH JK KC 5D 8C TS/5S 9D 2S 7S 8H JH 4D/"
                            "AD 3S 3H 6S 4C 2C 5C/7D AH 4H AS KS 4S 8S/6C TD TC 3D 9C 8D 2H/TH 7H 5H JS 6H JC QD"));
-    }
 
-    // An asked-for number is dealt once, then the time of day picks; numbers typed or drawn stay in range.
-    void dealNumbers()
-    {
+        // An asked-for number is dealt once, then the time of day picks; numbers typed or drawn stay in range.
         GameState g;
         g.NextDealNumber = 11982;
         ShuffleDeck(g);
@@ -43,8 +41,7 @@ private slots:
         ShuffleDeck(g);
         QVERIFY(g.DealNumber >= kFirstDealNumber && g.Deck == DealOrder(g.DealNumber));
 
-        QCOMPARE(DealNumberFor(0.0), kFirstDealNumber);
-        QCOMPARE(DealNumberFor(0.9999999999999999), kLastDealNumber);
+        QVERIFY(DealNumberFor(0.0) == kFirstDealNumber && DealNumberFor(0.9999999999999999) == kLastDealNumber);
         QCOMPARE(ParseDealNumber(QStringLiteral(" 4294967295 ")), std::optional<uint32_t>(kLastDealNumber));
         for (const char* bad : { "0", "4294967296", "-3", "12x", "", "1.5" })
             QVERIFY2(!ParseDealNumber(QString::fromLatin1(bad)), bad);
@@ -52,7 +49,7 @@ private slots:
 
     // Deck(1..56) fills the columns top to bottom, every fourth card with a
     // sound, the ids the jokers replaced out of sight; a replay of the same
-    // deal lays the same board at the same places.
+    // deal lays the same board at the same places. The board's origin in the window.
     void layOutAndSameDeal()
     {
         TestBoard b;
@@ -84,13 +81,8 @@ private slots:
                 QCOMPARE(b.g.CardGrid, first);
             first = b.g.CardGrid;
         }
-    }
-
-    // Half a pixel goes to the even side: widths 799 and 801 leave 44.5 and 45.5,
-    // heights 700 and 698 leave (700 - 30 - 36 + 41 - 396) / 2 - 50 = 89.5 and 88.5.
-    void boardOriginRoundsHalfToEven()
-    {
-        TestBoard b;
+        // Half a pixel goes to the even side: widths 799 and 801 leave 44.5 and 45.5,
+        // heights 700 and 698 leave (700 - 30 - 36 + 41 - 396) / 2 - 50 = 89.5 and 88.5.
         for (const auto& [width, height, left, top] : { std::tuple { 799, 700, 44, 90 }, { 801, 698, 46, 88 } }) {
             b.g.BoardWidth = static_cast<int16_t>(width);
             b.g.BoardHeight = static_cast<int16_t>(height);
@@ -116,8 +108,9 @@ private slots:
     }
 
     // After a game of deal 77 on a small screen's board, the deal is laid out
-    // again on that board, fresh, the player and records as they were.
-    void theDealIsLaidOutAgainForThePar()
+    // again on that board, fresh, the player and records as they were; the
+    // par dialog puts par beside the player's score.
+    void parOfTheDeal()
     {
         Position p = DealtPosition(77);
         p.g.RowStep = 38;
@@ -140,11 +133,8 @@ private slots:
         QVERIFY(g.GameInProgress && !g.ScoreboardPending && !g.FeeWonBack);
         QCOMPARE(shown.cards.Position(g.CardGrid(3, 5)), CellPosition(g, 3, 5));
         QVERIFY(g.PlayerName == p.g.PlayerName && g.Bankroll == p.g.Bankroll && g.TopTen == p.g.TopTen);
-    }
 
-    // The par beside the player's score, and what the dialog says of the two.
-    void theTextPutsParBesideYourScore()
-    {
+        // The par beside the player's score, and what the dialog says of the two.
         const auto text = [](int32_t yours, bool proven) { return ParText({ 123456, 9975, yours, proven, {} }); };
         QVERIFY(text(7450, false).startsWith(QStringLiteral("Par of deal 123456: $9,975\nYour score: $7,450\n\n")));
         QVERIFY(!text(7450, false).contains(QStringLiteral("beat"))

@@ -125,12 +125,12 @@ private slots:
         QVERIFY(FollowFocus(g, four, left) == 0 && FirstFocusCard(g) == 0);
     }
 
+    // What a screen reader says of a card.
     void cardsAreReadOutByName()
     {
-        QCOMPARE(SpokenCardName(Card(7, Hearts)), QStringLiteral("Seven of Hearts"));
-        QCOMPARE(SpokenCardName(Card(1, Spades)), QStringLiteral("Ace of Spades"));
-        QCOMPARE(SpokenCardName(CardId(kFirstJokerId + 3)), QStringLiteral("Joker"));
-        QVERIFY(SpokenCardName(0).isEmpty());
+        for (const auto& [card, name] : { std::pair { Card(7, Hearts), "Seven of Hearts" },
+                 { Card(1, Spades), "Ace of Spades" }, { CardId(kFirstJokerId + 3), "Joker" }, { CardId(0), "" } })
+            QCOMPARE(SpokenCardName(card), QLatin1String(name));
     }
 
     // Show a Play marks the best payer, else a joker play, else nothing.

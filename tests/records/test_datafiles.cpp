@@ -29,12 +29,6 @@ QByteArray Fields(const char* text)
     return QByteArray(text).replace('|', kPlayerFieldSeparator);
 }
 
-// A line as another editor writes it, with its own seed.
-QByteArray EncodeLine(const char* fields, int seed)
-{
-    return ScrambleWithSeed(kScrambleKey, Fields(fields), seed);
-}
-
 // A copy of the game playing as this player (a new one when the file lacks the name).
 GameState PlayingAs(const QString& path, const QString& name)
 {
@@ -146,9 +140,10 @@ private slots:
     // alone; a new player follows the last line, which gains an ending.
     void filesFromOtherEditors()
     {
-        const QByteArray ann = EncodeLine("Ann|1000|True|True|0|True|", 33);
-        const QByteArray bob = EncodeLine("Bob|200|True|False|4|True|", 44);
-        const QByteArray cy = EncodeLine("Cy|300|False|False|5|False|", 55);
+        // Lines as other editors wrote them, each with its own seed.
+        const QByteArray ann = ScrambleWithSeed(kScrambleKey, Fields("Ann|1000|True|True|0|True|"), 33);
+        const QByteArray bob = ScrambleWithSeed(kScrambleKey, Fields("Bob|200|True|False|4|True|"), 44);
+        const QByteArray cy = ScrambleWithSeed(kScrambleKey, Fields("Cy|300|False|False|5|False|"), 55);
         const QByteArray mark = "\xEF\xBB\xBF";
         // Lines that are no player (garbage, blank, cut short) are kept as they are.
         const QByteArray unread = "this is not a player\r\n\r\n" + ann.left(8) + "\r\n";

@@ -81,7 +81,7 @@ private slots:
 
         QCOMPARE(t.Play("10S JS QS KS AS"),
             (QStringList { "ding", "note", "score 2000", "undo 4", "remove 49", "remove 50", "remove 51", "remove 52",
-                "remove 40", "closed 5 label 8", "clock", "green" }));
+                "remove 40", "columns 2 label 8", "clock", "green" }));
         // A refused play leaves the undo record alone; the undo lets its picks go.
         QCOMPARE(t.Play("7H 2D"), (QStringList { "error", "note", "score 2000" }));
         std::optional<UndoneLook> look = RestoreUndoBoard(g, t.b.cards, t.undo);
@@ -92,14 +92,14 @@ private slots:
 
         // Played again it wins the fee back again; a pair's undo then keeps it won back.
         QVERIFY(t.Play("10S JS QS KS AS").endsWith(QStringLiteral("green")));
-        QCOMPARE(t.Play("7C 7H").mid(5), (QStringList { "closed 1 label 0", "clock" }));
+        QCOMPARE(t.Play("7C 7H").mid(5), (QStringList { "columns 1 label 0", "clock" }));
         look = RestoreUndoBoard(g, t.b.cards, t.undo);
         QVERIFY(look && look->ScoreGreen && g.FeeWonBack && g.GameScore == 2000 && g.CardsOnBoard == 4);
         QCOMPARE(
             look->HandLabelLit, (std::array<bool, 9> { false, false, false, false, false, false, false, false, true }));
         t.Play("7C 7H");
         g.ElapsedSeconds = 100;
-        QCOMPARE(t.Play("2H 2D").mid(5), (QStringList { "closed 1 label 0", "over 0" })); // the scoreboard
+        QCOMPARE(t.Play("2H 2D").mid(5), (QStringList { "columns 0 label 0", "over 0" })); // the scoreboard
         QVERIFY(!g.GameInProgress && !g.ScoreboardPending);
 
         // 2,100 in hands, 2 x 250 different hands, 56 x 50 cards removed, a
@@ -142,7 +142,6 @@ private slots:
         QCOMPARE(ClearedBonusNotice(*ClearedBonusFor(0)),
             QStringLiteral("Amazing!!!  You cleared ALL of the cards!  You have just earned a $2,000 bonus."));
         QCOMPARE(ClearedBonusFor(1)->Message, QStringLiteral("Wow!!!  You cleared all but 1 card!  "));
-        QCOMPARE(ClearedBonusFor(4)->Bonus, 750);
         QVERIFY(!ClearedBonusFor(-1)); // 10 and 11 left are in the table below
     }
 
@@ -178,10 +177,6 @@ private slots:
         g.HandCounts[9] = 32767;
         QCOMPARE(HandRowTotal(g, 9), 32767 * 2000);
 
-        g.Bankroll = 500;
-        g.GamesPlayed = 2;
-        ChargeEntryFee(g);
-        QVERIFY(g.Bankroll == -500 && g.GamesPlayed == 3);
         g.Bankroll = std::numeric_limits<int32_t>::min() + 10;
         g.GamesPlayed = kMax;
         ChargeEntryFee(g);
