@@ -4,6 +4,7 @@
 
 #include "game/BoardHelper.h"
 #include "game/CardCodes.h"
+#include "game/Clock.h"
 #include "game/DealNumber.h"
 #include "game/ParView.h"
 #include "game/PlayOut.h"
@@ -68,6 +69,7 @@ private slots:
             QCOMPARE(std::count_if(placements.begin(), placements.end(), [](auto& p) { return p.dealSound; }), 14);
             QVERIFY(b.g.CardsOnBoard == 56 && b.g.ActiveColumns == 8 && b.g.SavedDeck == b.g.Deck);
             QVERIFY(!b.g.SameDeal && b.g.DealNumber == 777u && !IsOnBoard(b.cards, 53));
+            QVERIFY(!ClockRuns(b.g)); // it starts with the first hand
             for (int c = 1; c <= 8; ++c) {
                 QCOMPARE(b.g.ColumnCardCount[c], int16_t(7));
                 for (int r = 1; r <= 7; ++r) {

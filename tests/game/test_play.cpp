@@ -300,6 +300,8 @@ private slots:
             Table t;
             GameState& g = t.b.g;
             t.b.Lay("2C 9D|KH 4S|6D|JC QD 3H 110");
+            std::swap(g.Deck[9], g.Deck[56]); // the joker was the deal's last card
+            QVERIFY(PlaysLeft(g, t.b.cards)); // and is the only play
             g.CardsOnBoard = 40;
             g.GameScore = score;
             g.FeeWonBack = score >= 1000;

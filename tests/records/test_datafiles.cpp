@@ -402,7 +402,7 @@ private slots:
     }
 
     // A table written under another letter case is found, read and rewritten
-    // in place; the empty rows' zero has its blank too.
+    // in place; the empty rows' zero has its blank too; it grows old after 15 days.
     void fileNameInAnyCase()
     {
         test::WriteBytes(dir_->filePath(QStringLiteral("topten.dat")), "Old\r\n100\r\n");
@@ -411,6 +411,13 @@ private slots:
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList { QStringLiteral("topten.dat") });
         const QByteArray written = test::ReadBytes(dir_->filePath(QStringLiteral("topten.dat")));
         QVERIFY(written.contains(" 200\r\n") && written.contains("Old\r\n 100\r\n") && written.endsWith("\r\n 0\r\n"));
+        // A table is old once more than 15 whole days have passed since its last change.
+        QFile file(dir_->filePath(QStringLiteral("topten.dat")));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime(QDate(2024, 3, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(TopTenStartupCheck(g_.DataFolder, QDate(2024, 3, 16)), TopTenStartup::Current);
+        QCOMPARE(TopTenStartupCheck(g_.DataFolder, QDate(2024, 3, 17)), TopTenStartup::Old);
     }
 
     // Days back and hour of the day: 16, 15.25, 15.5 and 14.5 (to even), -0.375.
