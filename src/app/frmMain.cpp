@@ -480,7 +480,9 @@ void frmMain::OpenWindowOverGame(const std::function<void()>& openWindow, bool p
         SetCoverVisible(true);
     PlaySound(SoundFile::ClickBg);
     SetClockRunning(false);
+    ++windowsOverGame_;
     openWindow();
+    --windowsOverGame_;
     SetCoverVisible(false);
     ResumeClockIfPlaying();
     if (playerList && g.PlayerName != playerBefore) {
@@ -557,12 +559,13 @@ void frmMain::changeEvent(QEvent* event)
 }
 
 // The window keeps its size (it is fixed), so only the clock follows
-// minimising and restoring.
+// minimising and restoring; restored under a window open over the game (a
+// paused game's too), the clock waits until that window closes.
 void frmMain::Form_Resize()
 {
     if (isMinimized())
         SetClockRunning(false);
-    else
+    else if (windowsOverGame_ == 0)
         ResumeClockIfPlaying();
 }
 

@@ -263,5 +263,6 @@ private:
     int PressedCard = 0;
     bool MouseBusy = false;
     bool closing_ = false;
+    int windowsOverGame_ = 0; // windows open over the game just now; the clock waits for them
     bool smallScreen_ = false;
 };
