@@ -1,18 +1,11 @@
 // The game window on screens of several sizes: on one 800 pixels wide
 // nothing is cut, and on a smaller one every control can still be reached.
 
-#include "app/frmMain.h"
-#include "game/GameState.h"
 #include "support/WindowTest.h"
-#include "ui/Panel3D.h"
 
-#include <QCheckBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QToolButton>
-
-#include <memory>
 
 namespace {
 // Side by side: a large screen, an 800-pixel one whose usable height a
@@ -22,15 +15,6 @@ constexpr char kScreens[] = R"({ "screens": [
   { "name": "narrow", "x": 1024, "y": 0, "width": 800, "height": 560, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 },
   { "name": "small", "x": 1824, "y": 0, "width": 640, "height": 480, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 }
 ] })";
-
-QScreen* ScreenNamed(const QString& name)
-{
-    for (QScreen* s : QGuiApplication::screens()) {
-        if (s->name() == name)
-            return s;
-    }
-    return nullptr;
-}
 
 QList<QWidget*> Controls(const frmMain& w)
 {
@@ -51,8 +35,11 @@ class TestSmallScreens : public QObject {
 
     void OpenOn(const QString& screenName)
     {
-        QScreen* screen = ScreenNamed(screenName);
-        QVERIFY(screen);
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const auto named
+            = std::find_if(screens.begin(), screens.end(), [&](QScreen* s) { return s->name() == screenName; });
+        QVERIFY(named != screens.end());
+        QScreen* screen = *named;
         data_ = test::FreshGame();
         w_ = std::make_unique<frmMain>();
         w_->setScreen(screen);
@@ -66,8 +53,6 @@ class TestSmallScreens : public QObject {
         QVERIFY(w_->screen() == screen);
         QVERIFY2(screen->availableGeometry().contains(w_->frameGeometry()), "the window lies off the screen");
     }
-
-    QScrollArea* Scroller() const { return qobject_cast<QScrollArea*>(w_->centralWidget()); }
 
 private slots:
     void cleanup()
@@ -91,16 +76,14 @@ private slots:
     void smallScreenScrollsToEveryControl()
     {
         OpenOn(QStringLiteral("small"));
-        QScrollArea* scroller = Scroller();
+        auto* scroller = qobject_cast<QScrollArea*>(w_->centralWidget());
         QVERIFY(scroller);
         // The window takes the screen, so as much of the board shows as can.
         QCOMPARE(w_->frameGeometry(), w_->screen()->availableGeometry());
         QVERIFY(!scroller->verticalScrollBar()->isVisible()); // only the width scrolls
-        const QList<QWidget*> controls = Controls(*w_);
-        for (int i = 0; i < controls.size(); ++i) {
-            scroller->ensureWidgetVisible(controls[i], 0, 0);
-            const QPoint centre = controls[i]->rect().center();
-            QVERIFY2(controls[i]->visibleRegion().contains(centre), qPrintable(QString::number(i)));
+        for (QWidget* control : Controls(*w_)) {
+            scroller->ensureWidgetVisible(control, 0, 0);
+            QVERIFY2(control->visibleRegion().contains(control->rect().center()), qPrintable(control->objectName()));
         }
         const GameState& g = Game();
         const QPoint lastCard(g.BoardLeft + 8 * g.CardWidth + g.CardWidth / 2, g.BoardTop + 7 * g.RowStep + 40);

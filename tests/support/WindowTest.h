@@ -2,17 +2,24 @@
 
 // What the window tests share: no waits, data in a temporary folder, a fresh
 // game with or without its window, message boxes answered by the test, and a
-// way to act on a modal window once it shows.
+// way to act on a modal window once it shows. It brings the game window and
+// the widgets the tests look at.
 
 #include "app/StartUpData.h"
 #include "app/frmMain.h"
+#include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
 #include "ui/MsgBox.h"
+#include "ui/Panel3D.h"
 #include "ui/Sound.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,16 +56,19 @@ inline void PlayAs(const QString& name)
     g.SoundOn = false;
 }
 
-// The game window prepared over a fresh game, optionally with a player.
+// The game window prepared over a fresh game, optionally with a player and
+// shown on screen.
 class GameWindow {
 public:
-    void Open(const QString& player = {})
+    void Open(const QString& player = {}, bool exposed = false)
     {
         data_ = FreshGame();
         w_ = std::make_unique<frmMain>();
         QVERIFY(w_->PrepareWindow());
         if (!player.isEmpty())
             PlayAs(player);
+        if (exposed)
+            QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     }
     void Close()
     {
@@ -67,7 +77,6 @@ public:
     }
     frmMain* get() const { return w_.get(); }
     frmMain* operator->() const { return w_.get(); }
-    frmMain& operator*() const { return *w_; }
 
 private:
     std::unique_ptr<QTemporaryDir> data_;
@@ -81,7 +90,8 @@ struct MsgBoxRecorder {
     std::deque<int> answers;
     int defaultAnswer = vbOK;
 
-    MsgBoxRecorder()
+    explicit MsgBoxRecorder(std::initializer_list<int> inTurn = {})
+        : answers(inTurn)
     {
         SetMsgBoxResponder([this](const MsgBoxCall& call) {
             calls.append(call);
@@ -103,6 +113,15 @@ inline QList<QToolButton*> ToolbarButtons(const QWidget* window)
     QList<QToolButton*> buttons = window->findChildren<QToolButton*>();
     buttons.removeIf([](const QToolButton* b) { return b->toolTip().isEmpty(); });
     return buttons;
+}
+
+// "1" or "0" for each item as `on` says, to compare many states in one go.
+template <class Items, class On> QString Flags(const Items& items, On on)
+{
+    QString flags;
+    for (const auto& item : items)
+        flags += on(item) ? u'1' : u'0';
+    return flags;
 }
 
 // The middle of the card's visible part at a column and row of the board.

@@ -1,3 +1,7 @@
+// Sounds and pauses: the game's sounds are built beside it, a sound's length
+// is read from its file, and nothing waits long on a broken file, a missing
+// one or a nonsense length, while the windows keep running.
+
 #include "game/GameState.h"
 #include "records/RecordFiles.h"
 #include "support/Files.h"
@@ -5,10 +9,8 @@
 #include "ui/SoundNames.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,7 +28,7 @@ template <class T> QByteArray Le(T v)
     return b;
 }
 
-// A 16-bit mono header claiming dataClaim bytes, followed by dataReal bytes of silence.
+// A 16-bit header claiming dataClaim bytes, followed by dataReal bytes of silence.
 QByteArray WavBytes(quint32 dataClaim, int dataReal, quint16 channels = 1, quint32 rate = 22050)
 {
     const QByteArray fmt = Le<quint16>(1) + Le(channels) + Le(rate) + Le<quint32>(rate * 2 * channels)
@@ -36,17 +38,11 @@ QByteArray WavBytes(quint32 dataClaim, int dataReal, quint16 channels = 1, quint
     return "RIFF" + Le<quint32>(body.size()) + body;
 }
 
-class EventCounter : public QObject {
-public:
+// Counts the events posted to it: each one seen shows the event loop ran.
+struct EventCounter : QObject {
     int seen = 0;
-    bool event(QEvent* e) override
-    {
-        if (e->type() == QEvent::User) {
-            ++seen;
-            return true;
-        }
-        return QObject::event(e);
-    }
+    bool event(QEvent* e) override { return e->type() == QEvent::User ? ++seen > 0 : QObject::event(e); }
+    void Post() { QCoreApplication::postEvent(this, new QEvent(QEvent::User)); }
 };
 
 } // namespace
@@ -54,20 +50,14 @@ public:
 class TestSound : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        appDir_ = qEnvironmentVariable("QUIBEL_APP_DIR");
-        QVERIFY2(!appDir_.isEmpty(), "QUIBEL_APP_DIR is not set");
-        QVERIFY2(QFileInfo::exists(appDir_ + QStringLiteral("/deal.wav")), "build the game_assets target first");
-        QVERIFY(tmp_.isValid());
-        SetTimeScale(0);
-    }
+    QString appDir_ = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
+    QTemporaryDir tmp_;
 
+private slots:
     void init()
     {
         SetTimeScale(0);
-        Game().AppFolder = appDir_ + QLatin1Char('/');
+        Game().AppFolder = appDir_;
     }
 
     // Every sound the game names is built beside it, spelled as named.
@@ -77,17 +67,18 @@ private slots:
             { SoundFile::Deal, SoundFile::Ding, SoundFile::Error, SoundFile::Bloop, SoundFile::Bloop2, SoundFile::Scor1,
                 SoundFile::ColGone, SoundFile::Buttup, SoundFile::Nervous, SoundFile::Schz, SoundFile::Shim,
                 SoundFile::TWham, SoundFile::UpGo4, SoundFile::Message2, SoundFile::ClickBg, SoundFile::BgClick })
-            QVERIFY2(QFileInfo::exists(appDir_ + QLatin1Char('/') + name), name.data());
+            QVERIFY2(QFileInfo::exists(appDir_ + name), name.data());
     }
 
+    // A broken file has no length and plays at once; a header claiming far
+    // more than the file holds counts only what is there.
     void brokenWavFilesHaveNoLength()
     {
         const QString dir = tmp_.path() + QLatin1Char('/');
-        const QByteArray good = WavBytes(4410, 4410);
         const std::pair<const char*, QByteArray> cases[] = {
             { "empty.wav", QByteArray() },
             { "text.wav", QByteArray("this is not a sound file at all, not even close") },
-            { "nodata.wav", good.left(36) },
+            { "nodata.wav", WavBytes(4410, 4410).left(36) },
             { "nochannels.wav", WavBytes(4410, 4410, 0) },
             { "slowrate.wav", WavBytes(4410, 4410, 1, 1) },
         };
@@ -102,34 +93,30 @@ private slots:
             QVERIFY2(clock.elapsed() < kAtOnceMs, name);
         }
         QCOMPARE(WavDurationSeconds(dir + QStringLiteral("does-not-exist.wav")), 0.0);
-
-        // A header claiming far more than the file holds counts only what is there.
         test::WriteBytes(dir + QStringLiteral("cut.wav"), WavBytes(0x7fffffff, 4410));
         QCOMPARE(WavDurationSeconds(dir + QStringLiteral("cut.wav")), 0.1);
         test::WriteBytes(dir + QStringLiteral("Clickbg.wav"), WavBytes(100, 100));
         QCOMPARE(WavDurationSeconds(dir + QStringLiteral("Clickbg.wav")), 50 / 22050.0);
     }
 
-    // Without an audio device too: the second and third sound come through the cached effect.
+    // Pauses and synchronous sounds keep the events running (windows paint
+    // while they wait), without an audio device too: the second and third
+    // sound come through the cached effect.
     void waitsKeepEventsRunning()
     {
         EventCounter counter;
-        QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
         QElapsedTimer clock;
         clock.start();
+        counter.Post();
         Pause(10);
-        QVERIFY(clock.elapsed() < kAtOnceMs);
-        QCOMPARE(counter.seen, 1);
-
-        // A synchronous sound lets windows paint while it waits.
+        QVERIFY(clock.elapsed() < kAtOnceMs && counter.seen == 1);
         SetTimeScale(0.05);
-        QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+        counter.Post();
         PlaySound(QStringLiteral("ding.wav"), 0);
         QCOMPARE(counter.seen, 2);
         PlaySound(QStringLiteral("ding.wav"), 1);
         PlaySoundAndYield(QStringLiteral("ding.wav"));
-
-        QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+        counter.Post();
         Pause(0.02);
         QCOMPARE(counter.seen, 3);
     }
@@ -147,15 +134,10 @@ private slots:
         Game().AppFolder.clear();
         PlaySound(QStringLiteral("deal.wav"), 0);
         // Lengths that do not fit a 32-bit count of milliseconds, and negative ones.
-        Pause(1e12);
-        Pause(-5);
-        Pause(std::numeric_limits<double>::infinity());
+        for (const double seconds : { 1e12, -5.0, std::numeric_limits<double>::infinity() })
+            Pause(seconds);
         QVERIFY(clock.elapsed() < kAtOnceMs);
     }
-
-private:
-    QString appDir_;
-    QTemporaryDir tmp_;
 };
 
 QTEST_MAIN(TestSound)

@@ -1,17 +1,14 @@
-// The instructions window with its example picture and its way into the help,
-// and the help window itself.
+// The windows that tell about the game: the title shown at start-up, the
+// about window with its update check, the instructions with their example
+// picture and their way into the help, and the help window itself.
 
-#include "app/frmMain.h"
-#include "game/GameState.h"
 #include "support/WindowTest.h"
 #include "ui/HelpWindow.h"
+#include "ui/frmAbout.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
+#include "ui/frmTitle.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTextBrowser>
 
 #include <tuple>
@@ -51,7 +48,7 @@ void SetPlayer(const QString& name, bool showInstructions)
 
 } // namespace
 
-class TestFrmInstructions : public QObject {
+class TestTitleAndHelp : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> data_;
@@ -60,7 +57,69 @@ private slots:
     void initTestCase()
     {
         data_ = test::FreshGame();
-        Game().SoundOn = false;
+        Game().ProgramVersion = QStringLiteral("4.6.0");
+    }
+
+    void init() { Game().SoundOn = false; }
+
+    // The whole animation: the name spelt out, the letters coloured in turn,
+    // the welcome shown and the window gone at the end. Keys, clicks and close
+    // requests in the middle of it change nothing.
+    void titleRunsToItsEndAndTakesNoInput()
+    {
+        frmTitle title;
+        bool stillShown = false;
+        QTimer::singleShot(0, &title, [&] {
+            // Queued behind the start of the animation, so this runs inside it.
+            QTimer::singleShot(0, &title, [&] {
+                QTest::keyClick(&title, Qt::Key_Escape);
+                QTest::mouseClick(&title, Qt::LeftButton, {}, QPoint(300, 200));
+                title.close();
+                title.reject();
+                stillShown = title.isVisible() && !title.Finished();
+            });
+        });
+        QCOMPARE(title.exec(), int(QDialog::Accepted));
+        QVERIFY(stillShown && title.Finished() && !title.isVisible());
+        QString spelt;
+        for (int i = 0; i < frmTitle::kLetters; ++i) {
+            spelt += title.lblProgramName[i]->text();
+            QCOMPARE(title.lblProgramName[i]->palette().color(QPalette::WindowText),
+                i % 2 == 1 ? QColor(0, 0, 0) : QColor(255, 0, 0));
+        }
+        QCOMPARE(spelt, QStringLiteral("SOLITAIREQUIBELTM"));
+        for (int i : { 1, 8, 10, 14 }) // lined up again after the bounce
+            QCOMPARE(title.lblProgramName[i]->x(), title.lblProgramName[i - 1]->geometry().right() + 1);
+        QVERIFY(title.lblWelcome->isVisibleTo(&title));
+    }
+
+    // The name and, once shown, the version, with the sound on and off; the
+    // update check tells the version and where updates come from.
+    void aboutShowsNameVersionAndUpdates()
+    {
+        test::MsgBoxRecorder boxes;
+        for (const bool sound : { true, false }) {
+            Game().SoundOn = sound;
+            QString version, top, shadow;
+            test::WhenShown<frmAbout>([&](frmAbout* w) {
+                // A version that never comes fails the comparison below.
+                (void)QTest::qWaitFor([w] { return !w->lblVersion->text().isEmpty(); });
+                std::tie(version, top, shadow) = std::tuple(
+                    w->lblVersion->text(), w->lblProgramTitleTop->text(), w->lblProgramTitleBottom->text());
+                if (!sound)
+                    QTest::mouseClick(w->btnUpdates, Qt::LeftButton);
+                QTest::mouseClick(w->btnOK, Qt::LeftButton);
+            });
+            ShowAboutWindow();
+            QCOMPARE(std::tuple(version, top, shadow),
+                std::tuple(QStringLiteral("Version 4.6.0"), QStringLiteral("Solitaire Quibel"),
+                    QStringLiteral("Solitaire Quibel")));
+            QVERIFY(test::VisibleWindow<frmAbout>() == nullptr);
+        }
+        QCOMPARE(boxes.calls.size(), 1);
+        const QString& text = boxes.calls.first().text;
+        QVERIFY(text.contains(QStringLiteral(QUIBEL_VERSION)) && text.contains(QStringLiteral(QUIBEL_BUILD_DATE)));
+        QVERIFY(text.contains(QStringLiteral("package")));
     }
 
     // With nobody to keep the choice for, the box is not there and the
@@ -102,37 +161,14 @@ private slots:
         }
     }
 
-    // Over a running game the cover goes while the instructions are read and
-    // is gone after they close; the clock is left as it was.
-    void coverOfTheGameWindow()
-    {
-        SetPlayer(QString(), true);
-        frmMain main;
-        main.PrepareWindow();
-        Game().GameInProgress = true;
-        bool coverWhileOpen = true;
-        test::WhenShown<frmExample>([&](frmExample* e) {
-            coverWhileOpen = main.pic_covercards->isVisible();
-            QTest::mouseClick(e->btnClose, Qt::LeftButton);
-            QTimer::singleShot(
-                0, [] { QTest::mouseClick(test::VisibleWindow<frmInstructions>()->btnClose, Qt::LeftButton); });
-        });
-        main.MenuHelpOverview->trigger();
-        QVERIFY(!coverWhileOpen);
-        QVERIFY(!main.pic_covercards->isVisible());
-        QVERIFY(!main.ClockRunning());
-        Game().GameInProgress = false;
-    }
-
     // The example opens by itself on the first activation only; the label
     // opens it again. The help opens at its contents, in one window however
     // often it is asked for, and closes with the instructions.
     void exampleAndHelpFromTheInstructions()
     {
         SetPlayer(QString(), true);
-        int later = 0;
+        int later = 0, helpWindows = 0;
         QString source;
-        int helpWindows = 0;
         const int first = RunInstructions(false, [&](frmInstructions* w) {
             test::WhenShown<frmExample>([&](frmExample* e) {
                 ++later;
@@ -151,13 +187,11 @@ private slots:
             if (HelpWindow* help = test::VisibleWindow<HelpWindow>())
                 source = help->txtHelp->source().toLocalFile();
         });
-        QCOMPARE(first, 1);
-        QCOMPARE(later, 1);
-        QCOMPARE(helpWindows, 1);
+        QCOMPARE(std::tuple(first, later, helpWindows), std::tuple(1, 1, 1));
         QCOMPARE(QFileInfo(source).fileName(), QStringLiteral("quibel-help.html"));
         QVERIFY(test::VisibleWindow<HelpWindow>() == nullptr);
     }
 };
 
-QTEST_MAIN(TestFrmInstructions)
-#include "test_frminstructions.moc"
+QTEST_MAIN(TestTitleAndHelp)
+#include "test_titleandhelp.moc"
