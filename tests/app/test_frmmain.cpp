@@ -1,11 +1,11 @@
 // The game window driven as a player drives it: clicks on cards, right-button
-// submissions, menu commands; message boxes answered by the test.
+// submissions, menu commands; message boxes answered by the test. Over whole
+// games of random plays the board's picture stays as a fresh paint would
+// show it.
 
 #include "game/Removal.h"
-#include "recordwindows/frmGameStats.h"
-#include "recordwindows/frmScoreboard.h"
-#include "recordwindows/frmTopTen.h"
 #include "support/WindowTest.h"
+#include "ui/BoardSurface.h"
 #include "ui/SoundNames.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
@@ -14,10 +14,48 @@
 #include <QElapsedTimer>
 
 #include <numeric>
+#include <random>
 
 namespace {
 constexpr CardId kSevenOfClubs = 7;
 constexpr CardId kSevenOfDiamonds = 20;
+using Cell = std::pair<int, int>; // column, row
+
+// Every two touching ordinary cards of one rank: the pairs a player can make.
+std::vector<std::pair<Cell, Cell>> PairsOnBoard()
+{
+    const GameState& g = Game();
+    auto rank = [&](int c, int r) {
+        const CardId card = c <= g.ActiveColumns && r <= g.NumRows ? g.CardGrid(c, r) : CardId(0);
+        return card >= 1 && card <= 52 ? CardDeck::GetCardValue(card) : -c - 100 * r; // no two blanks alike
+    };
+    std::vector<std::pair<Cell, Cell>> pairs;
+    for (int c = 1; c <= g.ActiveColumns; ++c) {
+        for (int r = 1; r <= g.NumRows; ++r) {
+            for (const Cell& next : { Cell { c, r + 1 }, Cell { c + 1, r } }) {
+                if (rank(c, r) >= 0 && rank(c, r) == rank(next.first, next.second))
+                    pairs.push_back({ { c, r }, next });
+            }
+        }
+    }
+    return pairs;
+}
+
+// The board painted from scratch from CardGrid: the table, then every card top row first.
+QImage FreshPicture(const BoardSurface& shown)
+{
+    const GameState& g = Game();
+    BoardSurface fresh;
+    fresh.Resize(shown.Size(), shown.Pixmap().devicePixelRatio());
+    fresh.Clear();
+    for (int c = 1; c <= g.NumColumns; ++c) {
+        for (int r = 1; r <= g.NumRows; ++r) {
+            const CardId card = g.CardGrid(c, r);
+            fresh.DrawCard(card, Cards().GetCardX(card), Cards().GetCardY(card));
+        }
+    }
+    return fresh.Pixmap().toImage();
+}
 } // namespace
 
 class TestFrmMain : public QObject {
@@ -25,19 +63,42 @@ class TestFrmMain : public QObject {
 
     test::GameWindow w_;
     std::unique_ptr<QTemporaryDir> sounds_;
+    std::mt19937 random_ { 20240611 };
 
-    // The deck in order with the 7 of diamonds swapped to column 2, row 7, so
-    // the 7 of clubs (column 1, row 7) and the 7 of diamonds make a pair.
-    void DealKnownBoard()
+    // Deals the deck in order (the cards, then the jokers), changed first by `change`.
+    void Deal(const std::function<void(std::array<CardId, kDeckSize + 1>&)>& change)
     {
         std::array<CardId, kDeckSize + 1> deck {};
         std::iota(deck.begin() + 1, deck.begin() + 53, CardId(1));
         std::iota(deck.begin() + 53, deck.end(), CardId(kFirstJokerId));
-        std::swap(deck[14], deck[20]);
+        change(deck);
         Game().SavedDeck = deck;
         Game().SameDeal = true;
         w_->DealBoard();
     }
+
+    // The 7 of diamonds swapped to column 2, row 7, so the 7 of clubs (column
+    // 1, row 7) and the 7 of diamonds make a pair.
+    void DealKnownBoard()
+    {
+        Deal([](auto& deck) { std::swap(deck[14], deck[20]); });
+    }
+
+    // A shuffled deck; or, to empty whole columns, one in order of rank (the
+    // four of a rank in a row) with a few cards swapped.
+    void DealRandomBoard(bool byRank)
+    {
+        Deal([&](auto& deck) {
+            if (!byRank)
+                return std::shuffle(deck.begin() + 1, deck.end(), random_);
+            std::stable_sort(deck.begin() + 1, deck.end(),
+                [](CardId a, CardId b) { return CardDeck::GetCardValue(a) < CardDeck::GetCardValue(b); });
+            for (int i = 0; i < 6; ++i)
+                std::swap(deck[1 + random_() % kDeckSize], deck[1 + random_() % kDeckSize]);
+        });
+    }
+
+    bool ShownAsFresh() { return w_->Surface().Pixmap().toImage() == FreshPicture(w_->Surface()); }
 
     void Click(Qt::MouseButton button, int column, int row)
     {
@@ -279,19 +340,10 @@ private slots:
         LeaveOnlyThePair();
         g.CardsOnBoard = 2;
         QString finalScoreShown;
-        QTimer closer; // the top ten, then the scoreboard once it lets go
-        connect(&closer, &QTimer::timeout, [&] {
-            if (auto* t = test::VisibleWindow<frmTopTen>())
-                t->btnOK->click();
-            if (auto* s = test::VisibleWindow<frmScoreboard>()) {
-                finalScoreShown = s->pnlFinalScore->Caption();
-                if (s->btnClose->isVisible())
-                    s->btnClose->click();
-            }
-        });
-        closer.start(5);
-        PlayThePair();
-        closer.stop();
+        {
+            const test::GameEndCloser closer([&](frmScoreboard* s) { finalScoreShown = s->pnlFinalScore->Caption(); });
+            PlayThePair();
+        }
         const int32_t finalScore = g.GameScore;
         QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
         QCOMPARE(finalScoreShown, FormatMoney(finalScore) + QLatin1Char(' '));
@@ -324,6 +376,36 @@ private slots:
         Pick({ { 1, 7 }, { 1, 7 } });
         QVERIFY(w_->c_score->ForeColor() == frmMain::kScoreGreen); // the closing step of any release
         QVERIFY2(elapsed.elapsed() < 30000, "a sound was waited for with sound off");
+    }
+
+    // Every play, undo and close-up leaves the board as a fresh paint would:
+    // pairs picked both ways round, in columns and across them, until none is
+    // left; jokers stay, so a game never ends. Some plays are undone.
+    void everyPlayLeavesTheBoardAsAFreshPaint()
+    {
+        GameState& g = Game();
+        int plays = 0, undos = 0, closeUps = 0;
+        for (int game = 0; plays < 220 || game < 12; ++game) {
+            DealRandomBoard(game % 3 == 0);
+            QVERIFY(ShownAsFresh());
+            for (auto pairs = PairsOnBoard(); !pairs.empty(); pairs = PairsOnBoard()) {
+                auto [first, second] = pairs[random_() % pairs.size()];
+                if (random_() % 2)
+                    std::swap(first, second);
+                const int columnsBefore = g.ActiveColumns, cardsBefore = g.CardsOnBoard;
+                Pick({ first, second });
+                Click(Qt::RightButton, first.first, first.second);
+                QCOMPARE(int(g.CardsOnBoard), cardsBefore - 2);
+                closeUps += g.ActiveColumns < columnsBefore;
+                QVERIFY2(ShownAsFresh(), qPrintable(QStringLiteral("play %1").arg(++plays)));
+                if (random_() % 5 == 0) {
+                    w_->MenuFileUndo->trigger();
+                    QCOMPARE(int(g.CardsOnBoard), cardsBefore);
+                    QVERIFY2(ShownAsFresh(), qPrintable(QStringLiteral("undo %1").arg(++undos)));
+                }
+            }
+        }
+        QVERIFY(undos > 20 && closeUps > 5);
     }
 
     // Toolbar buttons, enabled or not, show their caption while the pointer is

@@ -123,8 +123,8 @@ private slots:
         QCOMPARE(linesAfterFirst, QStringList { PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))) });
         QVERIFY(duplicateKeptOpen);
         QCOMPARE(std::tuple(currentAfterSecond, open, listedAfterMissing), std::tuple(1, QList { true, true }, 1));
-        QCOMPARE(boxes.calls.size(), 2);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Player Name Already Exists"));
+        QCOMPARE(boxes.Titles(),
+            (QStringList { QStringLiteral("Player Name Already Exists"), QStringLiteral("No Player Selected") }));
         QVERIFY(boxes.calls[1].text.startsWith(QStringLiteral("The player ann ")));
         QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
     }
@@ -162,8 +162,10 @@ private slots:
         ChosenPlayerLock().Release();
     }
 
-    // While a game runs the list only shows the players.
-    void gameInProgressRefusesChanges()
+    // While a game runs the list only shows the players. A player another
+    // copy of the game plays as can be neither chosen nor deleted; the list
+    // says so and stays open for another choice.
+    void gameInProgressAndPlayerOfAnotherCopy()
     {
         AddToFile({ { QStringLiteral("Ann"), 1000 }, { QStringLiteral("Bob"), 1000 } });
         GameState& g = Game();
@@ -180,11 +182,30 @@ private slots:
             PressEnterOn(w, QStringLiteral("Bob"));
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
         });
-        QVERIFY(viewOnly);
-        QCOMPARE(boxes.calls.size(), 2);
-        for (const MsgBoxCall& call : boxes.calls)
-            QVERIFY(call.text.startsWith(QStringLiteral("You may not change players while a game is in progress.")));
-        QCOMPARE(g.PlayerName, QStringLiteral("Ann"));
+        QVERIFY(viewOnly && g.PlayerName == QStringLiteral("Ann"));
+
+        g.GameInProgress = false;
+        g.PlayerName.clear();
+        PlayerLock otherCopy;
+        QVERIFY(otherCopy.Take(Game().DataFolder, QStringLiteral("Ann")));
+        QList<bool> open;
+        RunList(false, [&](frmPlayerList* w) {
+            PressEnterOn(w, QStringLiteral("Ann"));
+            open.append(w->isVisible());
+            w->MenuFileDeletePlayer->trigger();
+            open.append(w->isVisible());
+            PressEnterOn(w, QStringLiteral("Bob"));
+        });
+        QCOMPARE(open, (QList<bool> { true, true }));
+        QCOMPARE(boxes.calls.size(), 4);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(boxes.calls[i].text.startsWith(i < 2
+                    ? QStringLiteral("You may not change players while a game is in progress.")
+                    : QStringLiteral("Ann is playing in another window of Solitaire Quibel.")));
+        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("Bob") }));
+        QCOMPARE(std::tuple(g.PlayerName, ChosenPlayerLock().Name()),
+            std::tuple(QStringLiteral("Bob"), QStringLiteral("Bob")));
+        ChosenPlayerLock().Release();
     }
 
     // Enter always has a player to choose: after a deletion the row that took
@@ -208,8 +229,8 @@ private slots:
             });
             QCOMPARE(Game().PlayerName, QStringLiteral("Cy"));
         }
-        QCOMPARE(boxes.calls.size(), 2);
-        QCOMPARE(boxes.calls[1].title, QStringLiteral("No Player Selected"));
+        QCOMPARE(
+            boxes.Titles(), (QStringList { QStringLiteral("Delete Player?"), QStringLiteral("No Player Selected") }));
     }
 
     // A name is shown as typed, never as markup, and a name that shows as
@@ -245,32 +266,6 @@ private slots:
         QVERIFY(!refusedVisibly); // refused as empty, not shown as a name
         QCOMPARE(FileNames(), QStringList { markup });
         QCOMPARE(Game().PlayerName, markup);
-    }
-
-    // A player another copy of the game plays as can be neither chosen nor
-    // deleted here; the list says so and stays open for another choice.
-    void playerOfAnotherWindow()
-    {
-        AddToFile({ { QStringLiteral("Ann"), 1000 }, { QStringLiteral("Bob"), 1000 } });
-        PlayerLock otherCopy;
-        QVERIFY(otherCopy.Take(Game().DataFolder, QStringLiteral("Ann")));
-        test::MsgBoxRecorder boxes;
-        QList<bool> open;
-        RunList(false, [&](frmPlayerList* w) {
-            PressEnterOn(w, QStringLiteral("Ann"));
-            open.append(w->isVisible());
-            w->MenuFileDeletePlayer->trigger();
-            open.append(w->isVisible());
-            PressEnterOn(w, QStringLiteral("Bob"));
-        });
-        QCOMPARE(open, (QList<bool> { true, true }));
-        QCOMPARE(boxes.calls.size(), 2);
-        for (const MsgBoxCall& call : boxes.calls)
-            QVERIFY(call.text.startsWith(QStringLiteral("Ann is playing in another window of Solitaire Quibel.")));
-        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("Bob") }));
-        QCOMPARE(std::tuple(Game().PlayerName, ChosenPlayerLock().Name()),
-            std::tuple(QStringLiteral("Bob"), QStringLiteral("Bob")));
-        ChosenPlayerLock().Release();
     }
 
     // Choosing another player from the game window's menu shows that player

@@ -5,9 +5,6 @@
 
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
-#include "recordwindows/frmGameStats.h"
-#include "recordwindows/frmScoreboard.h"
-#include "recordwindows/frmTopTen.h"
 #include "support/Files.h"
 #include "support/WindowTest.h"
 

@@ -2,14 +2,17 @@
 
 // What the window tests share: no waits, data in a temporary folder, a fresh
 // game with or without its window, message boxes answered by the test, and a
-// way to act on a modal window once it shows. It brings the game window and
-// the widgets the tests look at.
+// way to act on a modal window once it shows or to close the windows of a
+// game's end. It brings the game window and the widgets the tests look at.
 
 #include "app/StartUpData.h"
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
+#include "recordwindows/frmGameStats.h"
+#include "recordwindows/frmScoreboard.h"
+#include "recordwindows/frmTopTen.h"
 #include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 #include "ui/Sound.h"
@@ -103,6 +106,13 @@ struct MsgBoxRecorder {
         });
     }
     ~MsgBoxRecorder() { SetMsgBoxResponder({}); }
+    QStringList Titles() const
+    {
+        QStringList titles;
+        for (const MsgBoxCall& call : calls)
+            titles.append(call.title);
+        return titles;
+    }
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 };
@@ -160,5 +170,30 @@ template <class W> void WhenShown(std::function<void(W*)> act, int timeoutMs = 5
     });
     timer->start(10);
 }
+
+// Closes the windows the end of a game opens, as a player would: the top ten,
+// the scoreboard once its buttons show (`onScoreboard` sees it first), the
+// statistics. Active while it lives.
+class GameEndCloser {
+public:
+    explicit GameEndCloser(std::function<void(frmScoreboard*)> onScoreboard = {})
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [onScoreboard] {
+            if (auto* t = VisibleWindow<frmTopTen>())
+                t->btnOK->click();
+            else if (auto* s = VisibleWindow<frmScoreboard>()) {
+                if (onScoreboard)
+                    onScoreboard(s);
+                if (s->btnClose->isVisible())
+                    s->btnClose->click(); // does nothing until the count is over
+            } else if (auto* st = VisibleWindow<frmGameStats>())
+                st->btnOK->click();
+        });
+        timer_.start(5);
+    }
+
+private:
+    QTimer timer_;
+};
 
 } // namespace test
