@@ -130,16 +130,17 @@ private slots:
     }
 
     // Delete's No keeps the player; Yes removes the line and, for the current
-    // player, leaves no player chosen. Closing the list straight after adding
-    // makes the new player current with its own record.
+    // player, leaves no player chosen; the row that took its place is
+    // highlighted, and stays so after Escape answered No. Closing the list
+    // straight after adding makes the new player current with its own record.
     void deleteThenAddAndClose()
     {
         AddToFile({ { QStringLiteral("Ann"), 2500 }, { QStringLiteral("Bob"), 1000 } });
         Game().PlayerName = QStringLiteral("Ann");
         Game().Bankroll = 2500;
-        test::MsgBoxRecorder boxes { vbNo, vbYes, vbNo };
+        test::MsgBoxRecorder boxes { vbNo, vbYes, vbNo, vbNo };
         QList<int> counts;
-        bool annLeft = false;
+        bool annLeft = false, bobKept = false;
         RunList(true, [&](frmPlayerList* w) {
             Highlight(w, QStringLiteral("Ann"));
             w->MenuFileDeletePlayer->trigger();
@@ -148,15 +149,18 @@ private slots:
             counts.append(w->lstNames->count());
             annLeft = Game().PlayerName.isEmpty();
             w->MenuFileDeletePlayer->trigger(); // Bob is highlighted now
+            QTest::keyClick(w->lstNames, Qt::Key_Escape);
+            const QListWidgetItem* current = w->lstNames->currentItem();
+            bobKept = current && current->isSelected() && ListLineName(current->text()) == QStringLiteral("Bob");
             TypeNewPlayer(QStringLiteral("Cy"), false);
             w->MenuFileAddPlayer->trigger();
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
         });
-        QCOMPARE(counts, (QList<int> { 2, 1 }));
-        QVERIFY(annLeft);
-        QCOMPARE(boxes.calls.size(), 3);
-        QCOMPARE(boxes.calls[0].text, QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?"));
-        QCOMPARE(boxes.calls[2].text, QStringLiteral("Delete Bob and his/her bankroll of $1,000 now?"));
+        QVERIFY(counts == (QList<int> { 2, 1 }) && annLeft && bobKept);
+        const QString deleteAnn = QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?");
+        QCOMPARE(boxes.Texts().mid(0, 3),
+            (QStringList { deleteAnn, deleteAnn, QStringLiteral("Delete Bob and his/her bankroll of $1,000 now?") }));
+        QCOMPARE(boxes.Titles().mid(3), QStringList { QStringLiteral("No Player Selected") });
         QCOMPARE(FileNames(), (QStringList { QStringLiteral("Bob"), QStringLiteral("Cy") }));
         QCOMPARE(std::tuple(Game().PlayerName, Game().Bankroll), std::tuple(QStringLiteral("Cy"), 1000));
         ChosenPlayerLock().Release();
@@ -208,31 +212,6 @@ private slots:
         ChosenPlayerLock().Release();
     }
 
-    // Enter always has a player to choose: after a deletion the row that took
-    // the deleted one's place is current, and after Escape answered No the
-    // highlighted player stays highlighted.
-    void enterChoosesAfterDeleteAndAfterEscape()
-    {
-        AddToFile({ { QStringLiteral("Ann"), 1000 }, { QStringLiteral("Bob"), 1000 }, { QStringLiteral("Cy"), 1000 } });
-        test::MsgBoxRecorder boxes { vbYes, vbNo };
-        for (const bool escape : { false, true }) {
-            Game().PlayerName.clear();
-            RunList(false, [escape](frmPlayerList* w) {
-                Highlight(w, QString::fromLatin1(escape ? "Cy" : "Bob"));
-                if (escape)
-                    QTest::keyClick(w->lstNames, Qt::Key_Escape);
-                else
-                    w->MenuFileDeletePlayer->trigger();
-                QTest::keyClick(w->lstNames, Qt::Key_Return);
-                if (w->isVisible())
-                    w->done(QDialog::Rejected); // Enter chose nobody
-            });
-            QCOMPARE(Game().PlayerName, QStringLiteral("Cy"));
-        }
-        QCOMPARE(
-            boxes.Titles(), (QStringList { QStringLiteral("Delete Player?"), QStringLiteral("No Player Selected") }));
-    }
-
     // A name is shown as typed, never as markup, and a name that shows as
     // nothing is refused like an empty one.
     void typedTextShownAsTyped()
@@ -261,16 +240,18 @@ private slots:
             w->MenuFileAddPlayer->trigger();
             PressEnterOn(w, markup);
         });
-        QCOMPARE(format, Qt::PlainText);
-        QCOMPARE(shown, QStringLiteral("Delete <h1>BIG</h1> and his/her bankroll of $1,000 now?"));
+        QCOMPARE(std::tuple(format, shown),
+            std::tuple(Qt::PlainText, QStringLiteral("Delete <h1>BIG</h1> and his/her bankroll of $1,000 now?")));
         QVERIFY(!refusedVisibly); // refused as empty, not shown as a name
-        QCOMPARE(FileNames(), QStringList { markup });
-        QCOMPARE(Game().PlayerName, markup);
+        QCOMPARE(std::tuple(FileNames(), Game().PlayerName), std::tuple(QStringList { markup }, markup));
     }
 
-    // Choosing another player from the game window's menu shows that player
-    // in the status band at once, even while the instructions are open.
-    void chosenPlayerShownAtOnce()
+    // Last, for it closes the game window, which ends the event loops of this
+    // process. Choosing another player from the game window's menu shows that
+    // player in the status band at once, even while the instructions are
+    // open, and starts that player's game. Closing the list with nobody chosen
+    // and answering Yes to leave closes the game window.
+    void fromTheGameWindow()
     {
         test::GameWindow main;
         main.Open(QStringLiteral("Ann"));
@@ -293,19 +274,13 @@ private slots:
         QVERIFY2(status.contains(QStringLiteral("Bob")) && status.contains(FormatMoney(4000)), qPrintable(status));
         QCOMPARE(score, QStringLiteral("Game:  ") + FormatMoney(0));
         ChosenPlayerLock().Release();
-    }
 
-    // Last: closing the game window ends the event loops of this process.
-    void yesToExitClosesTheGameWindow()
-    {
-        frmMain main;
-        QVERIFY(main.PrepareWindow());
-        AddToFile({ { QStringLiteral("Ann"), 1000 } });
-        test::MsgBoxRecorder boxes { vbYes };
-        test::WhenShown<frmPlayerList>([](frmPlayerList* w) { QTest::mouseClick(w->btnClose, Qt::LeftButton); });
-        ShowPlayerListWindow(&main, true);
-        QCOMPARE(boxes.calls.size(), 1);
-        QVERIFY(!main.isVisible() && Game().PlayerName.isEmpty());
+        Game().PlayerName.clear(); // Bob's game has started: leaving forfeits it
+        test::MsgBoxRecorder boxes { vbYes, vbYes };
+        RunList(true, [](frmPlayerList* w) { QTest::mouseClick(w->btnClose, Qt::LeftButton); });
+        QCOMPARE(boxes.Titles(),
+            (QStringList { QStringLiteral("No Player Selected"), QStringLiteral("Exit Current Game?") }));
+        QVERIFY(!main->isVisible() && Game().PlayerName.isEmpty());
     }
 };
 

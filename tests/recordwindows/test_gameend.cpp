@@ -72,9 +72,7 @@ class TestGameEnd : public QObject {
     {
         auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         sb->show();
-        if (!QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }))
-            return nullptr;
-        return sb;
+        return QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }) ? std::move(sb) : nullptr;
     }
 
     std::unique_ptr<frmGameStats> ShowStats(bool inProgress)
@@ -227,9 +225,12 @@ private slots:
     }
 
     // During a game the statistics have OK alone (Escape and the title bar
-    // act as OK), and pausing shows them with Resume.
-    void statisticsDuringAGame()
+    // act as OK), and pausing shows them with Resume. After a lost game they
+    // offer the next one; Same Deal from there is free: the lost game's fee
+    // paid for these cards.
+    void statisticsDuringAndAfterAGame()
     {
+        GameState& g = Game();
         auto stats = ShowStats(true);
         QVERIFY(stats->btnOK->isVisible());
         for (const QWidget* hidden : std::initializer_list<const QWidget*> {
@@ -248,18 +249,11 @@ private slots:
             QTest::mouseClick(s->btnOK, Qt::LeftButton);
         });
         w_->MenuFilePauseGame->trigger();
-        QVERIFY(paused && Game().GameInProgress);
-    }
+        QVERIFY(paused && g.GameInProgress);
 
-    // After a lost game the statistics offer the next one; Same Deal from here
-    // is free: the lost game's fee paid for these cards.
-    void endOfGameFormOffersTheNextGame()
-    {
-        GameState& g = Game();
-        w_->NewGame();
         const auto deck = g.Deck;
         const int32_t bankroll = g.Bankroll;
-        auto stats = ShowStats(false);
+        stats = ShowStats(false);
         QCOMPARE(stats->lblSorry->text(), QStringLiteral("Sorry, no more plays.  Entry fee lost: $1,000"));
         for (const QWidget* shown : { stats->btnOK, stats->btnSameDeal, stats->btnExit })
             QVERIFY(shown->isVisible());
@@ -267,13 +261,11 @@ private slots:
         QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible());
         QCOMPARE(stats->Choice(), GameEndChoice::NewDeal);
-
         stats = ShowStats(false);
         QTest::mouseClick(stats->btnSameDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible());
         w_->CarryOutGameEndChoice(stats->Choice(), false);
-        QCOMPARE(g.Bankroll, bankroll);
-        QVERIFY(g.GameInProgress && g.Deck == deck);
+        QVERIFY(g.Bankroll == bankroll && g.GameInProgress && g.Deck == deck);
     }
 
     // The top ten window: rows sorted, names dotted to a fixed width, scores

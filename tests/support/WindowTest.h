@@ -106,24 +106,18 @@ struct MsgBoxRecorder {
         });
     }
     ~MsgBoxRecorder() { SetMsgBoxResponder({}); }
-    QStringList Titles() const
+    QStringList Titles() const { return Column(&MsgBoxCall::title); }
+    QStringList Texts() const { return Column(&MsgBoxCall::text); }
+    QStringList Column(QString MsgBoxCall::*field) const
     {
-        QStringList titles;
+        QStringList column;
         for (const MsgBoxCall& call : calls)
-            titles.append(call.title);
-        return titles;
+            column.append(call.*field);
+        return column;
     }
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 };
-
-// The game window's toolbar buttons, left to right as made: the tool buttons with a hover text.
-inline QList<QToolButton*> ToolbarButtons(const QWidget* window)
-{
-    QList<QToolButton*> buttons = window->findChildren<QToolButton*>();
-    buttons.removeIf([](const QToolButton* b) { return b->toolTip().isEmpty(); });
-    return buttons;
-}
 
 // "1" or "0" for each item as `on` says, to compare many states in one go.
 template <class Items, class On> QString Flags(const Items& items, On on)
