@@ -305,12 +305,10 @@ private slots:
         PlayThePair();
         QVERIFY2(remaining.endsWith(QStringLiteral(" 54")), qPrintable(remaining));
         QVERIFY2(different.endsWith(QStringLiteral(" 1")), qPrintable(different));
-        QVERIFY(!g.GameInProgress);
         QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $50"), false, false));
         QCOMPARE(InGameCommands(), QStringLiteral("00000000"));
 
         w_->MenuFileNewGame->trigger();
-        QVERIFY(g.GameInProgress);
         QCOMPARE(InGameCommands(), QStringLiteral("11111111"));
         DealKnownBoard();
         g.GameScore = 990;
@@ -409,8 +407,11 @@ private slots:
     }
 
     // Toolbar buttons, enabled or not, show their caption while the pointer is
-    // over them; hand labels show their definition and take only the right button.
-    void captionsAndDefinitionsFollowThePointer()
+    // over them. Once the first hand is made, the clock stops while the window
+    // is minimised or another window is open over the game. Hand labels show
+    // their definition and take only the right button. Closing the window
+    // during a game asks to forfeit it, and No keeps it.
+    void pointerClockAndClose()
     {
         const auto& buttons = w_->toolbarButtons;
         buttons[1]->setEnabled(false);
@@ -427,25 +428,6 @@ private slots:
             QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
         }
 
-        Game().UseHandPopups = true;
-        QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
-        QTRY_VERIFY(w_->pnlHandDefinition->isVisible());
-        QVERIFY(w_->pnlHandDefinition->Caption().startsWith(QStringLiteral("FULL HOUSE\r")));
-        QTest::mouseMove(w_->Board(), test::CardCentre(4, 4));
-        QTRY_VERIFY(!w_->pnlHandDefinition->isVisible());
-        Pick({ { 1, 7 }, { 2, 7 } });
-        QTest::mouseClick(w_->lblHand[0], Qt::LeftButton);
-        QCOMPARE(Game().CardsOnBoard, int16_t(56));
-        QTest::mousePress(w_->lblHand[0], Qt::RightButton);
-        QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
-        QCOMPARE(Game().CardsOnBoard, int16_t(54));
-    }
-
-    // Once the first hand is made, the clock stops while the window is
-    // minimised or another window is open over the game. Closing the window
-    // during a game asks to forfeit it, and No keeps it.
-    void clockFollowsTheWindowAndClosingAsks()
-    {
         w_->showMinimized();
         w_->showNormal();
         QVERIFY(!w_->ClockRunning()); // no hand made yet
@@ -464,11 +446,24 @@ private slots:
         QVERIFY(!runningWhileOpen);
         QVERIFY(w_->ClockRunning());
 
+        DealKnownBoard();
+        Game().UseHandPopups = true;
+        QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
+        QTRY_VERIFY(w_->pnlHandDefinition->isVisible());
+        QVERIFY(w_->pnlHandDefinition->Caption().startsWith(QStringLiteral("FULL HOUSE\r")));
+        QTest::mouseMove(w_->Board(), test::CardCentre(4, 4));
+        QTRY_VERIFY(!w_->pnlHandDefinition->isVisible());
+        Pick({ { 1, 7 }, { 2, 7 } });
+        QTest::mouseClick(w_->lblHand[0], Qt::LeftButton);
+        QCOMPARE(Game().CardsOnBoard, int16_t(56));
+        QTest::mousePress(w_->lblHand[0], Qt::RightButton);
+        QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
+        QCOMPARE(Game().CardsOnBoard, int16_t(54));
+
         test::MsgBoxRecorder boxes { vbNo };
         w_->close();
         QVERIFY(w_->isVisible() && Game().GameInProgress);
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Exit Current Game?"));
+        QCOMPARE(boxes.Titles(), QStringList { QStringLiteral("Exit Current Game?") });
     }
 };
 

@@ -189,7 +189,8 @@ private slots:
 
     // --deal sets the first game's deal, which the game window deals; the
     // next game is the time of day's pick again. A bad number is refused.
-    void dealNumberForTheFirstGame()
+    // --par prints the board, then par and its line of plays.
+    void commandLine()
     {
         test::GameWindow w;
         w.Open(QStringLiteral("Tester"));
@@ -198,7 +199,9 @@ private slots:
         QCOMPARE(Run({}), std::nullopt);
         for (const char* bad : { "0", "4294967296", "seven" })
             QCOMPARE(Run({ "--deal", bad }), std::optional<int>(2));
-        QCOMPARE(Run({ "--deal" }), std::optional<int>(2));
+        for (const std::vector<const char*>& bad :
+            { std::vector { "--deal" }, { "--par", "1", "--seconds", "0" }, { "--par", "x" } })
+            QCOMPARE(Run(bad), std::optional<int>(2));
         QCOMPARE(Run({ "--deal", "11982" }), std::nullopt);
         w->NewGame();
         const GameState& g = Game();
@@ -206,22 +209,15 @@ private slots:
         w->NewGame();
         QVERIFY(g.NextDealNumber == 0u && g.SavedDeck == DealOrder(g.DealNumber));
         w.Close();
-    }
 
-    // --par prints the board, then par and its line of plays.
-    void parPrintsTheBoardThenTheLine()
-    {
         QString printed;
         QCOMPARE(Run({ "--par", "1", "--seconds", "0.05" }, &printed), std::optional<int>(0));
         const QStringList lines = printed.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY(lines.size() > 10);
-        QCOMPARE(lines[0], QStringLiteral("Deal 1"));
-        QVERIFY(lines[9].startsWith(QStringLiteral("Par: $")));
+        QVERIFY(
+            lines.size() > 10 && lines[0] == QStringLiteral("Deal 1") && lines[9].startsWith(QStringLiteral("Par: $")));
         const QRegularExpression play(QStringLiteral("^(JK|[A2-9TJQK][CDHS])( (JK|[A2-9TJQK][CDHS])){0,4}(  .+)?$"));
         for (int i = 10; i < lines.size(); ++i)
             QVERIFY2(play.match(lines[i]).hasMatch(), qPrintable(lines[i]));
-        QCOMPARE(Run({ "--par", "1", "--seconds", "0" }), std::optional<int>(2));
-        QCOMPARE(Run({ "--par", "x" }), std::optional<int>(2));
     }
 
     void signalEndsTheGameLikeItsCloseBox_data()
