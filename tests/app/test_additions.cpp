@@ -105,14 +105,9 @@ class TestAdditions : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        // The settings of this run stay in a folder of its own.
-        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8());
-    }
-
     void init()
     {
+        qputenv("XDG_CONFIG_HOME", config_.path().toUtf8()); // this run's settings stay in a folder of its own
         w_.Open(QStringLiteral("Tester"), true);
         Game().Bankroll = 5000;
         Game().NextDealNumber = 2024;

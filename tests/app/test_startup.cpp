@@ -127,8 +127,8 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             w.ApplyPlayerSettings();
             w.NewGame();
-            QVERIFY(w.screen() == screen);
-            QVERIFY2(screen->availableGeometry().contains(w.frameGeometry()), "the window lies off the screen");
+            QVERIFY2(w.screen() == screen && screen->availableGeometry().contains(w.frameGeometry()),
+                "the window lies off its screen");
             QList<QWidget*> controls { w.c_PlayerStatus, w.c_score, w.chkSound, w.lblTimer };
             controls.append(QList<QWidget*>(w.toolbarButtons.begin(), w.toolbarButtons.end()));
             controls.append(QList<QWidget*>(w.lblHand.begin(), w.lblHand.end()));
@@ -137,8 +137,8 @@ private slots:
             if (name == QStringLiteral("narrow")) {
                 for (QWidget* shown : controls + QList<QWidget*> { w.Board() })
                     QCOMPARE(shown->visibleRegion(), QRegion(shown->rect()));
-                QVERIFY(g.BoardTop + g.RowStep >= w.c_Title->height());
-                QVERIFY(g.BoardTop + 7 * g.RowStep + g.CardHeight <= w.lblHand[0]->y());
+                QVERIFY(g.BoardTop + g.RowStep >= w.c_Title->height()
+                    && g.BoardTop + 7 * g.RowStep + g.CardHeight <= w.lblHand[0]->y());
                 continue;
             }
             auto* scroller = qobject_cast<QScrollArea*>(w.centralWidget());

@@ -136,8 +136,7 @@ private slots:
     void deleteThenAddAndClose()
     {
         AddToFile({ { QStringLiteral("Ann"), 2500 }, { QStringLiteral("Bob"), 1000 } });
-        Game().PlayerName = QStringLiteral("Ann");
-        Game().Bankroll = 2500;
+        LoadPlayer(Game(), *FindPlayer(Game().PlayersFilePath, QStringLiteral("Ann")));
         test::MsgBoxRecorder boxes { vbNo, vbYes, vbNo, vbNo };
         QList<int> counts;
         bool annLeft = false, bobKept = false;

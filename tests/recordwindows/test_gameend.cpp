@@ -128,8 +128,7 @@ private slots:
         watch.start(0);
         sb->show();
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
-        QCOMPARE(fileBankroll, 6150);
-        QCOMPARE(fileTable[9], (TopTenRow { QStringLiteral("Ann"), 4150 }));
+        QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
 
         QCOMPARE(sb->totalCells[0]->Caption(), QStringLiteral("$150  "));
         // The rows of the hands made stay lit.
@@ -156,10 +155,9 @@ private slots:
     // yet, the credit already made, and the window cannot be closed.
     void clearedBoardBonusFromTenCardsLeft()
     {
-        QList<MsgBoxCall> calls;
         bool heldDuringNotice = false;
-        SetMsgBoxResponder([&](const MsgBoxCall& call) {
-            calls.append(call);
+        test::MsgBoxRecorder boxes;
+        boxes.onCall = [&] {
             auto* shown = test::VisibleWindow<frmScoreboard>();
             if (shown && !shown->btnClose->isVisible() && !shown->btnSameDeal->isVisible()
                 && Game().Bankroll == 2000 + 4750) {
@@ -167,15 +165,13 @@ private slots:
                 shown->close();
                 heldDuringNotice = shown->isVisible();
             }
-            return int(vbOK);
-        });
+        };
         SetUpWonGame(10);
         auto sb = RunScoreboard();
-        SetMsgBoxResponder({});
         QVERIFY(sb);
-        QCOMPARE(calls.size(), 1);
-        QCOMPARE(calls[0].text,
-            QStringLiteral("Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus."));
+        QCOMPARE(boxes.Texts(),
+            QStringList {
+                QStringLiteral("Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus.") });
         QVERIFY(heldDuringNotice);
         QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
             QChar(0x00BB) + QStringLiteral(" Cards Removed (46) x $50 + $100 . . . . . . . . . . . . . . . . . "));
@@ -209,8 +205,7 @@ private slots:
             sb->close();
         else
             QTest::mouseClick(leaveBy == "new deal" ? sb->btnNewDeal : sb->btnSameDeal, Qt::LeftButton);
-        QVERIFY(!sb->isVisible());
-        QVERIFY(w_->centralWidget()->isEnabled());
+        QVERIFY(!sb->isVisible() && w_->centralWidget()->isEnabled());
         const QHash<QByteArray, GameEndChoice> choices { { "title bar", GameEndChoice::Close },
             { "new deal", GameEndChoice::NewDeal }, { "same deal", GameEndChoice::SameDeal } };
         QCOMPARE(sb->Choice(), choices.value(leaveBy));
@@ -259,8 +254,7 @@ private slots:
             QVERIFY(shown->isVisible());
         QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
         QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
-        QVERIFY(!stats->isVisible());
-        QCOMPARE(stats->Choice(), GameEndChoice::NewDeal);
+        QVERIFY(!stats->isVisible() && stats->Choice() == GameEndChoice::NewDeal);
         stats = ShowStats(false);
         QTest::mouseClick(stats->btnSameDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible());
@@ -333,8 +327,7 @@ private slots:
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(!stats->isVisible() && !Game().GameInProgress);
         w_->CarryOutGameEndChoice(stats->Choice(), false);
-        QVERIFY(!w_->isVisible());
-        QCOMPARE(boxes.calls.size(), 2);
+        QVERIFY(!w_->isVisible() && boxes.calls.size() == 2);
         QVERIFY(boxes.calls[1].text.endsWith(QStringLiteral("exit the game and forfeit the $1,000 entry fee?")));
     }
 };

@@ -91,6 +91,7 @@ private:
 struct MsgBoxRecorder {
     QList<MsgBoxCall> calls;
     std::deque<int> answers;
+    std::function<void()> onCall; // runs while the box is open
     int defaultAnswer = vbOK;
 
     explicit MsgBoxRecorder(std::initializer_list<int> inTurn = {})
@@ -98,6 +99,8 @@ struct MsgBoxRecorder {
     {
         SetMsgBoxResponder([this](const MsgBoxCall& call) {
             calls.append(call);
+            if (onCall)
+                onCall();
             if (answers.empty())
                 return defaultAnswer;
             const int a = answers.front();
