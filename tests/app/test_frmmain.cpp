@@ -1,145 +1,183 @@
 // The game window driven as a player drives it: clicks on cards, right-button
-// submissions, menu commands; message boxes answered by the test.
+// submissions, menu commands; message boxes answered by the test. Over whole
+// games of random plays the board's picture stays as a fresh paint would
+// show it.
 
-#include "app/frmMain.h"
-#include "cardlib/CardDeck.h"
-#include "game/GameState.h"
 #include "game/Removal.h"
-#include "recordwindows/frmGameStats.h"
-#include "recordwindows/frmScoreboard.h"
-#include "recordwindows/frmTopTen.h"
 #include "support/WindowTest.h"
-#include "ui/Panel3D.h"
+#include "ui/BoardSurface.h"
 #include "ui/SoundNames.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFontMetrics>
-#include <QPushButton>
-#include <QToolButton>
 
 #include <numeric>
+#include <random>
 
 namespace {
 constexpr CardId kSevenOfClubs = 7;
 constexpr CardId kSevenOfDiamonds = 20;
+using Cell = std::pair<int, int>; // column, row
 
+// Every two touching ordinary cards of one rank: the pairs a player can make.
+std::vector<std::pair<Cell, Cell>> PairsOnBoard()
+{
+    const GameState& g = Game();
+    auto rank = [&](int c, int r) {
+        const CardId card = c <= g.ActiveColumns && r <= g.NumRows ? g.CardGrid(c, r) : CardId(0);
+        return card >= 1 && card <= 52 ? CardDeck::GetCardValue(card) : -c - 100 * r; // no two blanks alike
+    };
+    std::vector<std::pair<Cell, Cell>> pairs;
+    for (int c = 1; c <= g.ActiveColumns; ++c) {
+        for (int r = 1; r <= g.NumRows; ++r) {
+            for (const Cell& next : { Cell { c, r + 1 }, Cell { c + 1, r } }) {
+                if (rank(c, r) >= 0 && rank(c, r) == rank(next.first, next.second))
+                    pairs.push_back({ { c, r }, next });
+            }
+        }
+    }
+    return pairs;
+}
+
+// The board painted from scratch from CardGrid: the table, then every card top row first.
+QImage FreshPicture(const BoardSurface& shown)
+{
+    const GameState& g = Game();
+    BoardSurface fresh;
+    fresh.Resize(shown.Size(), shown.Pixmap().devicePixelRatio());
+    fresh.Clear();
+    for (int c = 1; c <= g.NumColumns; ++c) {
+        for (int r = 1; r <= g.NumRows; ++r) {
+            const CardId card = g.CardGrid(c, r);
+            fresh.DrawCard(card, Cards().GetCardX(card), Cards().GetCardY(card));
+        }
+    }
+    return fresh.Pixmap().toImage();
+}
 } // namespace
 
 class TestFrmMain : public QObject {
     Q_OBJECT
 
     test::GameWindow w_;
+    std::unique_ptr<QTemporaryDir> sounds_;
+    std::mt19937 random_ { 20240611 };
 
-    // Deals the deck in identity order with 7 of diamonds swapped to column 2,
-    // row 7, so 7 of clubs (column 1, row 7) and 7 of diamonds make a pair.
-    void DealKnownBoard()
+    // Deals the deck in order (the cards, then the jokers), changed first by `change`.
+    void Deal(const std::function<void(std::array<CardId, kDeckSize + 1>&)>& change)
     {
-        GameState& g = Game();
         std::array<CardId, kDeckSize + 1> deck {};
         std::iota(deck.begin() + 1, deck.begin() + 53, CardId(1));
         std::iota(deck.begin() + 53, deck.end(), CardId(kFirstJokerId));
-        std::swap(deck[14], deck[20]);
-        g.SavedDeck = deck;
-        g.SameDeal = true;
+        change(deck);
+        Game().SavedDeck = deck;
+        Game().SameDeal = true;
         w_->DealBoard();
     }
 
-    void Click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(w_->Board(), button, {}, at); }
+    // The 7 of diamonds swapped to column 2, row 7, so the 7 of clubs (column
+    // 1, row 7) and the 7 of diamonds make a pair.
+    void DealKnownBoard()
+    {
+        Deal([](auto& deck) { std::swap(deck[14], deck[20]); });
+    }
+
+    // A shuffled deck; or, to empty whole columns, one in order of rank (the
+    // four of a rank in a row) with a few cards swapped.
+    void DealRandomBoard(bool byRank)
+    {
+        Deal([&](auto& deck) {
+            if (!byRank)
+                return std::shuffle(deck.begin() + 1, deck.end(), random_);
+            std::stable_sort(deck.begin() + 1, deck.end(),
+                [](CardId a, CardId b) { return CardDeck::GetCardValue(a) < CardDeck::GetCardValue(b); });
+            for (int i = 0; i < 6; ++i)
+                std::swap(deck[1 + random_() % kDeckSize], deck[1 + random_() % kDeckSize]);
+        });
+    }
+
+    bool ShownAsFresh() { return w_->Surface().Pixmap().toImage() == FreshPicture(w_->Surface()); }
+
+    void Click(Qt::MouseButton button, int column, int row)
+    {
+        QTest::mouseClick(w_->Board(), button, {}, test::CardCentre(column, row));
+    }
+
+    // Left clicks on the cards at these columns and rows, in turn.
+    void Pick(std::initializer_list<std::pair<int, int>> cells)
+    {
+        for (const auto& [column, row] : cells)
+            Click(Qt::LeftButton, column, row);
+    }
 
     void PlayThePair()
     {
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        Click(Qt::LeftButton, test::CardCentre(2, 7));
-        Click(Qt::RightButton, test::CardCentre(5, 3));
+        Pick({ { 1, 7 }, { 2, 7 } });
+        Click(Qt::RightButton, 5, 3);
     }
 
-    // Takes every card but the two sevens of the pair off the board, so the
-    // pair is the last play of the game.
+    // Takes every card but the two sevens off the board: the pair is the last play.
     void LeaveOnlyThePair()
     {
         for (int id = 1; id <= kDeckSize; ++id) {
-            const CardId card = Game().Deck[id];
-            if (card != kSevenOfClubs && card != kSevenOfDiamonds)
+            if (const CardId card = Game().Deck[id]; card != kSevenOfClubs && card != kSevenOfDiamonds)
                 Cards().SetCardX(card, -100);
         }
     }
 
-    void CheckInGameCommands(bool enabled)
+    // The game's own commands, menu and toolbar: "1" for each one enabled.
+    QString InGameCommands() const
     {
-        for (QAction* a : { w_->MenuFileUndo, w_->MenuViewHint, w_->MenuFilePauseGame, w_->MenuFileRestart })
-            QCOMPARE(a->isEnabled(), enabled);
-        for (const ToolbarButton button : kInGameToolbarButtons)
-            QCOMPARE(w_->Toolbar(button)->isEnabled(), enabled);
+        const auto actions = { w_->MenuFileUndo, w_->MenuViewHint, w_->MenuFilePauseGame, w_->MenuFileRestart };
+        return test::Flags(actions, [](QAction* a) { return a->isEnabled(); })
+            + test::Flags(kInGameToolbarButtons, [&](ToolbarButton b) { return w_->Toolbar(b)->isEnabled(); });
     }
 
-    // Plays the pair as the last play of a won game that clears the board and
-    // closes the scoreboard (and the top ten, when it follows) once they let go.
-    bool WinWithThePair()
+    // The hand labels, "1" for each one lit as a hand made.
+    QString LitLabels() const
     {
-        GameState& g = Game();
-        g.GameScore = 990;
-        LeaveOnlyThePair();
-        g.CardsOnBoard = 2;
-        bool scoreboardShown = false;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&] {
-            if (auto* t = test::VisibleWindow<frmTopTen>())
-                t->btnOK->click();
-            if (auto* s = test::VisibleWindow<frmScoreboard>()) {
-                scoreboardShown = true;
-                finalScoreShown_ = s->pnlFinalScore->Caption();
-                if (s->btnClose->isVisible())
-                    s->btnClose->click(); // does nothing until the count is over
-            }
-        });
-        closer.start(5);
-        PlayThePair();
-        return scoreboardShown;
+        return test::Flags(w_->lblHand, [](const Panel3D* l) { return l->BackColor() == frmMain::kHandMade; });
     }
 
-    // From here on every sound of the play would wait about a minute, and no
-    // pause waits at all: with sound off a game must go by at once. Window
-    // motion sounds whatever the setting, so its sounds are left out.
-    void EverySoundWaitsLong()
+    // What the window shows of the game: bankroll, games played, cards on the
+    // board, the score's caption, whether it is green, whether the clock runs.
+    auto Seen() const
     {
-        GameState& g = Game();
-        sounds_ = std::make_unique<QTemporaryDir>();
-        double shortest = 1.0;
-        const QDir from(g.AppFolder);
-        for (const QString& wav : from.entryList({ QStringLiteral("*.wav") }, QDir::Files)) {
-            if (wav.compare(SoundFile::ClickBg, Qt::CaseInsensitive) == 0
-                || wav.compare(SoundFile::Message2, Qt::CaseInsensitive) == 0)
-                continue;
-            QVERIFY(QFile::copy(from.filePath(wav), sounds_->filePath(wav)));
-            const double seconds = WavDurationSeconds(from.filePath(wav));
-            if (seconds > 0)
-                shortest = std::min(shortest, seconds);
-        }
-        QVERIFY(!QDir(sounds_->path()).isEmpty());
-        g.AppFolder = sounds_->path() + QLatin1Char('/');
-        SetPausesSkipped(true);
-        SetTimeScale(60.0 / shortest);
+        const GameState& g = Game();
+        return std::tuple(g.Bankroll, g.GamesPlayed, int(g.CardsOnBoard), w_->c_score->Caption(),
+            w_->c_score->ForeColor() == frmMain::kScoreGreen, w_->ClockRunning());
     }
 
-    QString finalScoreShown_;
-    std::unique_ptr<QTemporaryDir> sounds_;
-
-    QColor SurfacePixel(QPoint at)
+    QColor SurfacePixel(QPoint at) const
     {
         const QPixmap& pixmap = w_->Surface().Pixmap();
         return pixmap.toImage().pixelColor(at * pixmap.devicePixelRatio());
     }
 
+    // From here on every sound of the play would wait a minute or more, and no
+    // pause waits at all: with sound off a game must go by at once. Window
+    // motion sounds whatever the setting, so its sounds are left out.
+    void EverySoundWaitsLong()
+    {
+        sounds_ = std::make_unique<QTemporaryDir>();
+        const QDir from(Game().AppFolder);
+        for (const QString& wav : from.entryList({ QStringLiteral("*.wav") }, QDir::Files)) {
+            if (wav.compare(SoundFile::ClickBg, Qt::CaseInsensitive)
+                && wav.compare(SoundFile::Message2, Qt::CaseInsensitive))
+                QVERIFY(QFile::copy(from.filePath(wav), sounds_->filePath(wav)));
+        }
+        QVERIFY(QDir(sounds_->path()).count() > 8);
+        Game().AppFolder = sounds_->path() + QLatin1Char('/');
+        SetPausesSkipped(true);
+        SetTimeScale(2000); // the shortest sound, 35 ms, waits over a minute
+    }
+
 private slots:
     void init()
     {
-        w_.Open(QStringLiteral("Tester"));
-        QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+        w_.Open(QStringLiteral("Tester"), true);
         Game().Bankroll = 5000;
         Game().GamesPlayed = 4;
         w_->NewGame();
@@ -154,13 +192,228 @@ private slots:
         sounds_.reset();
     }
 
-    // Each toolbar button, enabled or not, shows its caption while the
-    // pointer moves over it; it goes when the pointer leaves for the title
-    // band or the board.
-    void toolbarCaptionFollowsThePointer()
+    // One game from the deal to its loss, then the next: the fee, picks and
+    // drops, refused hands, a hint, a hand that crosses $1,000 and its undo, a
+    // restart after time has passed, the statistics, and a new game that must
+    // win its fee back again.
+    void aGameFromDealToLossThenTheNext()
     {
-        const QList<QToolButton*> buttons = test::ToolbarButtons(w_.get());
-        QVERIFY(buttons.size() >= 8);
+        test::MsgBoxRecorder boxes;
+        GameState& g = Game();
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $0"), false, false));
+        QCOMPARE(w_->c_PlayerStatus->Caption(),
+            QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
+        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
+        QCOMPARE(w_->lblHand[8]->Caption(), QStringLiteral("Royal Flush\r$2,000"));
+        QVERIFY(w_->lblHand[7]->sizeHint().width() <= w_->lblHand[7]->width());
+
+        // A pick marks the card, its drop restores the picture.
+        const QPoint marker = Cards().Position(kSevenOfClubs) + QPoint(20, 25);
+        QVERIFY(SurfacePixel(Cards().Position(kSevenOfClubs) + QPoint(6, 75)).lightness() > 200);
+        const QColor unpicked = SurfacePixel(marker);
+        Click(Qt::LeftButton, 1, 7);
+        QVERIFY(g.SelectedCount == 1 && SurfacePixel(marker) != unpicked);
+        Click(Qt::LeftButton, 1, 7);
+        QVERIFY(g.SelectedCount == 0 && SurfacePixel(marker) == unpicked);
+
+        // A refused hand flashes the markers red and keeps the picks; the third
+        // misplay opens the instructions without their switch.
+        bool switchShown = true, coverShown = true;
+        QTimer closer; // closes the example, then the instructions, as a player would
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* example = test::VisibleWindow<frmExample>())
+                example->btnClose->click();
+            else if (auto* instructions = test::VisibleWindow<frmInstructions>()) {
+                switchShown = instructions->chkDoNotShow->isVisible();
+                coverShown = w_->pic_covercards->isVisible();
+                instructions->btnClose->click();
+            }
+        });
+        closer.start(20);
+        Pick({ { 1, 7 }, { 1, 6 } }); // 7 and 6 of clubs: no hand
+        const QPoint box = Cards().Position(kSevenOfClubs) + QPoint(17, 19); // inside the marker, off its text
+        auto shown = [&] { return w_->Board()->grab().toImage().pixelColor(box); };
+        const QColor picked = shown();
+        Click(Qt::RightButton, 4, 4);
+        QTRY_VERIFY(shown().red() > 150 && shown().green() < 100 && shown().blue() < 100);
+        QTRY_COMPARE(shown(), picked);
+        QCOMPARE(std::tuple(w_->MisplayCount, int(g.SelectedCount), int(g.CardsOnBoard)), std::tuple(2, 2, 56));
+        Click(Qt::RightButton, 4, 4);
+        QTRY_VERIFY(!test::VisibleWindow<frmInstructions>());
+        // The instructions are read over an uncovered board, and the clock stays as it was.
+        QVERIFY(!switchShown && !coverShown && !w_->pic_covercards->isVisible() && !w_->ClockRunning());
+        QCOMPARE(w_->MisplayCount, 1); // counted afresh
+        Pick({ { 1, 7 }, { 1, 6 } });
+
+        // A hint names the jokers and costs ten seconds.
+        w_->MenuViewHint->trigger();
+        QVERIFY(boxes.calls.takeFirst().text.startsWith(QStringLiteral("\u00bb You don't need a hint")));
+        QCOMPARE(g.ElapsedSeconds, 10);
+
+        // The pair pays and crosses $1,000; its undo puts back the board, the
+        // score, its colour and the hand labels lit before it.
+        const CardGridArray dealt = g.CardGrid;
+        g.HandCounts[3] = 1; // a 3 of a kind made before: its label stays lit
+        w_->FlashHandLabel(2);
+        g.GameScore = 980;
+        PlayThePair();
+        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $1,030"), true, true));
+        QCOMPARE(LitLabels(), QStringLiteral("101000000"));
+        QVERIFY(g.CardGrid(1, 7) == 6 && Cards().GetCardX(kSevenOfClubs) == -100);
+        w_->MenuFileUndo->trigger();
+        QVERIFY(g.CardGrid == dealt);
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $980"), false, true));
+        QCOMPARE(LitLabels(), QStringLiteral("001000000"));
+        QVERIFY(!w_->MenuFileUndo->isEnabled());
+        PlayThePair(); // the next hand can be taken back again
+        QVERIFY(w_->MenuFileUndo->isEnabled() && w_->Toolbar(ToolbarButton::Undo)->isEnabled());
+        // A fee won back before the hand stays won back, green, through its undo.
+        w_->MenuFileUndo->trigger();
+        g.GameScore = 1100;
+        g.FeeWonBack = true;
+        PlayThePair();
+        w_->MenuFileUndo->trigger();
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $1,100"), true, true));
+
+        // Restart's Yes after time has passed deals the same board again at no
+        // cost, with a fresh clock, score and labels.
+        PlayThePair();
+        g.ElapsedSeconds = 250;
+        w_->tmrClock_Timer();
+        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $745  "));
+        const auto deal = g.SavedDeck;
+        boxes.answers = { vbYes };
+        w_->MenuFileRestart->trigger();
+        QCOMPARE(boxes.calls.takeFirst().title, QStringLiteral("New Game or Same Deal?"));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $0"), false, false));
+        QVERIFY(g.CardGrid == dealt && g.SavedDeck == deal);
+        QCOMPARE(g.ElapsedSeconds, 0);
+        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
+        QCOMPARE(LitLabels(), QStringLiteral("000000000"));
+        QCOMPARE(InGameCommands(), QStringLiteral("11111111"));
+
+        // Lost: the statistics tell the cards still on the board, and the
+        // game's commands go off.
+        LeaveOnlyThePair();
+        QString remaining, different;
+        test::WhenShown<frmGameStats>([&](frmGameStats* s) {
+            remaining = s->lblCardsRemaining->text();
+            different = s->lblDifferentHands->text();
+            QTRY_VERIFY(s->btnOK->isVisible());
+            s->btnOK->click();
+        });
+        PlayThePair();
+        QCOMPARE(std::tuple(remaining.section(u' ', -1), different.section(u' ', -1)),
+            std::tuple(QStringLiteral("54"), QStringLiteral("1")));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $50"), false, false));
+        QCOMPARE(InGameCommands(), QStringLiteral("00000000"));
+
+        w_->MenuFileNewGame->trigger();
+        QCOMPARE(InGameCommands(), QStringLiteral("11111111"));
+        DealKnownBoard();
+        g.GameScore = 990;
+        PlayThePair();
+        QCOMPARE(Seen(), std::tuple(3000, 6, 54, QStringLiteral("Game:  $1,040"), true, true));
+        QVERIFY(boxes.calls.isEmpty());
+    }
+
+    // A won game and the next one with sound off, without a single wait: the
+    // scoreboard credits the final score with every bonus, the top ten holds
+    // that same score; the next game must win its fee back again, and a play
+    // that empties a column closes the board up and is undone at once.
+    void aWonGameWithSoundOffThenTheNext()
+    {
+        test::MsgBoxRecorder boxes;
+        GameState& g = Game();
+        EverySoundWaitsLong();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        DealKnownBoard();
+        Pick({ { 2, 7 }, { 2, 7 }, { 1, 7 }, { 1, 6 } }); // a pick and a drop, then a refused hand
+        Click(Qt::RightButton, 4, 4);
+        Pick({ { 1, 7 }, { 1, 6 } });
+        QCOMPARE(g.SelectedCount, int16_t(0));
+
+        g.GameScore = 990;
+        LeaveOnlyThePair();
+        g.CardsOnBoard = 2;
+        QString finalScoreShown;
+        {
+            const test::GameEndCloser closer([&](frmScoreboard* s) { finalScoreShown = s->pnlFinalScore->Caption(); });
+            PlayThePair();
+        }
+        const int32_t finalScore = g.GameScore;
+        QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
+        QCOMPARE(finalScoreShown, FormatMoney(finalScore) + QLatin1Char(' '));
+        QVERIFY(!g.GameInProgress);
+        QCOMPARE(
+            Seen(), std::tuple(4000 + finalScore, 5, 0, QStringLiteral("Game:  ") + FormatMoney(1040), true, false));
+        QCOMPARE(InGameCommands(), QStringLiteral("00000000"));
+        QVERIFY(std::any_of(boxes.calls.begin(), boxes.calls.end(),
+            [](const MsgBoxCall& c) { return c.title == QStringLiteral("Cards Cleared"); }));
+        QCOMPARE(FindPlayer(g.PlayersFilePath, g.PlayerName)->Bankroll, g.Bankroll);
+        QVERIFY(std::count(g.TopTen.begin(), g.TopTen.begin() + 10, TopTenRow { g.PlayerName, finalScore }) == 1);
+
+        w_->MenuFileNewGame->trigger();
+        QCOMPARE(Seen(), std::tuple(3000 + finalScore, 6, 56, QStringLiteral("Game:  $0"), false, false));
+        QCOMPARE(InGameCommands(), QStringLiteral("11111111"));
+        DealKnownBoard();
+        for (int r = 1; r < g.NumRows; ++r) // column 1 keeps only the seven of clubs
+            QVERIFY(RemoveCardAndDrop(g, Cards(), g.CardGrid(1, r)));
+        g.CardsOnBoard -= g.NumRows - 1;
+        w_->RepaintBoard();
+        const CardGridArray before = g.CardGrid;
+        const CardId nextInColumnTwo = g.CardGrid(2, g.NumRows - 1);
+        g.GameScore = 900;
+        PlayThePair();
+        QCOMPARE(Seen(), std::tuple(3000 + finalScore, 6, 48, QStringLiteral("Game:  $950"), false, true));
+        QVERIFY(g.CardGrid(1, g.NumRows) == nextInColumnTwo && g.ActiveColumns == 7);
+        w_->MenuFileUndo->trigger();
+        QVERIFY(g.CardGrid == before && g.ActiveColumns == 8);
+        g.GameScore = 1000;
+        Pick({ { 1, 7 }, { 1, 7 } });
+        QVERIFY(w_->c_score->ForeColor() == frmMain::kScoreGreen); // the closing step of any release
+        QVERIFY2(elapsed.elapsed() < 30000, "a sound was waited for with sound off");
+    }
+
+    // Every play, undo and close-up leaves the board as a fresh paint would:
+    // pairs picked both ways round, in columns and across them, until none is
+    // left; jokers stay, so a game never ends. Some plays are undone.
+    void everyPlayLeavesTheBoardAsAFreshPaint()
+    {
+        GameState& g = Game();
+        int plays = 0, undos = 0, closeUps = 0;
+        for (int game = 0; plays < 220 || game < 12; ++game) {
+            DealRandomBoard(game % 3 == 0);
+            QVERIFY(ShownAsFresh());
+            for (auto pairs = PairsOnBoard(); !pairs.empty(); pairs = PairsOnBoard()) {
+                auto [first, second] = pairs[random_() % pairs.size()];
+                if (random_() % 2)
+                    std::swap(first, second);
+                const int columnsBefore = g.ActiveColumns, cardsBefore = g.CardsOnBoard;
+                Pick({ first, second });
+                Click(Qt::RightButton, first.first, first.second);
+                QCOMPARE(int(g.CardsOnBoard), cardsBefore - 2);
+                closeUps += g.ActiveColumns < columnsBefore;
+                QVERIFY2(ShownAsFresh(), qPrintable(QStringLiteral("play %1").arg(++plays)));
+                if (random_() % 5 == 0) {
+                    w_->MenuFileUndo->trigger();
+                    QCOMPARE(int(g.CardsOnBoard), cardsBefore);
+                    QVERIFY2(ShownAsFresh(), qPrintable(QStringLiteral("undo %1").arg(++undos)));
+                }
+            }
+        }
+        QVERIFY(undos > 20 && closeUps > 5);
+    }
+
+    // Toolbar buttons, enabled or not, show their caption while the pointer is
+    // over them. Once the first hand is made, the clock stops while the window
+    // is minimised or another window is open over the game. Hand labels show
+    // their definition and take only the right button. Closing the window
+    // during a game asks to forfeit it, and No keeps it.
+    void pointerClockAndClose()
+    {
+        const auto& buttons = w_->toolbarButtons;
         buttons[1]->setEnabled(false);
         for (QToolButton* button : buttons) {
             QTest::mouseMove(button, QPoint(5, 5));
@@ -174,267 +427,7 @@ private slots:
                 QTest::mouseMove(w_->c_Title, QPoint(260, 10));
             QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
         }
-    }
 
-    // A refused hand flashes the picks' markers, keeps the picks and counts two
-    // misplays; the third opens the instructions without their switch.
-    void refusedHandsFlashAndTheThirdMisplayOpensTheInstructions()
-    {
-        bool switchShown = true;
-        QTimer closer; // closes the example, then the instructions, as a player would
-        connect(&closer, &QTimer::timeout, [&] {
-            if (auto* example = test::VisibleWindow<frmExample>())
-                example->btnClose->click();
-            else if (auto* instructions = test::VisibleWindow<frmInstructions>()) {
-                switchShown = instructions->chkDoNotShow->isVisible();
-                instructions->btnClose->click();
-            }
-        });
-        closer.start(20);
-        Click(Qt::LeftButton, test::CardCentre(1, 7)); // 7 of clubs
-        Click(Qt::LeftButton, test::CardCentre(1, 6)); // 6 of clubs: no hand
-        const QPoint marker = Cards().Position(kSevenOfClubs) + QPoint(17, 19); // inside the box, off the text
-        auto shown = [&] { return w_->Board()->grab().toImage().pixelColor(marker); };
-        const QColor picked = shown();
-        Click(Qt::RightButton, test::CardCentre(4, 4));
-        QTRY_VERIFY(shown().red() > 150 && shown().green() < 100 && shown().blue() < 100);
-        QTRY_COMPARE(shown(), picked);
-        QCOMPARE(w_->MisplayCount, 2);
-        QCOMPARE(Game().SelectedCount, int16_t(2));
-        QCOMPARE(Game().CardsOnBoard, int16_t(56));
-        QVERIFY(!w_->ClockRunning());
-        Click(Qt::RightButton, test::CardCentre(4, 4)); // the third opens the instructions
-        QTRY_VERIFY(!test::VisibleWindow<frmInstructions>());
-        QVERIFY(!switchShown);
-        QCOMPARE(w_->MisplayCount, 1);
-    }
-
-    void pickAndDropRestoreThePicture()
-    {
-        const QPoint cardAt = Cards().Position(kSevenOfClubs);
-        QVERIFY(SurfacePixel(cardAt + QPoint(6, 75)).lightness() > 200);
-        const QPoint marker = cardAt + QPoint(20, 25);
-        const QColor before = SurfacePixel(marker);
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        QCOMPARE(Game().SelectedCount, int16_t(1));
-        QVERIFY(SurfacePixel(marker) != before);
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        QCOMPARE(Game().SelectedCount, int16_t(0));
-        QCOMPARE(SurfacePixel(marker), before);
-    }
-
-    void aPairPaysAndUndoPutsItBack()
-    {
-        GameState& g = Game();
-        const CardGridArray before = g.CardGrid;
-        g.HandCounts[3] = 1; // a 3 of a kind made before: its label stays lit
-        w_->FlashHandLabel(2);
-        g.GameScore = 980;
-        PlayThePair();
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
-        QCOMPARE(g.GameScore, 1030);
-        QCOMPARE(g.CardsOnBoard, int16_t(54));
-        QCOMPARE(g.CardGrid(1, 7), CardId(6));
-        QCOMPARE(Cards().GetCardX(kSevenOfClubs), -100);
-        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $1,030"));
-        QCOMPARE(w_->lblHand[0]->BackColor(), frmMain::kHandMade);
-        QVERIFY(w_->ClockRunning());
-
-        w_->MenuFileUndo->trigger();
-        QVERIFY(g.CardGrid == before);
-        QCOMPARE(g.GameScore, 980);
-        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $980"));
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
-        QCOMPARE(g.CardsOnBoard, int16_t(56));
-        QCOMPARE(w_->lblHand[0]->BackColor(), frmMain::kHandNormal);
-        QCOMPARE(w_->lblHand[2]->BackColor(), frmMain::kHandMade);
-        QCOMPARE(w_->lblHand[1]->BackColor(), frmMain::kHandNormal);
-        QVERIFY(!w_->MenuFileUndo->isEnabled());
-        PlayThePair(); // the next hand can be taken back again
-        QVERIFY(w_->MenuFileUndo->isEnabled());
-        QVERIFY(w_->Toolbar(ToolbarButton::Undo)->isEnabled());
-        // A fee won back before the hand stays won back, green, through its undo.
-        w_->MenuFileUndo->trigger();
-        g.GameScore = 1100;
-        g.FeeWonBack = true;
-        PlayThePair();
-        w_->MenuFileUndo->trigger();
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
-    }
-
-    void handLabelsShowDefinitionsAndTakeOnlyTheRightButton()
-    {
-        Game().UseHandPopups = true;
-        QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
-        QTRY_VERIFY(w_->pnlHandDefinition->isVisible());
-        QVERIFY(w_->pnlHandDefinition->Caption().startsWith(QStringLiteral("FULL HOUSE\r")));
-        QTest::mouseMove(w_->Board(), test::CardCentre(4, 4));
-        QTRY_VERIFY(!w_->pnlHandDefinition->isVisible());
-
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        Click(Qt::LeftButton, test::CardCentre(2, 7));
-        QTest::mouseClick(w_->lblHand[0], Qt::LeftButton);
-        QCOMPARE(Game().CardsOnBoard, int16_t(56));
-        QTest::mousePress(w_->lblHand[0], Qt::RightButton);
-        QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
-        QCOMPARE(Game().CardsOnBoard, int16_t(54));
-    }
-
-    // A hint names the jokers and costs ten seconds; Restart's Yes deals the
-    // same board again at no cost and with a fresh clock.
-    void hintThenRestartYesDealsTheSameBoardAtNoCost()
-    {
-        test::MsgBoxRecorder boxes;
-        GameState& g = Game();
-        w_->MenuViewHint->trigger();
-        QVERIFY(boxes.calls.takeFirst().text.startsWith(QStringLiteral("\u00bb You don't need a hint")));
-        QCOMPARE(g.ElapsedSeconds, 10);
-        QVERIFY(boxes.calls.isEmpty());
-        PlayThePair();
-        w_->tmrClock_Timer();
-        g.ElapsedSeconds = 250;
-        w_->tmrClock_Timer();
-        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $745  "));
-        const auto deal = g.SavedDeck;
-        boxes.answers = { vbYes };
-        w_->MenuFileRestart->trigger();
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("New Game or Same Deal?"));
-        QCOMPARE(g.Bankroll, 4000);
-        QCOMPARE(g.GamesPlayed, 5);
-        QCOMPARE(g.CardsOnBoard, int16_t(56));
-        QCOMPARE(g.CardGrid(1, 7), kSevenOfClubs);
-        QVERIFY(g.SavedDeck == deal);
-        QCOMPARE(g.ElapsedSeconds, 0);
-        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
-        QVERIFY(!w_->ClockRunning());
-        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $0"));
-        QCOMPARE(w_->lblHand[0]->BackColor(), frmMain::kHandNormal);
-        CheckInGameCommands(true);
-    }
-
-    // A new game charges the fee and deals a full board; lost, it ends on the
-    // statistics; the next game starts clean and can win its fee back.
-    void aLostGameThenASecondGame()
-    {
-        GameState& g = Game();
-        QCOMPARE(g.Bankroll, 4000);
-        QCOMPARE(g.GamesPlayed, 5);
-        QCOMPARE(g.CardsOnBoard, 56);
-        QCOMPARE(w_->c_PlayerStatus->Caption(),
-            QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
-        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
-        QVERIFY(!w_->ClockRunning());
-        QCOMPARE(w_->lblHand[8]->Caption(), QStringLiteral("Royal Flush\r$2,000"));
-        QVERIFY(w_->lblHand[7]->sizeHint().width() <= w_->lblHand[7]->width());
-        LeaveOnlyThePair();
-        w_->SetClockRunning(true); // as after an earlier hand
-        bool statsShown = false;
-        QString remaining, different;
-        test::WhenShown<frmGameStats>([&](frmGameStats* s) {
-            statsShown = true;
-            remaining = s->lblCardsRemaining->text();
-            different = s->lblDifferentHands->text();
-            QTRY_VERIFY(s->btnOK->isVisible());
-            s->btnOK->click();
-        });
-        PlayThePair();
-        QVERIFY(statsShown);
-        QVERIFY2(remaining.endsWith(QStringLiteral(" 54")), qPrintable(remaining)); // on the board, not removed
-        QVERIFY2(different.endsWith(QStringLiteral(" 1")), qPrintable(different));
-        QVERIFY(!g.GameInProgress);
-        QVERIFY(!w_->ClockRunning());
-        CheckInGameCommands(false);
-        QCOMPARE(w_->c_score->Caption(), QStringLiteral("Game:  $50"));
-
-        w_->MenuFileNewGame->trigger();
-        QVERIFY(g.GameInProgress);
-        QCOMPARE(g.Bankroll, 3000);
-        QCOMPARE(g.GamesPlayed, 6);
-        CheckInGameCommands(true);
-        DealKnownBoard();
-        g.GameScore = 990;
-        PlayThePair();
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
-    }
-
-    // A won game with sound off, dealt and played without a single wait: the
-    // scoreboard credits the final score with every bonus, the top ten holds
-    // that same score, the game's commands go off, and the next game must win
-    // its fee back again.
-    void aWonGameWithSoundOffThenASecondGame()
-    {
-        test::MsgBoxRecorder boxes;
-        GameState& g = Game();
-        EverySoundWaitsLong();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        DealKnownBoard();
-        Click(Qt::LeftButton, test::CardCentre(2, 7)); // a pick and a drop
-        Click(Qt::LeftButton, test::CardCentre(2, 7));
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        Click(Qt::LeftButton, test::CardCentre(1, 6));
-        Click(Qt::RightButton, test::CardCentre(4, 4)); // refused
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        Click(Qt::LeftButton, test::CardCentre(1, 6));
-        QCOMPARE(g.SelectedCount, int16_t(0));
-        QVERIFY(WinWithThePair());
-
-        QVERIFY(!g.GameInProgress);
-        QVERIFY(!w_->ClockRunning());
-        CheckInGameCommands(false);
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen);
-        QVERIFY(std::any_of(boxes.calls.begin(), boxes.calls.end(),
-            [](const MsgBoxCall& c) { return c.title == QStringLiteral("Cards Cleared"); }));
-        const int32_t finalScore = g.GameScore;
-        QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
-        QCOMPARE(finalScoreShown_, FormatMoney(finalScore) + QLatin1Char(' '));
-        QCOMPARE(g.Bankroll, 4000 + finalScore);
-        QCOMPARE(FindPlayer(g.PlayersFilePath, g.PlayerName)->Bankroll, g.Bankroll);
-        QVERIFY(std::any_of(g.TopTen.begin(), g.TopTen.begin() + 10, [&](const TopTenRow& r) {
-            return r == TopTenRow { g.PlayerName, finalScore };
-        }));
-
-        w_->MenuFileNewGame->trigger();
-        QVERIFY(g.GameInProgress);
-        QCOMPARE(g.Bankroll, 3000 + finalScore);
-        QCOMPARE(g.GameScore, 0);
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
-        CheckInGameCommands(true);
-        DealKnownBoard();
-        g.GameScore = 900;
-        PlayThePair();
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreRed);
-        g.GameScore = 1000;
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        Click(Qt::LeftButton, test::CardCentre(1, 7));
-        QCOMPARE(w_->c_score->ForeColor(), frmMain::kScoreGreen); // the closing step of any release
-        QVERIFY2(elapsed.elapsed() < 30000, "a sound was waited for with sound off");
-    }
-
-    // With sound off a play that empties a column closes the board up at once:
-    // neither the removal nor the column-gone sound is waited for.
-    void aColumnClosesUpWithSoundOffWithoutAWait()
-    {
-        GameState& g = Game();
-        for (int r = 1; r < g.NumRows; ++r) // column 1 keeps only the seven of clubs
-            QVERIFY(RemoveCardAndDrop(g, Cards(), g.CardGrid(1, r)));
-        g.CardsOnBoard -= g.NumRows - 1;
-        w_->RepaintBoard();
-        const CardId nextInColumnTwo = g.CardGrid(2, g.NumRows - 1);
-        EverySoundWaitsLong();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        PlayThePair();
-        QCOMPARE(g.CardGrid(1, g.NumRows), nextInColumnTwo);
-        QCOMPARE(g.ActiveColumns, int16_t(7));
-        QVERIFY2(elapsed.elapsed() < 10000, "a sound was waited for with sound off");
-    }
-
-    // Once the first hand is made, the clock stops while the window is
-    // minimised or another window is open over the game, and runs again after.
-    void clockFollowsTheGameWindowOnlyAfterTheFirstHand()
-    {
         w_->showMinimized();
         w_->showNormal();
         QVERIFY(!w_->ClockRunning()); // no hand made yet
@@ -454,17 +447,25 @@ private slots:
         w_->MenuViewTopTenScores->trigger();
         QVERIFY(!runningWhileOpen);
         QVERIFY(w_->ClockRunning());
-    }
 
-    void closingDuringAGameAsksToForfeit()
-    {
-        test::MsgBoxRecorder boxes;
-        boxes.answers = { vbNo };
+        DealKnownBoard();
+        Game().UseHandPopups = true;
+        QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
+        QTRY_VERIFY(w_->pnlHandDefinition->isVisible());
+        QVERIFY(w_->pnlHandDefinition->Caption().startsWith(QStringLiteral("FULL HOUSE\r")));
+        QTest::mouseMove(w_->Board(), test::CardCentre(4, 4));
+        QTRY_VERIFY(!w_->pnlHandDefinition->isVisible());
+        Pick({ { 1, 7 }, { 2, 7 } });
+        QTest::mouseClick(w_->lblHand[0], Qt::LeftButton);
+        QCOMPARE(Game().CardsOnBoard, int16_t(56));
+        QTest::mousePress(w_->lblHand[0], Qt::RightButton);
+        QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
+        QCOMPARE(Game().CardsOnBoard, int16_t(54));
+
+        test::MsgBoxRecorder boxes { vbNo };
         w_->close();
-        QVERIFY(w_->isVisible());
-        QCOMPARE(boxes.calls.size(), 1);
-        QCOMPARE(boxes.calls[0].title, QStringLiteral("Exit Current Game?"));
-        QVERIFY(Game().GameInProgress);
+        QVERIFY(w_->isVisible() && Game().GameInProgress);
+        QCOMPARE(boxes.Titles(), QStringList { QStringLiteral("Exit Current Game?") });
     }
 };
 

@@ -1,33 +1,52 @@
 // The windows that end a game: the scoring run of a won game's scoreboard,
 // its bonuses, credit and top ten entry, and the statistics of a lost or
-// paused one; what their buttons do. Which scores enter the top ten is left
-// to the top ten's own tests.
+// paused one; what their buttons do; the top ten window. Which scores enter
+// the top ten is left to the top ten's own tests.
 
-#include "app/frmMain.h"
-#include "cardlib/CardDeck.h"
-#include "game/GameState.h"
-#include "records/PlayersFile.h"
+#include "records/SavePoints.h"
 #include "records/TopTen.h"
-#include "recordwindows/frmGameStats.h"
-#include "recordwindows/frmScoreboard.h"
-#include "recordwindows/frmTopTen.h"
 #include "support/Files.h"
 #include "support/WindowTest.h"
-#include "ui/Panel3D.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 
 namespace {
-
-const QString kMark = QString(QChar(0x00BB));
 
 int32_t FileBankroll()
 {
     return FindPlayer(Game().PlayersFilePath, Game().PlayerName).value_or(PlayerRecord {}).Bankroll;
+}
+
+// The top ten window as shown: its names, its scores, and its rows in the
+// current player's colour.
+struct TopTenShown {
+    QStringList names, scores;
+    QList<int> yellowRows;
+};
+
+TopTenShown Read(const frmTopTen* w)
+{
+    TopTenShown s;
+    for (int i = 0; i < frmTopTen::kRows; ++i) {
+        s.names.append(w->lblName[i]->text());
+        s.scores.append(w->lblScore[i]->text());
+        if (w->lblName[i]->palette().color(QPalette::WindowText) == frmTopTen::kCurrentPlayerColor
+            && w->lblScore[i]->palette().color(QPalette::WindowText) == frmTopTen::kCurrentPlayerColor)
+            s.yellowRows.append(i);
+    }
+    return s;
+}
+
+// Opens the top ten window, optionally acts on it, reads it and closes it with OK.
+TopTenShown ShowTopTen(const std::function<void(frmTopTen*)>& act = {})
+{
+    TopTenShown shown;
+    test::WhenShown<frmTopTen>([&](frmTopTen* w) {
+        if (act)
+            act(w);
+        shown = Read(w);
+        QTest::mouseClick(w->btnOK, Qt::LeftButton);
+    });
+    ShowTopTenWindow();
+    return shown;
 }
 
 } // namespace
@@ -53,9 +72,7 @@ class TestGameEnd : public QObject {
     {
         auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         sb->show();
-        if (!QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }))
-            return nullptr;
-        return sb;
+        return QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }) ? std::move(sb) : nullptr;
     }
 
     std::unique_ptr<frmGameStats> ShowStats(bool inProgress)
@@ -86,85 +103,20 @@ private slots:
 
     void cleanup() { w_.Close(); }
 
-    void scoringRunShowsEveryFigureAndCreditsTheBankroll()
+    // The count shows every figure; the win is credited and entered in the
+    // top ten on disk before the count starts, so a window or program that
+    // ends while it counts loses neither. Coming back to the window neither
+    // recounts nor credits again.
+    void scoringRunSavesTheWinThenShowsEveryFigure()
     {
         test::MsgBoxRecorder boxes;
-        Game().TopTen[9].Score = 0;
-        test::WriteTopTenFile(Game().DataFolder, Game().TopTen);
-        test::WhenShown<frmTopTen>([](frmTopTen* w) { QTest::mouseClick(w->btnOK, Qt::LeftButton); });
-        auto sb = RunScoreboard();
-        QVERIFY(sb);
-        QCOMPARE(sb->totalCells[0]->Caption(), QStringLiteral("$150  "));
-        // The rows of the hands made stay lit.
-        QCOMPARE(sb->totalCells[5]->BackColor(), QColor(192, 192, 0));
-        QCOMPARE(sb->totalCells[2]->BackColor(), QColor(128, 128, 128));
-
-        QCOMPARE(sb->pnlDifferentHandsBonus->Caption(), QStringLiteral("$1,000 "));
-        QCOMPARE(sb->pnlCardsRemovedBonus->Caption(), QStringLiteral("$1,800 "));
-        QCOMPARE(sb->pnlTimerBonus->Caption(), QStringLiteral("$100 "));
-        QCOMPARE(sb->pnlFinalScore->Caption(), QStringLiteral("$4,150 "));
-
-        QCOMPARE(FileBankroll(), 6150);
-        QVERIFY(LoadTopTen(Game()));
-        QCOMPARE(Game().TopTen[9], (TopTenRow { QStringLiteral("Ann"), 4150 }));
-        QCOMPARE(w_->c_PlayerStatus->Caption(),
-            QStringLiteral("Player: Ann     Bankroll: $6,150     Average Score: $2,050"));
-        QVERIFY(boxes.calls.isEmpty());
-        QCOMPARE(sb->focusWidget(), sb->btnNewDeal);
-
-        // Coming back to the window neither recounts nor credits again.
-        sb->hide();
-        sb->show();
-        sb->activateWindow();
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        QCOMPARE(Game().Bankroll, 6150);
-        QCOMPARE(FileBankroll(), 6150);
-    }
-
-    void clearedBoardBonusFromTenCardsLeft()
-    {
-        // The notice comes in the middle of the count: no button yet, the credit
-        // already made, and the window cannot be closed.
-        QList<MsgBoxCall> calls;
-        bool heldDuringNotice = false;
-        SetMsgBoxResponder([&](const MsgBoxCall& call) {
-            calls.append(call);
-            auto* shown = test::VisibleWindow<frmScoreboard>();
-            if (shown && !shown->btnClose->isVisible() && !shown->btnSameDeal->isVisible()
-                && Game().Bankroll == 2000 + 4750) {
-                QTest::keyClick(shown, Qt::Key_Escape);
-                shown->close();
-                heldDuringNotice = shown->isVisible();
-            }
-            return int(vbOK);
-        });
-        SetUpWonGame(10);
-        auto sb = RunScoreboard();
-        SetMsgBoxResponder({});
-        QVERIFY(sb);
-        QCOMPARE(calls.size(), 1);
-        QCOMPARE(calls[0].text,
-            QStringLiteral("Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus."));
-        QVERIFY(heldDuringNotice);
-        QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
-            kMark + " Cards Removed (46) x $50 + $100 . . . . . . . . . . . . . . . . . ");
-        QCOMPARE(sb->pnlCardsRemovedBonus->Caption(), QStringLiteral("$2,400 "));
-        QCOMPARE(sb->pnlFinalScore->Caption(), QStringLiteral("$4,750 "));
-        QCOMPARE(Game().Bankroll, 2000 + 4750);
-    }
-
-    // The win is on disk before the count starts: a window or program that
-    // ends while it counts loses neither the credit nor the top ten entry.
-    void winIsSavedBeforeTheCount()
-    {
         GameState& g = Game();
-        QVERIFY(ResetTopTen(g) && LoadTopTen(g));
-        const int32_t before = g.Bankroll;
+        g.TopTen[9].Score = 0;
+        test::WriteTopTenFile(g.DataFolder, g.TopTen);
         int32_t fileBankroll = 0;
         TopTenTable fileTable {};
-        auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         QTimer watch;
+        auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (fileBankroll == 0 && !sb->pnlGameScore->Caption().isEmpty()) {
                 fileBankroll = FileBankroll();
@@ -176,10 +128,55 @@ private slots:
         watch.start(0);
         sb->show();
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
-        QVERIFY(fileBankroll > before);
-        QCOMPARE(fileBankroll, g.Bankroll);
-        QVERIFY(std::count(fileTable.begin(), fileTable.end(), TopTenRow { QStringLiteral("Ann"), g.GameScore }) == 1);
-        sb->close();
+        QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
+
+        QCOMPARE(sb->totalCells[0]->Caption(), QStringLiteral("$150  "));
+        // The rows of the hands made stay lit.
+        QCOMPARE(test::Flags(sb->totalCells, [](const Panel3D* c) { return c->BackColor() == QColor(192, 192, 0); }),
+            QStringLiteral("100111000"));
+        QCOMPARE(std::tuple(sb->pnlDifferentHandsBonus->Caption(), sb->pnlCardsRemovedBonus->Caption(),
+                     sb->pnlTimerBonus->Caption(), sb->pnlFinalScore->Caption()),
+            std::tuple(QStringLiteral("$1,000 "), QStringLiteral("$1,800 "), QStringLiteral("$100 "),
+                QStringLiteral("$4,150 ")));
+        QCOMPARE(w_->c_PlayerStatus->Caption(),
+            QStringLiteral("Player: Ann     Bankroll: $6,150     Average Score: $2,050"));
+        QVERIFY(boxes.calls.isEmpty());
+        QCOMPARE(sb->focusWidget(), sb->btnNewDeal);
+
+        sb->hide();
+        sb->show();
+        sb->activateWindow();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(std::tuple(g.Bankroll, FileBankroll()), std::tuple(6150, 6150));
+    }
+
+    // The cleared-board notice comes in the middle of the count: no button
+    // yet, the credit already made, and the window cannot be closed.
+    void clearedBoardBonusFromTenCardsLeft()
+    {
+        bool heldDuringNotice = false;
+        test::MsgBoxRecorder boxes;
+        boxes.onCall = [&] {
+            auto* shown = test::VisibleWindow<frmScoreboard>();
+            if (shown && !shown->btnClose->isVisible() && !shown->btnSameDeal->isVisible()
+                && Game().Bankroll == 2000 + 4750) {
+                QTest::keyClick(shown, Qt::Key_Escape);
+                shown->close();
+                heldDuringNotice = shown->isVisible();
+            }
+        };
+        SetUpWonGame(10);
+        auto sb = RunScoreboard();
+        QVERIFY(sb);
+        QCOMPARE(boxes.Texts(),
+            QStringList {
+                QStringLiteral("Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus.") });
+        QVERIFY(heldDuringNotice);
+        QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
+            QChar(0x00BB) + QStringLiteral(" Cards Removed (46) x $50 + $100 . . . . . . . . . . . . . . . . . "));
+        QCOMPARE(std::tuple(sb->pnlCardsRemovedBonus->Caption(), sb->pnlFinalScore->Caption(), Game().Bankroll),
+            std::tuple(QStringLiteral("$2,400 "), QStringLiteral("$4,750 "), 2000 + 4750));
     }
 
     void leavingFreesTheGameWindowAndKeepsTheCredit_data()
@@ -204,31 +201,31 @@ private slots:
         auto sb = RunScoreboard();
         QVERIFY(sb);
         const int32_t credited = g.Bankroll;
-        const QHash<QByteArray, QPushButton*> buttons { { "new deal", sb->btnNewDeal },
-            { "same deal", sb->btnSameDeal } };
+        if (leaveBy == "title bar")
+            sb->close();
+        else
+            QTest::mouseClick(leaveBy == "new deal" ? sb->btnNewDeal : sb->btnSameDeal, Qt::LeftButton);
+        QVERIFY(!sb->isVisible() && w_->centralWidget()->isEnabled());
         const QHash<QByteArray, GameEndChoice> choices { { "title bar", GameEndChoice::Close },
             { "new deal", GameEndChoice::NewDeal }, { "same deal", GameEndChoice::SameDeal } };
-        if (QPushButton* button = buttons.value(leaveBy))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else
-            sb->close(); // the title bar
-        QVERIFY(!sb->isVisible());
-        QVERIFY(w_->centralWidget()->isEnabled());
         QCOMPARE(sb->Choice(), choices.value(leaveBy));
-        // New Deal's game is followed by the whole-game test above.
+        // New Deal's game is followed by the game window's own tests.
         if (leaveBy != "new deal")
             w_->CarryOutGameEndChoice(sb->Choice(), true);
         QVERIFY(w_->isVisible());
-        QCOMPARE(g.Bankroll, credited - fee);
-        QCOMPARE(FileBankroll(), g.Bankroll);
-        QCOMPARE(g.GamesPlayed, games + (fee ? 1 : 0));
+        QCOMPARE(std::tuple(g.Bankroll, FileBankroll(), g.GamesPlayed),
+            std::tuple(credited - fee, credited - fee, games + (fee ? 1 : 0)));
         if (fee)
             QVERIFY(g.GameInProgress && g.Deck == deck);
     }
 
-    // Escape and the title bar act as the OK button.
-    void inGameFormHasOkAlone()
+    // During a game the statistics have OK alone (Escape and the title bar
+    // act as OK), and pausing shows them with Resume. After a lost game they
+    // offer the next one; Same Deal from there is free: the lost game's fee
+    // paid for these cards.
+    void statisticsDuringAndAfterAGame()
     {
+        GameState& g = Game();
         auto stats = ShowStats(true);
         QVERIFY(stats->btnOK->isVisible());
         for (const QWidget* hidden : std::initializer_list<const QWidget*> {
@@ -236,49 +233,90 @@ private slots:
             QVERIFY(!hidden->isVisible());
         QTest::keyClick(stats.get(), Qt::Key_Escape);
         QVERIFY(!stats->isVisible());
-        QCOMPARE(stats->result(), int(QDialog::Accepted));
-        QCOMPARE(stats->Choice(), GameEndChoice::Close);
-    }
+        QCOMPARE(
+            std::tuple(stats->result(), stats->Choice()), std::tuple(int(QDialog::Accepted), GameEndChoice::Close));
 
-    // Same Deal from here is free: the lost game's fee paid for these cards.
-    void endOfGameFormOffersTheNextGame()
-    {
-        GameState& g = Game();
         w_->NewGame();
+        bool paused = false;
+        test::WhenShown<frmGameStats>([&](frmGameStats* s) {
+            paused = s->btnOK->text() == QLatin1String("Resume") && s->lblGamePaused->isVisible()
+                && s->ShapeGamePaused[0]->isVisible() && !s->btnNewDeal->isVisible();
+            QTest::mouseClick(s->btnOK, Qt::LeftButton);
+        });
+        w_->MenuFilePauseGame->trigger();
+        QVERIFY(paused && g.GameInProgress);
+
         const auto deck = g.Deck;
         const int32_t bankroll = g.Bankroll;
-        auto stats = ShowStats(false);
+        stats = ShowStats(false);
         QCOMPARE(stats->lblSorry->text(), QStringLiteral("Sorry, no more plays.  Entry fee lost: $1,000"));
         for (const QWidget* shown : { stats->btnOK, stats->btnSameDeal, stats->btnExit })
             QVERIFY(shown->isVisible());
         QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
         QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
-        QVERIFY(!stats->isVisible());
-        QCOMPARE(stats->Choice(), GameEndChoice::NewDeal);
-
+        QVERIFY(!stats->isVisible() && stats->Choice() == GameEndChoice::NewDeal);
         stats = ShowStats(false);
         QTest::mouseClick(stats->btnSameDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible());
         w_->CarryOutGameEndChoice(stats->Choice(), false);
-        QCOMPARE(g.Bankroll, bankroll);
-        QVERIFY(g.GameInProgress && g.Deck == deck);
+        QVERIFY(g.Bankroll == bankroll && g.GameInProgress && g.Deck == deck);
     }
 
-    void pauseShowsThePausedForm()
+    // The top ten window: rows sorted, names dotted to a fixed width, scores
+    // as money, a row without a name ending the table on screen. The current
+    // player's row with this game's score is yellow once the game is over,
+    // never while one runs; of two such rows only the lower one is.
+    void topTenShowsTheTableAndThePlayersRow()
     {
-        w_->NewGame();
-        bool checked = false;
-        test::WhenShown<frmGameStats>([&](frmGameStats* stats) {
-            checked = stats->btnOK->text() == QLatin1String("Resume") && stats->lblGamePaused->isVisible()
-                && stats->ShapeGamePaused[0]->isVisible() && !stats->btnNewDeal->isVisible();
-            QTest::mouseClick(stats->btnOK, Qt::LeftButton);
-        });
-        w_->MenuFilePauseGame->trigger();
-        QVERIFY(checked);
-        QVERIFY(Game().GameInProgress);
+        GameState& g = Game();
+        QVERIFY(ResetTopTen(g) && LoadTopTen(g));
+        g.PlayerName = QStringLiteral("Ann");
+        g.GameScore = 8000;
+        g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
+        g.TopTen[4] = { QStringLiteral("Bartholomew Montgomery"), 5600 };
+        g.TopTen[8] = {};
+        TopTenShown s = ShowTopTen();
+        QCOMPARE(s.names[0], QStringLiteral(" Ann..........................")); // 30 wide
+        QCOMPARE(s.scores[0], QStringLiteral(" $8,000 "));
+        QCOMPARE(s.names[5], QStringLiteral(" Bartholomew Montgomery......."));
+        QCOMPARE(s.scores[8], QStringLiteral(" $4,000 "));
+        QVERIFY(s.names[9].isEmpty() && s.scores[9].isEmpty());
+        QCOMPARE(g.TopTen[0].Name, QStringLiteral("Ann"));
+        QCOMPARE(s.yellowRows, QList<int> { 0 });
+
+        g.TopTen[1] = { QStringLiteral("Ann"), 8000 };
+        QCOMPARE(ShowTopTen().yellowRows, QList<int> { 1 });
+        g.GameInProgress = true;
+        QVERIFY(ShowTopTen().yellowRows.isEmpty());
     }
 
-    // Last: the game window closes for good.
+    // Reset Scores: No keeps the table; Yes writes the default table and shows it.
+    void topTenResetScores()
+    {
+        GameState& g = Game();
+        g.GameInProgress = false;
+        g.GameScore = 9000;
+        g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
+        test::WriteTopTenFile(g.DataFolder, g.TopTen);
+        test::MsgBoxRecorder boxes { vbNo, vbYes };
+        TopTenShown afterNo;
+        const TopTenShown afterYes = ShowTopTen([&](frmTopTen* w) {
+            QTest::mouseClick(w->btnResetScores, Qt::LeftButton);
+            afterNo = Read(w);
+            QTest::mouseClick(w->btnResetScores, Qt::LeftButton);
+        });
+        QCOMPARE(boxes.calls.size(), 2);
+        QCOMPARE(
+            boxes.calls[0].text, QStringLiteral("Are you sure you want to reset the list of Top Ten High Scores?"));
+        QCOMPARE(afterNo.names[9], QStringLiteral(" Ann.........................."));
+        QCOMPARE(afterNo.yellowRows, QList<int> { 9 });
+        QVERIFY(afterYes.yellowRows.isEmpty());
+        QCOMPARE(afterYes.names[0], QStringLiteral(" *******......................"));
+        QCOMPARE(afterYes.scores[9], QStringLiteral(" $3,000 "));
+        QCOMPARE(test::TopTenOnDisk(g.DataFolder), g.TopTen);
+    }
+
+    // Last: the game window closes for good. Exit during a game asks once.
     void exitDuringAGameAsksOnce()
     {
         test::MsgBoxRecorder boxes;
@@ -289,8 +327,7 @@ private slots:
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(!stats->isVisible() && !Game().GameInProgress);
         w_->CarryOutGameEndChoice(stats->Choice(), false);
-        QVERIFY(!w_->isVisible());
-        QCOMPARE(boxes.calls.size(), 2);
+        QVERIFY(!w_->isVisible() && boxes.calls.size() == 2);
         QVERIFY(boxes.calls[1].text.endsWith(QStringLiteral("exit the game and forfeit the $1,000 entry fee?")));
     }
 };

@@ -2,17 +2,27 @@
 
 // What the window tests share: no waits, data in a temporary folder, a fresh
 // game with or without its window, message boxes answered by the test, and a
-// way to act on a modal window once it shows.
+// way to act on a modal window once it shows or to close the windows of a
+// game's end. It brings the game window and the widgets the tests look at.
 
 #include "app/StartUpData.h"
 #include "app/frmMain.h"
+#include "cardlib/CardDeck.h"
 #include "game/GameState.h"
 #include "records/PlayersFile.h"
+#include "recordwindows/frmGameStats.h"
+#include "recordwindows/frmScoreboard.h"
+#include "recordwindows/frmTopTen.h"
 #include "ui/MsgBox.h"
+#include "ui/Panel3D.h"
 #include "ui/Sound.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -49,16 +59,19 @@ inline void PlayAs(const QString& name)
     g.SoundOn = false;
 }
 
-// The game window prepared over a fresh game, optionally with a player.
+// The game window prepared over a fresh game, optionally with a player and
+// shown on screen.
 class GameWindow {
 public:
-    void Open(const QString& player = {})
+    void Open(const QString& player = {}, bool exposed = false)
     {
         data_ = FreshGame();
         w_ = std::make_unique<frmMain>();
         QVERIFY(w_->PrepareWindow());
         if (!player.isEmpty())
             PlayAs(player);
+        if (exposed)
+            QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     }
     void Close()
     {
@@ -67,7 +80,6 @@ public:
     }
     frmMain* get() const { return w_.get(); }
     frmMain* operator->() const { return w_.get(); }
-    frmMain& operator*() const { return *w_; }
 
 private:
     std::unique_ptr<QTemporaryDir> data_;
@@ -79,12 +91,16 @@ private:
 struct MsgBoxRecorder {
     QList<MsgBoxCall> calls;
     std::deque<int> answers;
+    std::function<void()> onCall; // runs while the box is open
     int defaultAnswer = vbOK;
 
-    MsgBoxRecorder()
+    explicit MsgBoxRecorder(std::initializer_list<int> inTurn = {})
+        : answers(inTurn)
     {
         SetMsgBoxResponder([this](const MsgBoxCall& call) {
             calls.append(call);
+            if (onCall)
+                onCall();
             if (answers.empty())
                 return defaultAnswer;
             const int a = answers.front();
@@ -93,16 +109,26 @@ struct MsgBoxRecorder {
         });
     }
     ~MsgBoxRecorder() { SetMsgBoxResponder({}); }
+    QStringList Titles() const { return Column(&MsgBoxCall::title); }
+    QStringList Texts() const { return Column(&MsgBoxCall::text); }
+    QStringList Column(QString MsgBoxCall::*field) const
+    {
+        QStringList column;
+        for (const MsgBoxCall& call : calls)
+            column.append(call.*field);
+        return column;
+    }
     MsgBoxRecorder(const MsgBoxRecorder&) = delete;
     MsgBoxRecorder& operator=(const MsgBoxRecorder&) = delete;
 };
 
-// The game window's toolbar buttons, left to right as made: the tool buttons with a hover text.
-inline QList<QToolButton*> ToolbarButtons(const QWidget* window)
+// "1" or "0" for each item as `on` says, to compare many states in one go.
+template <class Items, class On> QString Flags(const Items& items, On on)
 {
-    QList<QToolButton*> buttons = window->findChildren<QToolButton*>();
-    buttons.removeIf([](const QToolButton* b) { return b->toolTip().isEmpty(); });
-    return buttons;
+    QString flags;
+    for (const auto& item : items)
+        flags += on(item) ? u'1' : u'0';
+    return flags;
 }
 
 // The middle of the card's visible part at a column and row of the board.
@@ -141,5 +167,30 @@ template <class W> void WhenShown(std::function<void(W*)> act, int timeoutMs = 5
     });
     timer->start(10);
 }
+
+// Closes the windows the end of a game opens, as a player would: the top ten,
+// the scoreboard once its buttons show (`onScoreboard` sees it first), the
+// statistics. Active while it lives.
+class GameEndCloser {
+public:
+    explicit GameEndCloser(std::function<void(frmScoreboard*)> onScoreboard = {})
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [onScoreboard] {
+            if (auto* t = VisibleWindow<frmTopTen>())
+                t->btnOK->click();
+            else if (auto* s = VisibleWindow<frmScoreboard>()) {
+                if (onScoreboard)
+                    onScoreboard(s);
+                if (s->btnClose->isVisible())
+                    s->btnClose->click(); // does nothing until the count is over
+            } else if (auto* st = VisibleWindow<frmGameStats>())
+                st->btnOK->click();
+        });
+        timer_.start(5);
+    }
+
+private:
+    QTimer timer_;
+};
 
 } // namespace test

@@ -1,0 +1,302 @@
+// The presentation layer: sounds and pauses (the game's sounds are built
+// beside it, a sound's length is read from its file, nothing waits long on a
+// broken file, a missing one or a nonsense length, and the windows keep
+// running meanwhile); and the windows that tell about the game: the title
+// shown at start-up, the about window with its update check, the
+// instructions with their example picture and their way into the help, and
+// the help window itself.
+
+#include "records/RecordFiles.h"
+#include "support/Files.h"
+#include "support/WindowTest.h"
+#include "ui/HelpWindow.h"
+#include "ui/SoundNames.h"
+#include "ui/frmAbout.h"
+#include "ui/frmExample.h"
+#include "ui/frmInstructions.h"
+#include "ui/frmTitle.h"
+
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QtEndian>
+
+#include <tuple>
+
+namespace {
+
+// A generous bound: these calls must return at once, and a hang would show as seconds.
+constexpr qint64 kAtOnceMs = 1500;
+
+template <class T> QByteArray Le(T v)
+{
+    QByteArray b(sizeof(T), '\0');
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+// A 16-bit header claiming dataClaim bytes, followed by dataReal bytes of silence.
+QByteArray WavBytes(quint32 dataClaim, int dataReal, quint16 channels = 1, quint32 rate = 22050)
+{
+    const QByteArray fmt = Le<quint16>(1) + Le(channels) + Le(rate) + Le<quint32>(rate * 2 * channels)
+        + Le<quint16>(2 * channels) + Le<quint16>(16);
+    const QByteArray body
+        = "WAVE" + QByteArray("fmt ") + Le<quint32>(16) + fmt + "data" + Le(dataClaim) + QByteArray(dataReal, '\0');
+    return "RIFF" + Le<quint32>(body.size()) + body;
+}
+
+// Counts the events posted to it: each one seen shows the event loop ran.
+struct EventCounter : QObject {
+    int seen = 0;
+    bool event(QEvent* e) override { return e->type() == QEvent::User ? ++seen > 0 : QObject::event(e); }
+    void Post() { QCoreApplication::postEvent(this, new QEvent(QEvent::User)); }
+};
+
+// Opens the instructions; the example that opens by itself is counted and
+// closed, then `act` runs on the instructions, after which they are closed.
+int RunInstructions(bool hideDoNotShow, const std::function<void(frmInstructions*)>& act)
+{
+    int examples = 0;
+    test::WhenShown<frmExample>([&](frmExample* e) {
+        ++examples;
+        QTest::mouseClick(e->btnClose, Qt::LeftButton);
+        QTimer::singleShot(0, [&] {
+            if (auto* w = test::VisibleWindow<frmInstructions>()) {
+                act(w);
+                QTest::mouseClick(w->btnClose, Qt::LeftButton);
+            }
+        });
+    });
+    ShowInstructionsWindow(nullptr, hideDoNotShow);
+    return examples;
+}
+
+// The current player (none for an empty name) with that setting, kept in the players file.
+void SetPlayer(const QString& name, bool showInstructions)
+{
+    QFile::remove(Game().PlayersFilePath);
+    Game().PlayerName.clear();
+    if (!name.isEmpty())
+        test::PlayAs(name);
+    Game().ShowInstructions = showInstructions;
+    QVERIFY(name.isEmpty() || SavePlayers(Game()));
+}
+
+} // namespace
+
+class TestPresentation : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> data_;
+
+private slots:
+    void initTestCase()
+    {
+        data_ = test::FreshGame();
+        Game().ProgramVersion = QStringLiteral("4.6.0");
+    }
+
+    void init()
+    {
+        Game().SoundOn = false;
+        Game().AppFolder = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
+        SetTimeScale(0);
+    }
+
+    // Every sound the game names is built beside it, spelled as named.
+    void everyNamedSoundIsBuilt()
+    {
+        for (const QLatin1String name :
+            { SoundFile::Deal, SoundFile::Ding, SoundFile::Error, SoundFile::Bloop, SoundFile::Bloop2, SoundFile::Scor1,
+                SoundFile::ColGone, SoundFile::Buttup, SoundFile::Nervous, SoundFile::Schz, SoundFile::Shim,
+                SoundFile::TWham, SoundFile::UpGo4, SoundFile::Message2, SoundFile::ClickBg, SoundFile::BgClick })
+            QVERIFY2(QFileInfo::exists(Game().AppFolder + name), name.data());
+    }
+
+    // A broken file has no length; a header claiming far more than the file
+    // holds counts only what is there. Nothing waits on a sound that cannot
+    // play, nor on a nonsense length.
+    void brokenFilesAndOddLengthsWaitForNothing()
+    {
+        QTemporaryDir tmp;
+        const QString dir = tmp.path() + QLatin1Char('/');
+        test::WriteBytes(dir + QStringLiteral("cut.wav"), WavBytes(0x7fffffff, 4410));
+        QCOMPARE(WavDurationSeconds(dir + QStringLiteral("cut.wav")), 0.1);
+        test::WriteBytes(dir + QStringLiteral("Clickbg.wav"), WavBytes(100, 100));
+        QCOMPARE(WavDurationSeconds(dir + QStringLiteral("Clickbg.wav")), 50 / 22050.0);
+        QCOMPARE(WavDurationSeconds(dir + QStringLiteral("does-not-exist.wav")), 0.0);
+        SetTimeScale(std::numeric_limits<double>::quiet_NaN());
+        QCOMPARE(TimeScale(), 0.0);
+        const std::pair<const char*, QByteArray> cases[] = {
+            { "empty.wav", QByteArray() },
+            { "text.wav", QByteArray("this is not a sound file at all, not even close") },
+            { "nodata.wav", WavBytes(4410, 4410).left(36) },
+            { "nochannels.wav", WavBytes(4410, 4410, 0) },
+            { "slowrate.wav", WavBytes(4410, 4410, 1, 1) },
+        };
+        SetTimeScale(1);
+        Game().AppFolder = dir;
+        QElapsedTimer clock;
+        clock.start();
+        for (const auto& [name, bytes] : cases) {
+            test::WriteBytes(dir + QLatin1String(name), bytes);
+            QCOMPARE(WavDurationSeconds(dir + QLatin1String(name)), 0.0);
+            PlaySound(QString::fromLatin1(name), 0);
+        }
+        PlaySound(QStringLiteral("nosuch.wav"), 0);
+        PlaySoundAndYield(QStringLiteral("nosuch.wav"), 0);
+        Game().AppFolder.clear();
+        PlaySound(QStringLiteral("deal.wav"), 0);
+        // Lengths that do not fit a 32-bit count of milliseconds, and negative ones.
+        for (const double seconds : { 1e12, -5.0, std::numeric_limits<double>::infinity() })
+            Pause(seconds);
+        QVERIFY(clock.elapsed() < kAtOnceMs);
+    }
+
+    // Pauses and synchronous sounds keep the events running (windows paint
+    // while they wait), without an audio device too: the second and third
+    // sound come through the cached effect.
+    void waitsKeepEventsRunning()
+    {
+        EventCounter counter;
+        QElapsedTimer clock;
+        clock.start();
+        counter.Post();
+        Pause(10);
+        QVERIFY(clock.elapsed() < kAtOnceMs && counter.seen == 1);
+        SetTimeScale(0.05);
+        counter.Post();
+        PlaySound(QStringLiteral("ding.wav"), 0);
+        QCOMPARE(counter.seen, 2);
+        PlaySound(QStringLiteral("ding.wav"), 1);
+        PlaySoundAndYield(QStringLiteral("ding.wav"));
+        counter.Post();
+        Pause(0.02);
+        QCOMPARE(counter.seen, 3);
+    }
+
+    // The whole animation: the name spelt out, the letters coloured in turn,
+    // the welcome shown and the window gone at the end. Keys, clicks and close
+    // requests in the middle of it change nothing.
+    void titleRunsToItsEndAndTakesNoInput()
+    {
+        frmTitle title;
+        bool stillShown = false;
+        QTimer::singleShot(0, &title, [&] {
+            // Queued behind the start of the animation, so this runs inside it.
+            QTimer::singleShot(0, &title, [&] {
+                QTest::keyClick(&title, Qt::Key_Escape);
+                QTest::mouseClick(&title, Qt::LeftButton, {}, QPoint(300, 200));
+                title.close();
+                title.reject();
+                stillShown = title.isVisible() && !title.Finished();
+            });
+        });
+        QCOMPARE(title.exec(), int(QDialog::Accepted));
+        QVERIFY(stillShown && title.Finished() && !title.isVisible());
+        QString spelt;
+        for (int i = 0; i < frmTitle::kLetters; ++i) {
+            spelt += title.lblProgramName[i]->text();
+            QCOMPARE(title.lblProgramName[i]->palette().color(QPalette::WindowText),
+                i % 2 == 1 ? QColor(0, 0, 0) : QColor(255, 0, 0));
+        }
+        QCOMPARE(spelt, QStringLiteral("SOLITAIREQUIBELTM"));
+        for (int i : { 1, 8, 10, 14 }) // lined up again after the bounce
+            QCOMPARE(title.lblProgramName[i]->x(), title.lblProgramName[i - 1]->geometry().right() + 1);
+        QVERIFY(title.lblWelcome->isVisibleTo(&title));
+    }
+
+    // The name and, once shown, the version, with the sound on and off; the
+    // update check tells the version and where updates come from.
+    void aboutShowsNameVersionAndUpdates()
+    {
+        test::MsgBoxRecorder boxes;
+        for (const bool sound : { true, false }) {
+            Game().SoundOn = sound;
+            QString version, top, shadow;
+            test::WhenShown<frmAbout>([&](frmAbout* w) {
+                // A version that never comes fails the comparison below.
+                (void)QTest::qWaitFor([w] { return !w->lblVersion->text().isEmpty(); });
+                std::tie(version, top, shadow) = std::tuple(
+                    w->lblVersion->text(), w->lblProgramTitleTop->text(), w->lblProgramTitleBottom->text());
+                if (!sound)
+                    QTest::mouseClick(w->btnUpdates, Qt::LeftButton);
+                QTest::mouseClick(w->btnOK, Qt::LeftButton);
+            });
+            ShowAboutWindow();
+            QCOMPARE(std::tuple(version, top, shadow),
+                std::tuple(QStringLiteral("Version 4.6.0"), QStringLiteral("Solitaire Quibel"),
+                    QStringLiteral("Solitaire Quibel")));
+            QVERIFY(test::VisibleWindow<frmAbout>() == nullptr);
+        }
+        QCOMPARE(boxes.calls.size(), 1);
+        const QString& text = boxes.calls.first().text;
+        QVERIFY(text.contains(QStringLiteral(QUIBEL_VERSION)) && text.contains(QStringLiteral(QUIBEL_BUILD_DATE))
+            && text.contains(QStringLiteral("package")));
+    }
+
+    // With nobody to keep the choice for, the box is not there and the
+    // instructions are switched on; after three misplays it is not there
+    // either, and a player's choice stays as it was. A player's box shows the
+    // setting (ticked when the instructions are off), and a click on it is
+    // kept in the players file when the instructions close.
+    void doNotShowBox()
+    {
+        const QString caption = QStringLiteral("Do &not show these instructions again at startup for ");
+        // Player, instructions on before, opened by misplays, box clicked, the box's caption (empty: no box), on after.
+        for (const auto& [player, showBefore, afterMisplays, click, boxCaption, showAfter] :
+            { std::tuple { QString(), false, false, false, QString(), true },
+                { QStringLiteral("Bo & Di"), true, false, false, caption + QStringLiteral("Bo && Di"), true },
+                { QStringLiteral("Ann"), false, true, false, QString(), false },
+                { QStringLiteral("Ann"), true, false, true, caption + QStringLiteral("Ann"), false },
+                { QStringLiteral("Ann"), false, false, true, caption + QStringLiteral("Ann"), true } }) {
+            SetPlayer(player, showBefore);
+            QString shown;
+            bool ticked = !showBefore;
+            RunInstructions(afterMisplays, [&](frmInstructions* w) {
+                if (w->chkDoNotShow->isVisibleTo(w))
+                    std::tie(shown, ticked) = std::tuple(w->chkDoNotShow->text(), w->chkDoNotShow->isChecked());
+                if (click)
+                    QTest::mouseClick(w->chkDoNotShow, Qt::LeftButton, {}, QPoint(6, w->chkDoNotShow->height() / 2));
+            });
+            QCOMPARE(
+                std::tuple(shown, ticked, Game().ShowInstructions), std::tuple(boxCaption, !showBefore, showAfter));
+            if (!player.isEmpty())
+                QCOMPARE(FindPlayer(Game().PlayersFilePath, player)->ShowInstructions, showAfter);
+        }
+    }
+
+    // The example opens by itself on the first activation only; the label
+    // opens it again. The help opens at its contents, in one window however
+    // often it is asked for, and closes with the instructions.
+    void exampleAndHelpFromTheInstructions()
+    {
+        SetPlayer(QString(), true);
+        int later = 0, helpWindows = 0;
+        QString source;
+        const int first = RunInstructions(false, [&](frmInstructions* w) {
+            test::WhenShown<frmExample>([&](frmExample* e) {
+                ++later;
+                QTest::mouseClick(e->btnClose, Qt::LeftButton);
+            });
+            QEvent activate(QEvent::WindowActivate);
+            QApplication::sendEvent(w, &activate);
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            QCOMPARE(later, 0);
+            QTest::mouseClick(w->lblShowExample, Qt::LeftButton);
+            QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
+            QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
+            for (QWidget* t : QApplication::topLevelWidgets())
+                helpWindows += qobject_cast<HelpWindow*>(t) && t->isVisible();
+            if (HelpWindow* help = test::VisibleWindow<HelpWindow>())
+                source = help->txtHelp->source().toLocalFile();
+        });
+        QCOMPARE(std::tuple(first, later, helpWindows, QFileInfo(source).fileName(), test::VisibleWindow<HelpWindow>()),
+            std::tuple(1, 1, 1, QStringLiteral("quibel-help.html"), static_cast<HelpWindow*>(nullptr)));
+    }
+};
+
+QTEST_MAIN(TestPresentation)
+#include "test_presentation.moc"
