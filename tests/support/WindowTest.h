@@ -9,6 +9,7 @@
 #include "app/frmMain.h"
 #include "cardlib/CardDeck.h"
 #include "game/GameState.h"
+#include "records/PlayerLock.h"
 #include "records/PlayersFile.h"
 #include "recordwindows/frmGameStats.h"
 #include "recordwindows/frmScoreboard.h"
@@ -36,9 +37,11 @@
 namespace test {
 
 // A fresh GameState as at start-up with no waits, its data folder prepared
-// in a temporary folder kept alive by the returned object.
+// in a temporary folder kept alive by the returned object. The last test's
+// player lock goes first, while its folder is still there.
 inline std::unique_ptr<QTemporaryDir> FreshGame()
 {
+    ChosenPlayerLock().Release();
     auto dir = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", dir->path().toUtf8());
     SetTimeScale(0);
