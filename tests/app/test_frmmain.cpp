@@ -449,6 +449,14 @@ private slots:
         QVERIFY(w_->ClockRunning());
 
         DealKnownBoard();
+        // Both settings reach the players file at once, whichever way they go.
+        for (int i = 0; i < 2; ++i) {
+            w_->chkSound->click();
+            w_->MenuFileUseHandPopups->trigger();
+            const std::optional<PlayerRecord> saved = FindPlayer(Game().PlayersFilePath, Game().PlayerName);
+            QVERIFY(saved && saved->SoundOn == w_->chkSound->isChecked()
+                && saved->UseHandPopups == w_->MenuFileUseHandPopups->isChecked());
+        }
         Game().UseHandPopups = true;
         QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
         QTRY_VERIFY(w_->pnlHandDefinition->isVisible());

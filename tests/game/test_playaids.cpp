@@ -98,10 +98,6 @@ private slots:
                  // that has a card higher up: one row up, not the same row.
                  { "5D", FocusMove::Up, "3C" }, { "5D", FocusMove::Down, "5D" } })
             QVERIFY2(move(from, m) == at(to), from);
-        // Row 6 lies as near row 5 as row 4 does: the lower card wins.
-        TestBoard tie;
-        tie.Lay("AS 2S 3S 4S 5S 6S 7S|8D 9D");
-        QCOMPARE(MoveFocus(tie.g, at("9D"), FindCell(tie.g, at("9D")), FocusMove::Left), at("7S"));
     }
 
     // The frame follows its card and takes over the cell a removed card left.

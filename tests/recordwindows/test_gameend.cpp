@@ -130,6 +130,10 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
         QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
 
+        QStringList counts;
+        for (const Panel3D* cell : sb->countCells)
+            counts.append(cell->Caption());
+        QCOMPARE(counts.join(u' '), QStringLiteral("3 0 0 2 1 2 0 0 0"));
         QCOMPARE(sb->totalCells[0]->Caption(), QStringLiteral("$150  "));
         // The rows of the hands made stay lit.
         QCOMPARE(test::Flags(sb->totalCells, [](const Panel3D* c) { return c->BackColor() == QColor(192, 192, 0); }),
@@ -227,6 +231,12 @@ private slots:
     {
         GameState& g = Game();
         auto stats = ShowStats(true);
+        QCOMPARE((QStringList { stats->lblScoreNeeded->text(), stats->lblGameScore->text(),
+                     stats->lblCardsRemaining->text(), stats->lblDifferentHands->text() }),
+            (QStringList { QStringLiteral("Score Needed  . . . . . . . . . . . . . . $1,000"),
+                QStringLiteral("Game Score . . . . . . . . . . . . . . . . $300"),
+                QStringLiteral("Cards Remaining . . . . . . . . . . . . 41"),
+                QStringLiteral("Total Different Hands . . . . . . . . . 4") }));
         QVERIFY(stats->btnOK->isVisible());
         for (const QWidget* hidden : std::initializer_list<const QWidget*> {
                  stats->btnNewDeal, stats->btnSameDeal, stats->btnExit, stats->lblSorry, stats->lblGamePaused })
