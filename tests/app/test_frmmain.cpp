@@ -449,13 +449,13 @@ private slots:
         QVERIFY(w_->ClockRunning());
 
         DealKnownBoard();
-        // Both settings reach the players file at once, whichever way they go.
+        // Each setting reaches the players file at once, whichever way it goes.
+        const auto saved = [] { return FindPlayer(Game().PlayersFilePath, Game().PlayerName).value(); };
         for (int i = 0; i < 2; ++i) {
             w_->chkSound->click();
+            QCOMPARE(saved().SoundOn, w_->chkSound->isChecked());
             w_->MenuFileUseHandPopups->trigger();
-            const std::optional<PlayerRecord> saved = FindPlayer(Game().PlayersFilePath, Game().PlayerName);
-            QVERIFY(saved && saved->SoundOn == w_->chkSound->isChecked()
-                && saved->UseHandPopups == w_->MenuFileUseHandPopups->isChecked());
+            QCOMPARE(saved().UseHandPopups, w_->MenuFileUseHandPopups->isChecked());
         }
         Game().UseHandPopups = true;
         QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
