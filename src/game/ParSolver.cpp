@@ -23,6 +23,7 @@ struct Node {
     int32_t gameScore = 0;
     int32_t priority = 0; // the score if the game ended here, and the board's promise
     int32_t bound = 0; // the most the game can still end with (UpperBound)
+    int32_t mostAtOnce = 0; // the most one play can pay on this board (UpperBound)
     int32_t step = -1; // the play that led here, in the pass's step list (once kept)
     int32_t parentStep = -1;
     LegalPlay play; // the play that led here
@@ -68,7 +69,10 @@ int TypesMade(const GameState& g)
 // on the board allow, every card removed, the whole cleared-board bonus (given:
 // the bonus for no card left), and the bonus for every hand type made or still
 // allowed by the cards.
-int32_t UpperBound(const GameState& g, int32_t clearedBonus)
+//
+// `mostAtOnce` is set to the most one play could pay at once (its points, its
+// cards and the bonus for a new hand type), from the hand types the cards allow.
+int32_t UpperBound(const GameState& g, int32_t clearedBonus, int32_t& mostAtOnce)
 {
     std::array<int, 14> rankCount {};
     std::array<std::array<bool, 15>, 5> present {}; // by suit, rank 1..14 (14: the Ace above the King)
@@ -147,8 +151,15 @@ int32_t UpperBound(const GameState& g, int32_t clearedBonus)
     const bool possible[kNumHandTypes + 1]
         = { false, pairs >= 1, pairs >= 2, trips, straight, flush, trips && pairs >= 2, quads, straightFlush, royal };
     int newTypes = 0;
-    for (int t = 1; t <= kNumHandTypes; ++t)
-        newTypes += possible[t] && g.HandCounts[t] == 0 ? 1 : 0;
+    mostAtOnce = 2 * g.CardRemovedBonus; // a joker removal
+    for (int t = 1; t <= kNumHandTypes; ++t) {
+        if (!possible[t])
+            continue;
+        const bool isNew = g.HandCounts[t] == 0;
+        newTypes += isNew ? 1 : 0;
+        mostAtOnce = std::max<int32_t>(
+            mostAtOnce, g.HandPoints[t] + 5 * g.CardRemovedBonus + (isNew ? g.DifferentHandsBonus : 0));
+    }
     const int removable = CardsRemoved(g) + cards;
     return g.GameScore + static_cast<int32_t>(sixtieths / 60) + (TypesMade(g) + newTypes) * g.DifferentHandsBonus
         + removable * g.CardRemovedBonus + clearedBonus;
@@ -323,6 +334,11 @@ public:
         , maxPlays_(maxPlays)
     {
         base_ = start;
+        // The names and the top ten play no part in a play, and a board is set out for every play.
+        for (QString* text : { &base_.g.ProgramName, &base_.g.ProgramVersion, &base_.g.AppFolder, &base_.g.DataFolder,
+                 &base_.g.PlayersFilePath, &base_.g.PlayerName })
+            *text = QString();
+        base_.g.TopTen = {};
         base_.g.SelectedCards.fill(0);
         base_.g.SelectedCount = 0;
         for (int id = 1; id <= CardDeck::kMaxId; ++id)
@@ -413,7 +429,7 @@ private:
         n.activeColumns = static_cast<uint8_t>(p.g.ActiveColumns);
         n.cards = static_cast<uint8_t>(cards);
         const int32_t ended = ScoreIfEnded(p.g);
-        n.bound = UpperBound(p.g, clearedBonus_[0]);
+        n.bound = UpperBound(p.g, clearedBonus_[0], n.mostAtOnce);
         n.priority = ended + Promise(p.g) + BigHandsPromise(n, p.g.NumRows, p.g.HandPoints)
             + kRoomWeight * (n.bound - ended) / 100;
         return n;
@@ -537,6 +553,9 @@ private:
                 steps_.push_back({ n.parentStep, n.play });
                 n.step = static_cast<int32_t>(steps_.size() - 1);
             }
+            // The most promising first, so that the shortlist soon holds plays
+            // that the plays of the boards after them cannot beat.
+            std::sort(layer.begin(), layer.end(), [](const Node& a, const Node& b) { return a.priority > b.priority; });
             candidates.clear();
             for (int32_t i = 0; i < static_cast<int32_t>(layer.size()); ++i) {
                 // The greedy first pass always finishes, so there is always a line.
@@ -547,6 +566,10 @@ private:
                 const Node& node = layer[i];
                 if (!result_.line.empty() && node.bound <= result_.score)
                     continue;
+                if (candidates.size() == shortlist && node.priority + node.mostAtOnce <= candidates.front().estimate) {
+                    complete = false; // none of its plays would make the shortlist
+                    continue;
+                }
                 Unpack(node, p);
                 ListLegalPlays(p.g, p.cards, plays, false);
                 for (const LegalPlay& play : plays) {
