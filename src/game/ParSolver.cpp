@@ -209,63 +209,62 @@ constexpr int kBigHandWeight = 30; // per cent of the hand's points
 constexpr double kGapDecay = 0.8; // what a hand keeps for each card in its way
 constexpr int kMaxGap = 16; // cards in the way beyond which a hand counts nothing
 
-struct Spot {
-    int8_t column = 0; // 0: not on the board
-    int8_t height = 0; // from the bottom row, 1 up
-};
-
-int Gap(const std::array<Spot, 53>& spot, const std::array<int, kMaxColumns + 2>& columnCards, const int* ids, int n)
+// A card's place for the gap below: its column times 8 plus its height from
+// the bottom row (1 up); 0 when it is not on the board. `cardsBefore[c]` is
+// the count of cards in the columns left of column c.
+int Gap(const std::array<uint8_t, 53>& place, const std::array<int, kMaxColumns + 2>& cardsBefore, const int* ids,
+    int n)
 {
-    std::array<Spot, 5> s {};
+    std::array<int, 5> s {};
     for (int i = 0; i < n; ++i) {
-        s[i] = spot[ids[i]];
-        if (s[i].column == 0)
+        const int key = place[ids[i]];
+        if (key == 0)
             return -1;
+        int k = i;
+        for (; k > 0 && s[k - 1] > key; --k)
+            s[k] = s[k - 1];
+        s[k] = key;
     }
-    std::sort(s.begin(), s.begin() + n,
-        [](const Spot& a, const Spot& b) { return a.column != b.column ? a.column < b.column : a.height < b.height; });
     int gap = 0;
-    int i = 0;
     int prevLow = -1; // the previous column's lowest and highest of the hand's cards
     int prevHigh = -1;
     int prevColumn = 0;
-    while (i < n) {
+    for (int i = 0; i < n;) {
+        const int column = s[i] >> 3;
         int j = i;
-        while (j + 1 < n && s[j + 1].column == s[i].column)
+        while (j + 1 < n && s[j + 1] >> 3 == column)
             ++j;
-        const int low = s[i].height;
-        const int high = s[j].height;
+        const int low = s[i] & 7;
+        const int high = s[j] & 7;
         gap += (high - low + 1) - (j - i + 1);
         if (prevColumn != 0) {
-            for (int c = prevColumn + 1; c < s[i].column; ++c)
-                gap += columnCards[c];
+            gap += cardsBefore[column] - cardsBefore[prevColumn + 1];
             // The nearest heights of the two columns' cards.
-            const int apart = high < prevLow ? prevLow - high : low > prevHigh ? low - prevHigh : 0;
-            gap += apart;
+            gap += high < prevLow ? prevLow - high : low > prevHigh ? low - prevHigh : 0;
         }
         prevLow = low;
         prevHigh = high;
-        prevColumn = s[i].column;
+        prevColumn = column;
         i = j + 1;
-        if (gap > kMaxGap)
-            return gap;
     }
     return gap;
 }
 
 int32_t BigHandsPromise(const Node& n, int numRows, const std::array<int16_t, kNumHandTypes + 1>& points)
 {
-    std::array<Spot, 53> spot {};
-    std::array<int, kMaxColumns + 2> columnCards {};
+    std::array<uint8_t, 53> place {};
+    std::array<int, kMaxColumns + 2> cardsBefore {};
     for (int c = 1; c <= n.activeColumns; ++c) {
+        int inColumn = 0;
         for (int r = 1; r <= numRows; ++r) {
             const int card = n.grid[(c - 1) * kMaxRows + (r - 1)];
             if (card == 0)
                 continue;
-            ++columnCards[c];
+            ++inColumn;
             if (card <= 52)
-                spot[card] = { static_cast<int8_t>(c), static_cast<int8_t>(numRows - r + 1) };
+                place[card] = static_cast<uint8_t>(c * 8 + numRows - r + 1);
         }
+        cardsBefore[c + 1] = cardsBefore[c] + inColumn;
     }
     // What a hand keeps of its share, in thousandths, by the cards in its way.
     static const std::array<int, kMaxGap + 1> kept = [] {
@@ -276,7 +275,7 @@ int32_t BigHandsPromise(const Node& n, int numRows, const std::array<int16_t, kN
     }();
     int32_t promise = 0;
     const auto add = [&](const int* ids, int count, int handType) {
-        const int gap = Gap(spot, columnCards, ids, count);
+        const int gap = Gap(place, cardsBefore, ids, count);
         if (gap >= 0 && gap <= kMaxGap)
             promise += points[handType] * kBigHandWeight / 100 * kept[gap] / 1000;
     };
