@@ -75,7 +75,7 @@ int TypesMade(const GameState& g)
 int32_t UpperBound(const GameState& g, int32_t clearedBonus, int32_t& mostAtOnce)
 {
     std::array<int, 14> rankCount {};
-    std::array<std::array<bool, 15>, 5> present {}; // by suit, rank 1..14 (14: the Ace above the King)
+    std::array<unsigned, 5> held {}; // by suit, a bit per rank 1..14 (14: the Ace above the King)
     std::array<int, 5> suitCount {};
     int cards = 0;
     for (int c = 1; c <= g.ActiveColumns; ++c) {
@@ -90,40 +90,31 @@ int32_t UpperBound(const GameState& g, int32_t clearedBonus, int32_t& mostAtOnce
             const int suit = CardDeck::GetCardSuit(card);
             ++rankCount[rank];
             ++suitCount[suit];
-            present[suit][rank] = true;
-            if (rank == 1)
-                present[suit][14] = true;
+            held[suit] |= 1u << rank | (rank == 1 ? 1u << 14 : 0u);
         }
     }
-    const auto anySuit
-        = [&](int rank) { return present[1][rank] || present[2][rank] || present[3][rank] || present[4][rank]; };
-    bool straight = false;
+    const unsigned anySuit = held[1] | held[2] | held[3] | held[4];
+    unsigned inStraight = 0; // ranks of a straight the cards allow, in any suit
+    std::array<unsigned, 5> inStraightFlush {}; // by suit
+    std::array<unsigned, 5> inRoyal {};
+    for (int low = 1; low <= 10; ++low) {
+        const unsigned run = 0x1Fu << low;
+        if ((anySuit & run) == run)
+            inStraight |= run;
+        for (int s = 1; s <= 4; ++s)
+            if ((held[s] & run) == run)
+                (low == 10 ? inRoyal : inStraightFlush)[s] |= run;
+    }
+    const auto has
+        = [](unsigned bits, int rank) { return ((bits >> rank) & 1u) != 0 || (rank == 1 && (bits >> 14) != 0); };
     bool straightFlush = false;
     bool royal = false;
-    // Points per card in sixtieths of a dollar, so every hand's share is whole.
-    std::array<std::array<int, 15>, 5> perCard {};
-    for (int low = 1; low <= 10; ++low) {
-        bool run = true;
-        for (int k = 0; k < 5; ++k)
-            run = run && anySuit(low + k);
-        if (run) {
-            straight = true;
-            for (int s = 1; s <= 4; ++s)
-                for (int k = 0; k < 5; ++k)
-                    perCard[s][low + k] = std::max(perCard[s][low + k], 40 * 60);
-        }
-        for (int s = 1; s <= 4; ++s) {
-            bool same = true;
-            for (int k = 0; k < 5; ++k)
-                same = same && present[s][low + k];
-            if (!same)
-                continue;
-            const int share = (low == 10 ? 400 : 200) * 60;
-            (low == 10 ? royal : straightFlush) = true;
-            for (int k = 0; k < 5; ++k)
-                perCard[s][low + k] = std::max(perCard[s][low + k], share);
-        }
+    for (int s = 1; s <= 4; ++s) {
+        straightFlush = straightFlush || inStraightFlush[s] != 0;
+        royal = royal || inRoyal[s] != 0;
     }
+    const bool straight = inStraight != 0;
+    // Points per card in sixtieths of a dollar, so every hand's share is whole.
     int64_t sixtieths = 0;
     int pairs = 0;
     bool trips = false;
@@ -134,14 +125,18 @@ int32_t UpperBound(const GameState& g, int32_t clearedBonus, int32_t& mostAtOnce
         pairs += n >= 2 ? 1 : 0;
         trips = trips || n >= 3;
         quads = quads || n == 4;
+        if (n == 0)
+            continue;
         const int byRank = n == 4 ? 125 * 60 : n == 3 ? 3500 : n == 2 ? 50 * 60 : 0;
         for (int s = 1; s <= 4; ++s) {
-            if (!present[s][rank])
+            if (((held[s] >> rank) & 1u) == 0)
                 continue;
-            int share = std::max(byRank, perCard[s][rank]);
-            if (rank == 1)
-                share = std::max(share, perCard[s][14]);
-            if (suitCount[s] >= 5)
+            int share = byRank;
+            if (has(inRoyal[s], rank))
+                share = std::max(share, 400 * 60);
+            else if (has(inStraightFlush[s], rank))
+                share = std::max(share, 200 * 60);
+            else if (has(inStraight, rank) || suitCount[s] >= 5)
                 share = std::max(share, 40 * 60);
             sixtieths += share;
         }
@@ -212,8 +207,8 @@ constexpr int kMaxGap = 16; // cards in the way beyond which a hand counts nothi
 // A card's place for the gap below: its column times 8 plus its height from
 // the bottom row (1 up); 0 when it is not on the board. `cardsBefore[c]` is
 // the count of cards in the columns left of column c.
-int Gap(const std::array<uint8_t, 53>& place, const std::array<int, kMaxColumns + 2>& cardsBefore, const int* ids,
-    int n)
+int Gap(
+    const std::array<uint8_t, 53>& place, const std::array<int, kMaxColumns + 2>& cardsBefore, const int* ids, int n)
 {
     std::array<int, 5> s {};
     for (int i = 0; i < n; ++i) {
