@@ -73,6 +73,7 @@ int main(int argc, char** argv)
             for (int t = 1; t <= kNumHandTypes; ++t)
                 std::printf(" %d", static_cast<int>(end.g.HandCounts[t]));
             std::printf("\n");
+            std::fflush(stdout);
         }
         std::printf("mean score at %llu plays: %.1f\n", static_cast<unsigned long long>(maxPlays), sum / deals);
         return 0;
