@@ -65,7 +65,15 @@ int main(int argc, char** argv)
             const uint32_t deal = first + static_cast<uint32_t>(i) * 42949672u;
             const ParResult r = SolvePar(DealtPosition(deal), kUnboundedSeconds, maxPlays);
             sum += r.score;
-            std::printf("%10u %8d\n", deal, r.score);
+            // The line's end: the cards it leaves and the hands it made (type: count).
+            Position end = DealtPosition(deal);
+            for (const LegalPlay& play : r.line)
+                MakePlay(end, play);
+            std::printf("%10u %8d  left %2d ", deal, r.score, static_cast<int>(end.g.CardsOnBoard));
+            for (int t = 1; t <= kNumHandTypes; ++t)
+                std::printf(" %d", static_cast<int>(end.g.HandCounts[t]));
+            std::printf("\n");
+            std::fflush(stdout);
         }
         std::printf("mean score at %llu plays: %.1f\n", static_cast<unsigned long long>(maxPlays), sum / deals);
         return 0;

@@ -21,7 +21,7 @@ struct Shape {
     int suit = 0;
 };
 
-Shape ShapeOf(CardId card)
+inline Shape ShapeOf(CardId card)
 {
     Shape s;
     if (IsJoker(card)) {
@@ -34,7 +34,7 @@ Shape ShapeOf(CardId card)
 }
 
 // The set's shape with one more card, given by its own shape.
-Shape With(Shape s, const Shape& card)
+inline Shape With(Shape s, const Shape& card)
 {
     if (card.joker) {
         s.joker = true;
@@ -92,7 +92,7 @@ CellMap MapCells(const GameState& g)
 // Can these cards (three or more) still be part of some hand? Every hand is
 // one suit, or distinct ranks of one straight, or at most two ranks, and
 // holds no joker; a set that is none of these never grows into a hand.
-bool CouldGrowIntoHand(const Shape& s)
+inline bool CouldGrowIntoHand(const Shape& s)
 {
     constexpr unsigned kRoyalRanks = 1u << 1 | 1u << 10 | 1u << 11 | 1u << 12 | 1u << 13;
     if (s.joker)
@@ -109,7 +109,7 @@ bool CouldGrowIntoHand(const Shape& s)
 // two as a pair or with a joker, three as one rank, four as at most two
 // ranks, five as a set that could grow into a hand. The judgement decides;
 // this only spares it the sets it would refuse anyway.
-bool CouldBePlay(const Shape& s, int n)
+inline bool CouldBePlay(const Shape& s, int n)
 {
     const unsigned butLowest = s.ranks & (s.ranks - 1);
     switch (n) {

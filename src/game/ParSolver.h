@@ -10,15 +10,18 @@
 // - Every play only adds to the score, and a game cannot stop while the
 //   after-play search finds a play, so every line runs to the game's end and
 //   the best line is the best finished game.
-// - Beam search in passes of doubling width (1, 2, 4, ...): each pass keeps
+// - Beam search in passes of growing width (1, 4, 16, ...): each pass keeps
 //   the most promising positions (by the score if the game ended there, the
-//   promise of touching cards and part of the room left under the bound on
+//   promise of touching cards, how near the cards of the big hands still on
+//   the board are to touching, and part of the room left under the bound on
 //   what the rest can pay), so the first pass is the greedy game and
 //   finishes at once, and every later pass looks wider. It answers at any
 //   moment with the best game finished so far, which suits a time budget
 //   better than a depth-first search that may spend the budget under one
-//   early choice. The last pass is made as wide as the budget left allows,
-//   since a pass cut short by the budget is mostly lost.
+//   early choice. Each pass is four times as wide as the one before, so the
+//   passes before the last take little of the budget, and the last pass is
+//   made as wide as the budget left allows, since a pass cut short by the
+//   budget is mostly lost.
 // - A pass keeps `width` positions per count of cards left, not per count of
 //   plays made: positions compete with others that have as many cards left
 //   to pay, so a line of small hands is not ranked below one of big hands
@@ -28,9 +31,17 @@
 //   hands a narrow beam would otherwise throw away before it reaches them.
 // - Making a play on the board (and the after-play search) costs more than
 //   listing it, so the listed plays of one count of cards left are first
-//   ranked by what they pay at once (points, cards, a new hand type), and
-//   only two per kept position are made and ranked by the position they
-//   leave.
+//   ranked by what they pay at once (points, cards, a new hand type) on top
+//   of their position's rank, and only twice as many plays as positions kept
+//   are made, the best wherever they come from (a limit per position loses
+//   much), and ranked by the position they leave. Positions are listed most
+//   promising first, and one none of whose plays could make that shortlist
+//   is not listed at all.
+// - The misses of a short search are mostly the big hands (royal flushes
+//   above all) and the cleared-board bonus, so the rank of a position counts
+//   each royal flush, straight flush and four of a kind whose cards are all
+//   still on the board, by a share of its points that shrinks with the cards
+//   in the way of its cards touching.
 // - Positions reached by different orders of the same plays are merged (a
 //   transposition table over the board and the hand types made, which are
 //   all the rest of a game depends on), keeping the one with more points.
