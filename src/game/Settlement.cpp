@@ -36,7 +36,11 @@ QList<int> HandTypesMade(const GameState& g)
 
 int DifferentHands(const GameState& g)
 {
-    return static_cast<int>(HandTypesMade(g).size());
+    // Counted without a list: the par search asks it for every position.
+    int made = 0;
+    for (int t = 1; t <= kNumHandTypes; ++t)
+        made += g.HandCounts[t] > 0 ? 1 : 0;
+    return made;
 }
 
 int32_t DifferentHandsAmount(const GameState& g, int differentHands)
