@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
@@ -24,6 +25,9 @@
 #include <thread>
 
 namespace {
+// Every sound started, by the name it was asked for, for anyone who follows
+// what the game plays: QT_LOGGING_RULES="quibel.sound.debug=true".
+Q_LOGGING_CATEGORY(lcSound, "quibel.sound", QtInfoMsg)
 
 constexpr int kPlayAsync = 1;
 
@@ -133,6 +137,7 @@ void PlaySound(const QString& fileName, int flags)
     if (path.isEmpty() || seconds <= 0.0)
         return;
     Start(path);
+    qCDebug(lcSound).noquote() << fileName;
     if ((flags & kPlayAsync) == 0)
         Wait(seconds * 1000.0 * Scale());
 }

@@ -56,7 +56,7 @@ class TestAdditions : public QObject {
         const GameState& g = Game();
         return std::tuple(g.Bankroll, g.GamesPlayed, test::ReadBytes(g.PlayersFilePath),
             test::ReadBytes(g.DataFolder + QStringLiteral("TopTen.dat")), g.GameScore, g.GameInProgress, g.CardGrid,
-            g.TopTen, w_->c_score->Caption(), w_->Surface().Pixmap().toImage());
+            g.TopTen, w_->c_score->Caption(), w_->c_score->ForeColor(), w_->Surface().Pixmap().toImage());
     }
 
     // Arrows until the frame stands on the card; false when it never gets there.
@@ -84,7 +84,7 @@ class TestAdditions : public QObject {
             [&](frmPar* d) {
                 text = d->lblText->text();
                 showMeVisible = d->btnShowMe->isVisible();
-                d->btnShowMe->click();
+                QTest::keyClick(d, Qt::Key_Return); // Show Me is the default
             },
             20000);
         QTimer sampler;

@@ -265,7 +265,16 @@ private slots:
         QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $980"), false, true));
         QCOMPARE(LitLabels(), QStringLiteral("001000000"));
         QVERIFY(!w_->MenuFileUndo->isEnabled());
-        PlayThePair(); // the next hand can be taken back again
+        g.SoundOn = true; // the play as it is heard
+        {
+            const test::SoundsHeard heard;
+            PlayThePair(); // the next hand can be taken back again
+            // Both cards go, the two above them drop, the score counts up.
+            QCOMPARE(heard.names,
+                (QStringList {
+                    SoundFile::Bloop2, SoundFile::Bloop2, SoundFile::Buttup, SoundFile::Buttup, SoundFile::Scor1 }));
+        }
+        g.SoundOn = false;
         QVERIFY(w_->MenuFileUndo->isEnabled() && w_->Toolbar(ToolbarButton::Undo)->isEnabled());
         // A fee won back before the hand stays won back, green, through its undo.
         w_->MenuFileUndo->trigger();

@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,46 @@ inline void PlayAs(const QString& name)
     LoadPlayer(g, *FindPlayer(g.PlayersFilePath, name));
     g.SoundOn = false;
 }
+
+// The sounds started while it lives, by name, in order (from the sound
+// layer's log).
+class SoundsHeard {
+public:
+    SoundsHeard()
+    {
+        QLoggingCategory::setFilterRules(QStringLiteral("quibel.sound.debug=true"));
+        Previous() = qInstallMessageHandler(&Hear);
+        Current() = this;
+    }
+    ~SoundsHeard()
+    {
+        Current() = nullptr;
+        qInstallMessageHandler(Previous());
+        QLoggingCategory::setFilterRules(QString());
+    }
+    SoundsHeard(const SoundsHeard&) = delete;
+    SoundsHeard& operator=(const SoundsHeard&) = delete;
+    QStringList names;
+
+private:
+    static SoundsHeard*& Current()
+    {
+        static SoundsHeard* current = nullptr;
+        return current;
+    }
+    static QtMessageHandler& Previous()
+    {
+        static QtMessageHandler previous = nullptr;
+        return previous;
+    }
+    static void Hear(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (Current() && context.category && qstrcmp(context.category, "quibel.sound") == 0)
+            Current()->names.append(message);
+        else if (Previous())
+            Previous()(type, context, message);
+    }
+};
 
 // The game window prepared over a fresh game, optionally with a player and
 // shown on screen.
