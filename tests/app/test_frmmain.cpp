@@ -9,6 +9,7 @@
 #include "ui/SoundNames.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
+#include "ui/frmMsg.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -300,6 +301,16 @@ private slots:
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
         QCOMPARE(LitLabels(), QStringLiteral("000000000"));
         QCOMPARE(InGameCommands(), QStringLiteral("11111111"));
+        // Cancel goes back to the game as it was; No forfeits its fee and deals another.
+        PlayThePair();
+        boxes.answers = { vbCancel, vbNo };
+        w_->MenuFileRestart->trigger();
+        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $50"), false, true));
+        w_->MenuFileRestart->trigger();
+        QCOMPARE(Seen(), std::tuple(3000, 6, 56, QStringLiteral("Game:  $0"), false, false));
+        QVERIFY(g.SavedDeck != deal);
+        boxes.calls.clear();
+        DealKnownBoard();
 
         // Lost: the statistics tell the cards still on the board, and the
         // game's commands go off.
@@ -314,15 +325,21 @@ private slots:
         PlayThePair();
         QCOMPARE(std::tuple(remaining.section(u' ', -1), different.section(u' ', -1)),
             std::tuple(QStringLiteral("54"), QStringLiteral("1")));
-        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $50"), false, false));
+        QCOMPARE(Seen(), std::tuple(3000, 6, 54, QStringLiteral("Game:  $50"), false, false));
         QCOMPARE(InGameCommands(), QStringLiteral("00000000"));
 
         w_->MenuFileNewGame->trigger();
+        QStringList shuffling; // the message of the deal, still there until the events run
+        for (const frmMsg* m : w_->findChildren<frmMsg*>())
+            for (const QLabel* l : m->findChildren<QLabel*>())
+                shuffling.append(l->text());
+        QVERIFY2(shuffling.contains(QStringLiteral("  Deducting $1,000 from your bankroll...")),
+            qPrintable(shuffling.join(u'|')));
         QCOMPARE(InGameCommands(), QStringLiteral("11111111"));
         DealKnownBoard();
         g.GameScore = 990;
         PlayThePair();
-        QCOMPARE(Seen(), std::tuple(3000, 6, 54, QStringLiteral("Game:  $1,040"), true, true));
+        QCOMPARE(Seen(), std::tuple(2000, 7, 54, QStringLiteral("Game:  $1,040"), true, true));
         QVERIFY(boxes.calls.isEmpty());
     }
 

@@ -3,6 +3,7 @@
 #include "records/PlayerLock.h"
 #include "recordwindows/frmAddPlayer.h"
 #include "recordwindows/frmPlayerList.h"
+#include "support/FullDisk.h"
 #include "support/WindowTest.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
@@ -140,6 +141,8 @@ private slots:
         test::MsgBoxRecorder boxes { vbNo, vbYes, vbNo, vbNo };
         QList<int> counts;
         bool annLeft = false, bobKept = false;
+        const QString longName = QStringLiteral("Cyrilla Wintergreen-Holmes"), cy = longName.left(25);
+        QString nameAfterFailedAdd = QStringLiteral("?");
         RunList(true, [&](frmPlayerList* w) {
             Highlight(w, QStringLiteral("Ann"));
             w->MenuFileDeletePlayer->trigger();
@@ -151,7 +154,13 @@ private slots:
             QTest::keyClick(w->lstNames, Qt::Key_Escape);
             const QListWidgetItem* current = w->lstNames->currentItem();
             bobKept = current && current->isSelected() && ListLineName(current->text()) == QStringLiteral("Bob");
-            TypeNewPlayer(QStringLiteral("Cy"), false);
+            TypeNewPlayer(QStringLiteral("Di"));
+            {
+                const test::FullDisk full(QFileInfo(Game().PlayersFilePath).size());
+                w->MenuFileAddPlayer->trigger(); // the file cannot take Di
+            }
+            nameAfterFailedAdd = Game().PlayerName;
+            TypeNewPlayer(longName, false); // the box keeps what a name may hold
             w->MenuFileAddPlayer->trigger();
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
         });
@@ -159,9 +168,11 @@ private slots:
         const QString deleteAnn = QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?");
         QCOMPARE(boxes.Texts().mid(0, 3),
             (QStringList { deleteAnn, deleteAnn, QStringLiteral("Delete Bob and his/her bankroll of $1,000 now?") }));
-        QCOMPARE(boxes.Titles().mid(3), QStringList { QStringLiteral("No Player Selected") });
-        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Bob"), QStringLiteral("Cy") }));
-        QCOMPARE(std::tuple(Game().PlayerName, Game().Bankroll), std::tuple(QStringLiteral("Cy"), 1000));
+        QCOMPARE(boxes.Titles().mid(3),
+            (QStringList { QStringLiteral("No Player Selected"), QStringLiteral("Add a Player") }));
+        QVERIFY(nameAfterFailedAdd.isEmpty());
+        QCOMPARE(FileNames(), (QStringList { QStringLiteral("Bob"), cy }));
+        QCOMPARE(std::tuple(Game().PlayerName, Game().Bankroll), std::tuple(cy, 1000));
         ChosenPlayerLock().Release();
     }
 
