@@ -250,6 +250,7 @@ private slots:
             }
         }
         QVERIFY(plays > 5);
+        w_->c_score->SetForeColor(frmMain::kScoreGreen); // as a won game leaves it: the line gives it back
         const auto kept = Kept();
         QVERIFY(!std::get<2>(kept).isEmpty());
 
