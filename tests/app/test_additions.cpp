@@ -254,6 +254,15 @@ private slots:
         const auto kept = Kept();
         QVERIFY(!std::get<2>(kept).isEmpty());
 
+        // Close shows no line.
+        bool lineShown = false;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, [&] { lineShown = lineShown || w_->ShowingParLine(); });
+        sampler.start(0);
+        test::WhenShown<frmPar>([](frmPar* d) { d->btnClose->click(); }, 20000);
+        w_->MenuViewPar->trigger();
+        QVERIFY(!lineShown && Kept() == kept);
+
         Watched seen;
         const QString text = AskForPar(seen);
         QVERIFY2(text.startsWith(QStringLiteral("Par of deal 2024: ")), qPrintable(text));

@@ -97,13 +97,16 @@ private slots:
         test::MsgBoxRecorder boxes;
         QStringList linesAfterFirst;
         int currentAfterSecond = -1, listedAfterMissing = 0;
-        bool duplicateKeptOpen = false;
+        bool duplicateKeptOpen = false, refusedKeptOpen = false;
         QList<bool> open;
         TypeNewPlayer(QStringLiteral("  Ann  "));
         RunList(false, [&](frmPlayerList* w) {
             for (int row = 0; row < w->lstNames->count(); ++row)
                 linesAfterFirst.append(w->lstNames->item(row)->text());
             test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
+                add->txtPlayerName->setText(QStringLiteral("Ann, Bo"));
+                QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
+                refusedKeptOpen = add->isVisible();
                 add->txtPlayerName->setText(QStringLiteral("Ann"));
                 QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
                 duplicateKeptOpen = add->isVisible() && add->txtPlayerName->selectedText() == QLatin1String("Ann");
@@ -122,11 +125,12 @@ private slots:
             DoubleClickOn(w, QStringLiteral("Ann"));
         });
         QCOMPARE(linesAfterFirst, QStringList { PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))) });
-        QVERIFY(duplicateKeptOpen);
+        QVERIFY(duplicateKeptOpen && refusedKeptOpen);
         QCOMPARE(std::tuple(currentAfterSecond, open, listedAfterMissing), std::tuple(1, QList { true, true }, 1));
         QCOMPARE(boxes.Titles(),
-            (QStringList { QStringLiteral("Player Name Already Exists"), QStringLiteral("No Player Selected") }));
-        QVERIFY(boxes.calls[1].text.startsWith(QStringLiteral("The player ann ")));
+            (QStringList { QStringLiteral("Player Name Not Allowed"), QStringLiteral("Player Name Already Exists"),
+                QStringLiteral("No Player Selected") }));
+        QVERIFY(boxes.calls[2].text.startsWith(QStringLiteral("The player ann ")));
         QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
     }
 

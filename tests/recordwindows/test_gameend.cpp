@@ -6,6 +6,7 @@
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/WindowTest.h"
 
 namespace {
@@ -153,6 +154,19 @@ private slots:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         QCOMPARE(std::tuple(g.Bankroll, FileBankroll()), std::tuple(6150, 6150));
+    }
+
+    // A win the disk cannot take is told once the count is done.
+    void aWinThatCannotBeSavedIsTold()
+    {
+        test::MsgBoxRecorder boxes;
+        std::unique_ptr<frmScoreboard> sb;
+        {
+            const test::FullDisk full;
+            sb = RunScoreboard();
+        }
+        QVERIFY(sb);
+        QCOMPARE(boxes.Titles(), QStringList { QStringLiteral("Not Saved") });
     }
 
     // The cleared-board notice comes in the middle of the count: no button
