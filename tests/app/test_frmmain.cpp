@@ -152,6 +152,16 @@ class TestFrmMain : public QObject {
             w_->c_score->ForeColor() == frmMain::kScoreGreen, w_->ClockRunning());
     }
 
+    // The texts of the game window's message windows still there.
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const frmMsg* m : w_->findChildren<frmMsg*>())
+            for (const QLabel* l : m->findChildren<QLabel*>())
+                texts.append(l->text());
+        return texts;
+    }
+
     QColor SurfacePixel(QPoint at) const
     {
         const QPixmap& pixmap = w_->Surface().Pixmap();
@@ -206,7 +216,12 @@ private slots:
         QCOMPARE(w_->c_PlayerStatus->Caption(),
             QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
-        QCOMPARE(w_->lblHand[8]->Caption(), QStringLiteral("Royal Flush\r$2,000"));
+        QStringList labels;
+        for (const Panel3D* l : w_->lblHand)
+            labels.append(l->Caption());
+        QCOMPARE(labels.join(u'|'),
+            QStringLiteral("1 Pair\r$50|2 Pairs\r$125|3 of a Kind\r$175|Straight\r$200|Flush\r$200|Full "
+                           "House\r$250|4 of a Kind\r$500|Straight Flush\r$1,000|Royal Flush\r$2,000"));
         QVERIFY(w_->lblHand[7]->sizeHint().width() <= w_->lblHand[7]->width());
 
         // A pick marks the card, its drop restores the picture.
@@ -330,12 +345,8 @@ private slots:
         QCOMPARE(InGameCommands(), QStringLiteral("000000000"));
 
         w_->MenuFileNewGame->trigger();
-        QStringList shuffling; // the message of the deal, still there until the events run
-        for (const frmMsg* m : w_->findChildren<frmMsg*>())
-            for (const QLabel* l : m->findChildren<QLabel*>())
-                shuffling.append(l->text());
-        QVERIFY2(shuffling.contains(QStringLiteral("  Deducting $1,000 from your bankroll...")),
-            qPrintable(shuffling.join(u'|')));
+        // The message of the deal is still there until the events run.
+        QVERIFY(MessageTexts().contains(QStringLiteral("  Deducting $1,000 from your bankroll...")));
         QCOMPARE(InGameCommands(), QStringLiteral("111111111"));
         DealKnownBoard();
         g.GameScore = 990;
@@ -365,10 +376,15 @@ private slots:
         LeaveOnlyThePair();
         g.CardsOnBoard = 2;
         QString finalScoreShown;
+        QStringList messages;
         {
             const test::GameEndCloser closer([&](frmScoreboard* s) { finalScoreShown = s->pnlFinalScore->Caption(); });
+            QTimer reader;
+            connect(&reader, &QTimer::timeout, [&] { messages += MessageTexts(); });
+            reader.start(0);
             PlayThePair();
         }
+        QVERIFY2(messages.contains(QStringLiteral("No more plays.  You Won!!!")), qPrintable(messages.join(u'|')));
         const int32_t finalScore = g.GameScore;
         QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
         QCOMPARE(finalScoreShown, FormatMoney(finalScore) + QLatin1Char(' '));

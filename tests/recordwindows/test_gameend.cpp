@@ -299,7 +299,9 @@ private slots:
         g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
         g.TopTen[4] = { QStringLiteral("Bartholomew Montgomery"), 5600 };
         g.TopTen[8] = {};
-        TopTenShown s = ShowTopTen();
+        QString ranks;
+        TopTenShown s = ShowTopTen([&](frmTopTen* w) { ranks = w->lblRank[0]->text() + w->lblRank[9]->text(); });
+        QCOMPARE(ranks, QStringLiteral("1. 10. "));
         QCOMPARE(s.names[0], QStringLiteral(" Ann..........................")); // 30 wide
         QCOMPARE(s.scores[0], QStringLiteral(" $8,000 "));
         QCOMPARE(s.names[5], QStringLiteral(" Bartholomew Montgomery......."));

@@ -273,11 +273,13 @@ private slots:
     void exampleAndHelpFromTheInstructions()
     {
         SetPlayer(QString(), true);
+        test::MsgBoxRecorder boxes;
         int later = 0, helpWindows = 0;
         QString source;
         const int first = RunInstructions(false, [&](frmInstructions* w) {
             test::WhenShown<frmExample>([&](frmExample* e) {
                 ++later;
+                QTest::mouseClick(e->picExample, Qt::LeftButton);
                 QTest::mouseClick(e->btnClose, Qt::LeftButton);
             });
             QEvent activate(QEvent::WindowActivate);
@@ -295,6 +297,7 @@ private slots:
         });
         QCOMPARE(std::tuple(first, later, helpWindows, QFileInfo(source).fileName(), test::VisibleWindow<HelpWindow>()),
             std::tuple(1, 1, 1, QStringLiteral("quibel-help.html"), static_cast<HelpWindow*>(nullptr)));
+        QCOMPARE(boxes.Texts(), QStringList { QStringLiteral("This is only a picture to provide an example.") });
     }
 };
 
