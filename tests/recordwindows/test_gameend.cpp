@@ -7,6 +7,7 @@
 #include "records/TopTen.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
+#include "support/Inventory.h"
 #include "support/WindowTest.h"
 
 namespace {
@@ -116,6 +117,9 @@ private slots:
         test::WriteTopTenFile(g.DataFolder, g.TopTen);
         int32_t fileBankroll = 0;
         TopTenTable fileTable {};
+        g.SoundOn = true;
+        test::SoundsHeard heard;
+        QStringList soundsToTopTen;
         QTimer watch;
         auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -123,26 +127,39 @@ private slots:
                 fileBankroll = FileBankroll();
                 fileTable = test::TopTenOnDisk(g.DataFolder);
             }
-            if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget()))
+            if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget())) {
+                soundsToTopTen = heard.names;
                 topTen->btnOK->click();
+            }
         });
         watch.start(0);
         sb->show();
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
         QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
-
-        QStringList counts;
-        for (const Panel3D* cell : sb->countCells)
-            counts.append(cell->Caption());
-        QCOMPARE(counts.join(u' '), QStringLiteral("3 0 0 2 1 2 0 0 0"));
-        QCOMPARE(sb->totalCells[0]->Caption(), QStringLiteral("$150  "));
-        // The rows of the hands made stay lit.
-        QCOMPARE(test::Flags(sb->totalCells, [](const Panel3D* c) { return c->BackColor() == QColor(192, 192, 0); }),
-            QStringLiteral("100111000"));
-        QCOMPARE(std::tuple(sb->pnlDifferentHandsBonus->Caption(), sb->pnlCardsRemovedBonus->Caption(),
-                     sb->pnlTimerBonus->Caption(), sb->pnlFinalScore->Caption()),
-            std::tuple(QStringLiteral("$1,000 "), QStringLiteral("$1,800 "), QStringLiteral("$100 "),
-                QStringLiteral("$4,150 ")));
+        QCOMPARE(test::Runs(soundsToTopTen),
+            "ClickBg.wav*2 message2.wav*27 buttup.wav*13 scor1.wav message2.wav*4 scor1.wav buttup.wav*12 scor1.wav "
+            "buttup.wav*11 scor1.wav UpGo4.wav TWham.wav message2.wav buttup.wav");
+        // Rows of hands made stay lit; amounts are yellow on black.
+        const QString lit = " #ffffff/#c0c000", plain = " #e0e0e0/#808080", amount = " #ffff00/#000000";
+        const QString ink = " #000060", shadow = " #ffffff";
+        const QString handsLine = "» Number of Different Hands (4) x $250 . . . . . . . . . . . . . . . . . . . . . ",
+                      cardsLine = "» Cards Removed (36) x $50 . . . . . . . . . . . . . . . . . . . ",
+                      timerLine = "» Timer Bonus . . . . . . . . . . . . . . . . . . . . . . . . . . . . .";
+        QCOMPARE(test::Shown(sb.get()),
+            test::Sorted({ " 1 Pair" + lit, "3" + lit, "x $50 =" + lit, "$150  " + lit, " 2 Pairs" + plain,
+                "0" + plain, "x $125 =" + plain, "$0  " + plain, " 3 of a Kind" + plain, "0" + plain,
+                "x $175 =" + plain, "$0  " + plain, " Straight" + lit, "2" + lit, "x $200 =" + lit, "$400  " + lit,
+                " Flush" + lit, "1" + lit, "x $200 =" + lit, "$200  " + lit, " Full House" + lit, "2" + lit,
+                "x $250 =" + lit, "$500  " + lit, " 4 of a Kind" + plain, "0" + plain, "x $500 =" + plain,
+                "$0  " + plain, " Straight Flush" + plain, "0" + plain, "x $1,000 =" + plain, "$0  " + plain,
+                " Royal Flush" + plain, "0" + plain, "x $2,000 =" + plain, "$0  " + plain,
+                "Game Score . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . ." + ink,
+                "$1,250 " + amount, "BONUSES" + ink, handsLine + ink, handsLine + shadow, "$1,000 " + amount,
+                cardsLine + ink, cardsLine + shadow, "$1,800 " + amount, timerLine + ink, timerLine + shadow,
+                "$100 " + amount, "FINAL SCORE (Game Score + Bonuses) . . . . . . . . . . . . . . . . . . . ." + ink,
+                "$4,150 " + amount, "Solitaire Quibel Scoreboard #ffff00", "Solitaire Quibel Scoreboard #707070",
+                "title: Solitaire Quibel Scoreboard", "[&Close Window]", "[&New Deal]", "[&Same Deal]",
+                "[E&xit Game]" }));
         QCOMPARE(w_->c_PlayerStatus->Caption(),
             QStringLiteral("Player: Ann     Bankroll: $6,150     Average Score: $2,050"));
         QVERIFY(boxes.calls.isEmpty());
