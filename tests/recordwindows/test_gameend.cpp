@@ -3,12 +3,15 @@
 // paused one; what their buttons do; the top ten window. Which scores enter
 // the top ten is left to the top ten's own tests.
 
+#include "game/DealNumber.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/Inventory.h"
 #include "support/WindowTest.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -146,14 +149,15 @@ private slots:
                       cardsLine = "» Cards Removed (36) x $50 . . . . . . . . . . . . . . . . . . . ",
                       timerLine = "» Timer Bonus . . . . . . . . . . . . . . . . . . . . . . . . . . . . .";
         QCOMPARE(test::Shown(sb.get()),
-            test::Sorted({ " 1 Pair" + lit, "3" + lit, "x $50 =" + lit, "$150  " + lit, " 2 Pairs" + plain,
-                "0" + plain, "x $125 =" + plain, "$0  " + plain, " 3 of a Kind" + plain, "0" + plain,
-                "x $175 =" + plain, "$0  " + plain, " Straight" + lit, "2" + lit, "x $200 =" + lit, "$400  " + lit,
-                " Flush" + lit, "1" + lit, "x $200 =" + lit, "$200  " + lit, " Full House" + lit, "2" + lit,
-                "x $250 =" + lit, "$500  " + lit, " 4 of a Kind" + plain, "0" + plain, "x $500 =" + plain,
-                "$0  " + plain, " Straight Flush" + plain, "0" + plain, "x $1,000 =" + plain, "$0  " + plain,
-                " Royal Flush" + plain, "0" + plain, "x $2,000 =" + plain, "$0  " + plain,
-                "Game Score . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . ." + ink,
+            test::Sorted({ " 1 Pair" + lit, "3" + lit, "x $50 =" + lit, "$150  " + lit, " 2 Pairs" + plain, "0" + plain,
+                "x $125 =" + plain, "$0  " + plain, " 3 of a Kind" + plain, "0" + plain, "x $175 =" + plain,
+                "$0  " + plain, " Straight" + lit, "2" + lit, "x $200 =" + lit, "$400  " + lit, " Flush" + lit,
+                "1" + lit, "x $200 =" + lit, "$200  " + lit, " Full House" + lit, "2" + lit, "x $250 =" + lit,
+                "$500  " + lit, " 4 of a Kind" + plain, "0" + plain, "x $500 =" + plain, "$0  " + plain,
+                " Straight Flush" + plain, "0" + plain, "x $1,000 =" + plain, "$0  " + plain, " Royal Flush" + plain,
+                "0" + plain, "x $2,000 =" + plain, "$0  " + plain,
+                "Game Score . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . ."
+                    + ink,
                 "$1,250 " + amount, "BONUSES" + ink, handsLine + ink, handsLine + shadow, "$1,000 " + amount,
                 cardsLine + ink, cardsLine + shadow, "$1,800 " + amount, timerLine + ink, timerLine + shadow,
                 "$100 " + amount, "FINAL SCORE (Game Score + Bonuses) . . . . . . . . . . . . . . . . . . . ." + ink,
@@ -187,7 +191,8 @@ private slots:
     }
 
     // The cleared-board notice comes in the middle of the count: no button
-    // yet, the credit already made, and the window cannot be closed.
+    // yet, the credit already made, and the window cannot be closed. A game
+    // too slow for a timer bonus shows 0 there.
     void clearedBoardBonusFromTenCardsLeft()
     {
         bool heldDuringNotice = false;
@@ -195,23 +200,30 @@ private slots:
         boxes.onCall = [&] {
             auto* shown = test::VisibleWindow<frmScoreboard>();
             if (shown && !shown->btnClose->isVisible() && !shown->btnSameDeal->isVisible()
-                && Game().Bankroll == 2000 + 4750) {
+                && Game().Bankroll == 2000 + 4650) {
                 QTest::keyClick(shown, Qt::Key_Escape);
                 shown->close();
                 heldDuringNotice = shown->isVisible();
             }
         };
         SetUpWonGame(10);
+        Game().ElapsedSeconds = 600;
+        Game().SoundOn = true;
+        const test::SoundsHeard heard;
         auto sb = RunScoreboard();
         QVERIFY(sb);
-        QCOMPARE(boxes.Texts(),
-            QStringList {
-                QStringLiteral("Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus.") });
+        QCOMPARE(boxes.Titles() + boxes.Texts(),
+            QStringList({ "Cards Cleared",
+                "Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus." }));
+        QCOMPARE(test::Runs(heard.names),
+            "ClickBg.wav*2 message2.wav*27 buttup.wav*13 scor1.wav message2.wav*4 scor1.wav buttup.wav*16 scor1.wav "
+            "Bloop.wav UpGo4.wav TWham.wav ding.wav message2.wav buttup.wav");
         QVERIFY(heldDuringNotice);
         QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
             QChar(0x00BB) + QStringLiteral(" Cards Removed (46) x $50 + $100 . . . . . . . . . . . . . . . . . "));
-        QCOMPARE(std::tuple(sb->pnlCardsRemovedBonus->Caption(), sb->pnlFinalScore->Caption(), Game().Bankroll),
-            std::tuple(QStringLiteral("$2,400 "), QStringLiteral("$4,750 "), 2000 + 4750));
+        QCOMPARE(std::tuple(sb->pnlCardsRemovedBonus->Caption(), sb->pnlTimerBonus->Caption(),
+                     sb->pnlFinalScore->Caption(), Game().Bankroll),
+            std::tuple(QStringLiteral("$2,400 "), QStringLiteral("0"), QStringLiteral("$4,650 "), 2000 + 4650));
     }
 
     void leavingFreesTheGameWindowAndKeepsTheCredit_data()
@@ -262,16 +274,10 @@ private slots:
     {
         GameState& g = Game();
         auto stats = ShowStats(true);
-        QCOMPARE((QStringList { stats->lblScoreNeeded->text(), stats->lblGameScore->text(),
-                     stats->lblCardsRemaining->text(), stats->lblDifferentHands->text() }),
-            (QStringList { QStringLiteral("Score Needed  . . . . . . . . . . . . . . $1,000"),
-                QStringLiteral("Game Score . . . . . . . . . . . . . . . . $300"),
-                QStringLiteral("Cards Remaining . . . . . . . . . . . . 41"),
-                QStringLiteral("Total Different Hands . . . . . . . . . 4") }));
-        QVERIFY(stats->btnOK->isVisible());
-        for (const QWidget* hidden : std::initializer_list<const QWidget*> {
-                 stats->btnNewDeal, stats->btnSameDeal, stats->btnExit, stats->lblSorry, stats->lblGamePaused })
-            QVERIFY(!hidden->isVisible());
+        const QString needed = "Score Needed  . . . . . . . . . . . . . . $1,000 #ffffff";
+        QStringList figures { needed, "Game Score . . . . . . . . . . . . . . . . $300 #ffffff",
+            "Cards Remaining . . . . . . . . . . . . 41 #ffffff", "Total Different Hands . . . . . . . . . 4 #ffffff" };
+        QCOMPARE(test::Shown(stats.get()), test::Sorted(figures + QStringList { "[&Ok]", "title: Game Statistics" }));
         QTest::keyClick(stats.get(), Qt::Key_Escape);
         QVERIFY(!stats->isVisible());
         QCOMPARE(
@@ -279,20 +285,33 @@ private slots:
 
         w_->NewGame();
         bool paused = false;
+        QStringList pausedShown;
+        g.SoundOn = true;
+        auto heard = std::make_unique<test::SoundsHeard>();
         test::WhenShown<frmGameStats>([&](frmGameStats* s) {
-            paused = s->btnOK->text() == QLatin1String("Resume") && s->lblGamePaused->isVisible()
-                && s->ShapeGamePaused[0]->isVisible() && !s->btnNewDeal->isVisible();
+            pausedShown = test::Shown(s);
+            paused = s->ShapeGamePaused[0]->isVisible();
             QTest::mouseClick(s->btnOK, Qt::LeftButton);
         });
         w_->MenuFilePauseGame->trigger();
+        const QString deal = "  -  " + DealCaption(g.DealNumber);
+        QCOMPARE(pausedShown,
+            test::Sorted({ " - Game Paused -  #800000", needed, "Game Score . . . . . . . . . . . . . . . . $0 #ffffff",
+                "Cards Remaining . . . . . . . . . . . . 56 #ffffff",
+                "Total Different Hands . . . . . . . . . 0 #ffffff", "[Resume]", "title: Game Paused" + deal }));
+        QCOMPARE(test::Runs(heard->names), "ClickBg.wav*2 message2.wav*2");
+        heard.reset();
+        g.SoundOn = false;
         QVERIFY(paused && g.GameInProgress);
 
         const auto deck = g.Deck;
         const int32_t bankroll = g.Bankroll;
         stats = ShowStats(false);
-        QCOMPARE(stats->lblSorry->text(), QStringLiteral("Sorry, no more plays.  Entry fee lost: $1,000"));
-        for (const QWidget* shown : { stats->btnOK, stats->btnSameDeal, stats->btnExit })
-            QVERIFY(shown->isVisible());
+        figures.last() = "Total Different Hands . . . . . . . . . 0 #ffffff";
+        QCOMPARE(test::Shown(stats.get()),
+            test::Sorted(figures
+                + QStringList { "Sorry, no more plays.  Entry fee lost: $1,000 #ffff00", "[&New Deal]", "[&Same Deal]",
+                    "[&Close Window]", "[E&xit Game]", "title: Game Stats" + deal }));
         QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
         QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible() && stats->Choice() == GameEndChoice::NewDeal);
@@ -316,9 +335,14 @@ private slots:
         g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
         g.TopTen[4] = { QStringLiteral("Bartholomew Montgomery"), 5600 };
         g.TopTen[8] = {};
-        QString ranks;
-        TopTenShown s = ShowTopTen([&](frmTopTen* w) { ranks = w->lblRank[0]->text() + w->lblRank[9]->text(); });
-        QCOMPARE(ranks, QStringLiteral("1. 10. "));
+        QStringList shown; // all but the rows' names and scores, which start with a blank
+        TopTenShown s = ShowTopTen([&](frmTopTen* w) { shown = test::Shown(w).filter(QRegularExpression("^\\S")); });
+        QStringList table { "Solitaire Quibel Top Ten Scores #ffff00", "Solitaire Quibel Top Ten Scores #000000",
+            "Player                               Score #ffffc0", "[&OK]", "[&Reset Scores]",
+            "title: Solitaire Quibel Top Ten Scores" };
+        for (int rank = 1; rank <= 10; ++rank)
+            table.append(QString::number(rank) + ".  #e0e0e0");
+        QCOMPARE(shown, test::Sorted(table));
         QCOMPARE(s.names[0], QStringLiteral(" Ann..........................")); // 30 wide
         QCOMPARE(s.scores[0], QStringLiteral(" $8,000 "));
         QCOMPARE(s.names[5], QStringLiteral(" Bartholomew Montgomery......."));
@@ -348,9 +372,9 @@ private slots:
             afterNo = Read(w);
             QTest::mouseClick(w->btnResetScores, Qt::LeftButton);
         });
-        QCOMPARE(boxes.calls.size(), 2);
-        QCOMPARE(
-            boxes.calls[0].text, QStringLiteral("Are you sure you want to reset the list of Top Ten High Scores?"));
+        const QString question = "Are you sure you want to reset the list of Top Ten High Scores?";
+        QCOMPARE(boxes.Titles() + boxes.Texts(),
+            QStringList({ "Reset High Scores?", "Reset High Scores?", question, question }));
         QCOMPARE(afterNo.names[9], QStringLiteral(" Ann.........................."));
         QCOMPARE(afterNo.yellowRows, QList<int> { 9 });
         QVERIFY(afterYes.yellowRows.isEmpty());
@@ -370,8 +394,11 @@ private slots:
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(!stats->isVisible() && !Game().GameInProgress);
         w_->CarryOutGameEndChoice(stats->Choice(), false);
-        QVERIFY(!w_->isVisible() && boxes.calls.size() == 2);
-        QVERIFY(boxes.calls[1].text.endsWith(QStringLiteral("exit the game and forfeit the $1,000 entry fee?")));
+        QVERIFY(!w_->isVisible());
+        QCOMPARE(boxes.Titles(), QStringList(2, "Exit Game?"));
+        QCOMPARE(boxes.calls[1].text,
+            "There are more plays left (the game will automatically notify you if there are not any more plays left).  "
+            "Are you sure you want to exit the game and forfeit the $1,000 entry fee?");
     }
 };
 
