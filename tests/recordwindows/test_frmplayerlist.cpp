@@ -4,6 +4,7 @@
 #include "recordwindows/frmAddPlayer.h"
 #include "recordwindows/frmPlayerList.h"
 #include "support/FullDisk.h"
+#include "support/Inventory.h"
 #include "support/WindowTest.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
@@ -100,10 +101,13 @@ private slots:
         bool duplicateKeptOpen = false, refusedKeptOpen = false;
         QList<bool> open;
         TypeNewPlayer(QStringLiteral("  Ann  "));
+        QStringList listShown, addShown;
         RunList(false, [&](frmPlayerList* w) {
+            listShown = test::Shown(w);
             for (int row = 0; row < w->lstNames->count(); ++row)
                 linesAfterFirst.append(w->lstNames->item(row)->text());
             test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
+                addShown = test::Shown(add);
                 add->txtPlayerName->setText(QStringLiteral("Ann, Bo"));
                 QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
                 refusedKeptOpen = add->isVisible();
@@ -125,6 +129,17 @@ private slots:
             DoubleClickOn(w, QStringLiteral("Ann"));
         });
         QCOMPARE(linesAfterFirst, QStringList { PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))) });
+        const QString title = "Solitaire Quibel Player List";
+        QCOMPARE(listShown,
+            test::Sorted({ "title: " + title, title + " #ffff00", title + " #000000", "Player Name: #ffffc0",
+                "Bankroll: #ffffc0", "Average Score: #ffffc0",
+                "To select a player and begin the game, highlight the player's name and press Enter on your keyboard, "
+                "or doublclick the player's name.  Use the <u>F</u>ile pull-down menu above to add or delete players "
+                "from the list. #ffffff",
+                "&File > &Add a Player", "&File > &Delete Player", "&File > E&xit", "&View > &Top Ten List",
+                "&Help > &Contents", "&Help > Overview/&Quick Start", "&Help > Check for &Updates",
+                "&Help > &About" }));
+        QCOMPARE(addShown, QStringList({ "[&Cancel]", "[&Ok]", "title: Add Player's Name" }));
         QVERIFY(duplicateKeptOpen && refusedKeptOpen);
         QCOMPARE(std::tuple(currentAfterSecond, open, listedAfterMissing), std::tuple(1, QList { true, true }, 1));
         QCOMPARE(boxes.Titles(),
@@ -170,10 +185,13 @@ private slots:
         });
         QVERIFY(counts == (QList<int> { 2, 1 }) && annLeft && bobKept);
         const QString deleteAnn = QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?");
-        QCOMPARE(boxes.Texts().mid(0, 3),
-            (QStringList { deleteAnn, deleteAnn, QStringLiteral("Delete Bob and his/her bankroll of $1,000 now?") }));
-        QCOMPARE(boxes.Titles().mid(3),
-            (QStringList { QStringLiteral("No Player Selected"), QStringLiteral("Add a Player") }));
+        QCOMPARE(boxes.Texts(),
+            (QStringList { deleteAnn, deleteAnn, "Delete Bob and his/her bankroll of $1,000 now?",
+                "You have not selected a player yet.  Do you wish to exit the game?",
+                "The players file could not be written, so Di was not added.  Please try again later." }));
+        QCOMPARE(boxes.calls[3].style, vbYesNo | vbQuestion | vbDefaultButton2); // No unless the player means it
+        QCOMPARE(
+            boxes.Titles(), QStringList(3, "Delete Player?") + QStringList({ "No Player Selected", "Add a Player" }));
         QVERIFY(nameAfterFailedAdd.isEmpty());
         QCOMPARE(FileNames(), (QStringList { QStringLiteral("Bob"), cy }));
         QCOMPARE(std::tuple(Game().PlayerName, Game().Bankroll), std::tuple(cy, 1000));
@@ -192,10 +210,12 @@ private slots:
         test::MsgBoxRecorder boxes;
         bool viewOnly = false;
         RunList(true, [&](frmPlayerList* w) {
-            viewOnly = QTest::qWaitFor([w] { return w->focusWidget() == w->btnClose; }, 2000)
-                && !w->MenuFileAddPlayer->isEnabled() && !w->MenuFileDeletePlayer->isEnabled()
-                && w->lblSelectInstructions->text().startsWith(
-                    QStringLiteral("GAME IN PROGRESS: The following is a list of players"));
+            viewOnly = QTest::qWaitFor([w] { return w->focusWidget() == w->btnClose; }, 2000);
+            const QStringList shown = test::Shown(w);
+            for (const QString& line : { "&File > &Add a Player off", "&File > &Delete Player off", "[&Close Window]",
+                     "GAME IN PROGRESS: The following is a list of players and their current scores.  Please note, "
+                     "however, that you may not change players while a game is in progress. #ffffff" })
+                viewOnly = viewOnly && shown.contains(line);
             DoubleClickOn(w, QStringLiteral("Bob"));
             PressEnterOn(w, QStringLiteral("Bob"));
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
@@ -207,15 +227,21 @@ private slots:
         PlayerLock otherCopy;
         QVERIFY(otherCopy.Take(Game().DataFolder, QStringLiteral("Ann")));
         QList<bool> open;
+        g.SoundOn = true;
+        QStringList sounds;
         RunList(false, [&](frmPlayerList* w) {
+            const test::SoundsHeard heard;
             PressEnterOn(w, QStringLiteral("Ann"));
             open.append(w->isVisible());
             w->MenuFileDeletePlayer->trigger();
             open.append(w->isVisible());
             PressEnterOn(w, QStringLiteral("Bob"));
+            sounds = heard.names;
         });
         QCOMPARE(open, (QList<bool> { true, true }));
-        QCOMPARE(boxes.calls.size(), 4);
+        QCOMPARE(test::Runs(sounds), "bgclick.wav*2 message2.wav*2");
+        QCOMPARE(boxes.Titles(),
+            QStringList({ "GAME IN PROGRESS", "GAME IN PROGRESS", "Player Is Playing", "Player Is Playing" }));
         for (int i = 0; i < 4; ++i)
             QVERIFY(boxes.calls[i].text.startsWith(i < 2
                     ? QStringLiteral("You may not change players while a game is in progress.")

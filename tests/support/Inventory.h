@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStringList>
 #include <QWidget>
 
@@ -15,8 +17,8 @@ namespace test {
 
 // The window's title and each text visible in it (not in windows over it),
 // sorted: the order the window made them in does not count. A label reads
-// "text #ink", a panel "text #ink/#back", a button "[text]" with "off"
-// (disabled) or "ticked" after it.
+// "text #ink", a panel "text #ink/#back", a button "[text]" and a menu's
+// command "menu > text", with "off" (disabled) or "ticked" after it.
 inline QStringList Shown(const QWidget* window)
 {
     QStringList shown;
@@ -32,6 +34,14 @@ inline QStringList Shown(const QWidget* window)
         if (b->window() != window || !b->isVisibleTo(window))
             continue;
         shown.append(u'[' + b->text() + u']' + (b->isEnabled() ? "" : " off") + (b->isChecked() ? " ticked" : ""));
+    }
+    for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (const QAction* menu : bar->actions()) {
+            for (const QAction* a : menu->menu()->actions()) {
+                if (!a->isSeparator())
+                    shown.append(menu->text() + " > " + a->text() + (a->isEnabled() ? "" : " off"));
+            }
+        }
     }
     shown.append("title: " + window->windowTitle());
     shown.sort();
