@@ -8,6 +8,7 @@
 
 #include "records/RecordFiles.h"
 #include "support/Files.h"
+#include "support/Inventory.h"
 #include "support/WindowTest.h"
 #include "ui/HelpWindow.h"
 #include "ui/SoundNames.h"
@@ -19,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QtEndian>
 
@@ -183,6 +185,7 @@ private slots:
     {
         frmTitle title;
         bool stillShown = false;
+        const test::SoundsHeard heard; // whatever the sound setting
         QTimer::singleShot(0, &title, [&] {
             // Queued behind the start of the animation, so this runs inside it.
             QTimer::singleShot(0, &title, [&] {
@@ -195,6 +198,7 @@ private slots:
         });
         QCOMPARE(title.exec(), int(QDialog::Accepted));
         QVERIFY(stillShown && title.Finished() && !title.isVisible());
+        QCOMPARE(test::Runs(heard.names), "ClickBg.wav message2.wav buttup.wav*17 Bloop.wav message2.wav");
         QString spelt;
         for (int i = 0; i < frmTitle::kLetters; ++i) {
             spelt += title.lblProgramName[i]->text();
@@ -204,7 +208,7 @@ private slots:
         QCOMPARE(spelt, QStringLiteral("SOLITAIREQUIBELTM"));
         for (int i : { 1, 8, 10, 14 }) // lined up again after the bounce
             QCOMPARE(title.lblProgramName[i]->x(), title.lblProgramName[i - 1]->geometry().right() + 1);
-        QVERIFY(title.lblWelcome->isVisibleTo(&title));
+        QVERIFY(title.lblWelcome->isVisibleTo(&title) && title.lblWelcome->text() == "Welcome to");
     }
 
     // The name and, once shown, the version, with the sound on and off; the
@@ -214,23 +218,26 @@ private slots:
         test::MsgBoxRecorder boxes;
         for (const bool sound : { true, false }) {
             Game().SoundOn = sound;
-            QString version, top, shadow;
+            QStringList shown;
             test::WhenShown<frmAbout>([&](frmAbout* w) {
                 // A version that never comes fails the comparison below.
                 (void)QTest::qWaitFor([w] { return !w->lblVersion->text().isEmpty(); });
-                std::tie(version, top, shadow) = std::tuple(
-                    w->lblVersion->text(), w->lblProgramTitleTop->text(), w->lblProgramTitleBottom->text());
+                shown = test::Shown(w);
                 if (!sound)
                     QTest::mouseClick(w->btnUpdates, Qt::LeftButton);
                 QTest::mouseClick(w->btnOK, Qt::LeftButton);
             });
+            const test::SoundsHeard heard;
             ShowAboutWindow();
-            QCOMPARE(std::tuple(version, top, shadow),
-                std::tuple(QStringLiteral("Version 4.6.0"), QStringLiteral("Solitaire Quibel"),
-                    QStringLiteral("Solitaire Quibel")));
+            QCOMPARE(shown,
+                test::Sorted({ "Solitaire Quibel #ffff00", "Solitaire Quibel #000000", "TM #ffff00",
+                    "Solitaire played with the hands of poker: make hands from the cards that touch, win back your "
+                    "entry fee and climb the Top Ten. #ffffff",
+                    "Version 4.6.0 #ffffff", "[Check for &Updates]", "[&OK]", "title: About Solitaire Quibel" }));
+            QCOMPARE(heard.names, sound ? QStringList { "message2.wav" } : QStringList());
             QVERIFY(test::VisibleWindow<frmAbout>() == nullptr);
         }
-        QCOMPARE(boxes.calls.size(), 1);
+        QCOMPARE(boxes.Titles(), QStringList { "Check For Updates" });
         const QString& text = boxes.calls.first().text;
         QVERIFY(text.contains(QStringLiteral(QUIBEL_VERSION)) && text.contains(QStringLiteral(QUIBEL_BUILD_DATE))
             && text.contains(QStringLiteral("package")));
@@ -273,12 +280,16 @@ private slots:
     void exampleAndHelpFromTheInstructions()
     {
         SetPlayer(QString(), true);
+        Game().SoundOn = true;
         test::MsgBoxRecorder boxes;
+        const test::SoundsHeard heard;
         int later = 0, helpWindows = 0;
         QString source;
+        QStringList shown, helpMoments; // the help's title and live buttons at each step
         const int first = RunInstructions(false, [&](frmInstructions* w) {
             test::WhenShown<frmExample>([&](frmExample* e) {
                 ++later;
+                shown += test::Shown(e);
                 QTest::mouseClick(e->picExample, Qt::LeftButton);
                 QTest::mouseClick(e->btnClose, Qt::LeftButton);
             });
@@ -287,17 +298,47 @@ private slots:
             QCoreApplication::processEvents();
             QCoreApplication::processEvents();
             QCOMPARE(later, 0);
+            shown += test::Shown(w).filter(QRegularExpression("^[^<]")); // the rules' rich text aside
             QTest::mouseClick(w->lblShowExample, Qt::LeftButton);
             QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
             QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
             for (QWidget* t : QApplication::topLevelWidgets())
                 helpWindows += qobject_cast<HelpWindow*>(t) && t->isVisible();
-            if (HelpWindow* help = test::VisibleWindow<HelpWindow>())
+            if (HelpWindow* help = test::VisibleWindow<HelpWindow>()) {
                 source = help->txtHelp->source().toLocalFile();
+                const auto now = [&] {
+                    helpMoments.append(help->windowTitle() + (help->btnBack->isEnabled() ? " back" : "")
+                        + (help->btnForward->isEnabled() ? " forward" : ""));
+                };
+                now();
+                help->txtHelp->setSource(QUrl(QStringLiteral("quibel-rules.html"))); // a link followed
+                now();
+                for (QPushButton* b : { help->btnContents, help->btnBack }) {
+                    QTest::mouseClick(b, Qt::LeftButton);
+                    now();
+                }
+            }
         });
         QCOMPARE(std::tuple(first, later, helpWindows, QFileInfo(source).fileName(), test::VisibleWindow<HelpWindow>()),
             std::tuple(1, 1, 1, QStringLiteral("quibel-help.html"), static_cast<HelpWindow*>(nullptr)));
-        QCOMPARE(boxes.Texts(), QStringList { QStringLiteral("This is only a picture to provide an example.") });
+        QCOMPARE(shown,
+            test::Sorted({ "How to Play Solitaire Quibel #ffffff", "Show me a picture of a game in progress #0000c0",
+                "More help and tips: the rules, the hands, scoring and bonuses #0000c0", "[&Close]",
+                "title: Overview/Quick Start" })
+                + test::Sorted({ "A game in progress.  The two Sevens at the bottom touch each other and are picked: "
+                                 "each shows PLAY.  A right click now plays them as 1 Pair for $50, and the cards "
+                                 "above them drop down.  The Joker on the bottom row could take any card of the board "
+                                 "with it. #000000",
+                    "[&Close]", "title: Example of a Game in Progress" }));
+        const QString help = "Solitaire Quibel Help", rules = "How to Play - Solitaire Quibel Help";
+        QCOMPARE(helpMoments, QStringList({ help, rules + " back", help + " back", rules + " back forward" }));
+        QCOMPARE(std::tuple(heard.names, HelpWindow().windowTitle()), std::tuple(QStringList(2, "message2.wav"), help));
+        Game().AppFolder = "/nowhere/";
+        ShowHelpContents(nullptr);
+        QCOMPARE(boxes.Titles() + boxes.Texts(),
+            QStringList({ "Solitaire Quibel", help, "This is only a picture to provide an example.",
+                "The help pages cannot be shown: the file\r/nowhere/quibel-help.html\ris missing.  Installing the "
+                "game again puts it back." }));
     }
 };
 
