@@ -8,10 +8,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
-#include <QWidget>
 
 namespace test {
 
