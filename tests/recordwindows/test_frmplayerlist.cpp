@@ -193,9 +193,8 @@ private slots:
         QCOMPARE(boxes.calls[3].style, vbYesNo | vbQuestion | vbDefaultButton2); // No unless the player means it
         QCOMPARE(
             boxes.Titles(), QStringList(3, "Delete Player?") + QStringList({ "No Player Selected", "Add a Player" }));
-        QVERIFY(nameAfterFailedAdd.isEmpty());
         QCOMPARE(FileNames(), (QStringList { QStringLiteral("Bob"), cy }));
-        QCOMPARE(std::tuple(Game().PlayerName, Game().Bankroll), std::tuple(cy, 1000));
+        QCOMPARE(std::tuple(nameAfterFailedAdd, Game().PlayerName, Game().Bankroll), std::tuple(QString(), cy, 1000));
         ChosenPlayerLock().Release();
     }
 
@@ -260,12 +259,14 @@ private slots:
         const QString markup = QStringLiteral("<h1>BIG</h1>");
         AddToFile({ { markup, 1000 } });
         Qt::TextFormat format = Qt::AutoText;
-        QString shown;
-        bool refusedVisibly = true;
+        QStringList shown;
+        bool refusedVisibly = true, yesNo = false;
         RunList(false, [&](frmPlayerList* w) {
             test::WhenShown<QMessageBox>([&](QMessageBox* box) {
                 format = box->textFormat();
-                shown = box->text();
+                shown = test::Shown(box);
+                yesNo = box->icon() == QMessageBox::Question && box->defaultButton() == box->button(QMessageBox::Yes)
+                    && box->escapeButton() == box->button(QMessageBox::No);
                 box->button(QMessageBox::No)->click();
             });
             w->lstNames->setCurrentRow(0);
@@ -281,8 +282,11 @@ private slots:
             w->MenuFileAddPlayer->trigger();
             PressEnterOn(w, markup);
         });
-        QCOMPARE(std::tuple(format, shown),
-            std::tuple(Qt::PlainText, QStringLiteral("Delete <h1>BIG</h1> and his/her bankroll of $1,000 now?")));
+        QCOMPARE(std::tuple(format, shown, yesNo), // a question: Yes the default, Escape No
+            std::tuple(Qt::PlainText,
+                QStringList({ "Delete <h1>BIG</h1> and his/her bankroll of $1,000 now? #000000", "[&No]", "[&Yes]",
+                    "title: Delete Player?" }),
+                true));
         QVERIFY(!refusedVisibly); // refused as empty, not shown as a name
         QCOMPARE(std::tuple(FileNames(), Game().PlayerName), std::tuple(QStringList { markup }, markup));
     }

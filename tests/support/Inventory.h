@@ -7,9 +7,7 @@
 #include "ui/Panel3D.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QMenuBar>
-#include <QStringList>
 
 namespace test {
 
@@ -24,9 +22,8 @@ inline QStringList Shown(const QWidget* window)
         if (l->window() != window || !l->isVisibleTo(window) || l->text().isEmpty())
             continue;
         const auto* panel = qobject_cast<const Panel3D*>(l);
-        shown.append(l->text() + u' '
-            + (panel ? panel->ForeColor().name() + u'/' + panel->BackColor().name()
-                     : l->palette().color(QPalette::WindowText).name()));
+        const QColor ink = panel ? panel->ForeColor() : l->palette().color(QPalette::WindowText);
+        shown.append(l->text() + u' ' + ink.name() + (panel ? u'/' + panel->BackColor().name() : QString()));
     }
     for (const QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
         if (b->window() != window || !b->isVisibleTo(window))

@@ -233,12 +233,13 @@ private slots:
                     "entry fee and climb the Top Ten. #ffffff",
                     "Version 4.6.0 #ffffff", "[Check for &Updates]", "[&OK]", "title: About Solitaire Quibel" }));
             QCOMPARE(heard.names, sound ? QStringList { "message2.wav" } : QStringList());
-            QVERIFY(test::VisibleWindow<frmAbout>() == nullptr);
         }
-        QCOMPARE(boxes.Titles(), QStringList { "Check For Updates" });
-        const QString& text = boxes.calls.first().text;
-        QVERIFY(text.contains(QStringLiteral(QUIBEL_VERSION)) && text.contains(QStringLiteral(QUIBEL_BUILD_DATE))
-            && text.contains(QStringLiteral("package")));
+        QCOMPARE(boxes.Titles() + boxes.Texts(),
+            QStringList({ "Check For Updates",
+                "You are playing Solitaire Quibel version " QUIBEL_VERSION ", built on " QUIBEL_BUILD_DATE
+                ".\r\rUpdates "
+                "come from the package the game was installed with.  To look for a newer version, use your system's "
+                "software manager or package manager." }));
     }
 
     // With nobody to keep the choice for, the box is not there and the
