@@ -112,7 +112,8 @@ private slots:
     // The count shows every figure; the win is credited and entered in the
     // top ten on disk before the count starts, so a window or program that
     // ends while it counts loses neither. Coming back to the window neither
-    // recounts nor credits again.
+    // recounts nor credits again. The count's sounds lead up to the top ten,
+    // which opens once the buttons show.
     void scoringRunSavesTheWinThenShowsEveryFigure()
     {
         test::MsgBoxRecorder boxes;

@@ -179,8 +179,9 @@ private slots:
     }
 
     // The whole animation: the name spelt out, the letters coloured in turn,
-    // the welcome shown and the window gone at the end. Keys, clicks and close
-    // requests in the middle of it change nothing.
+    // the welcome shown, its sounds played whatever the sound setting, and the
+    // window gone at the end. Keys, clicks and close requests in the middle of
+    // it change nothing.
     void titleRunsToItsEndAndTakesNoInput()
     {
         frmTitle title;
@@ -209,8 +210,9 @@ private slots:
             QCOMPARE(title.lblProgramName[i]->x(), title.lblProgramName[i - 1]->geometry().right() + 1);
     }
 
-    // The name and, once shown, the version, with the sound on and off; the
-    // update check tells the version and where updates come from.
+    // The name and, once shown, the version, with the sound on and off (OK
+    // clicks only when it is on); the update check tells the version and
+    // where updates come from.
     void aboutShowsNameVersionAndUpdates()
     {
         test::MsgBoxRecorder boxes;
@@ -275,7 +277,9 @@ private slots:
 
     // The example opens by itself on the first activation only; the label
     // opens it again. The help opens at its contents, in one window however
-    // often it is asked for, and closes with the instructions.
+    // often it is asked for, titled after the page shown, with Back and
+    // Forward live only when there is somewhere to go, and closes with the
+    // instructions. A missing help file is told under the help's own title.
     void exampleAndHelpFromTheInstructions()
     {
         SetPlayer(QString(), true);
