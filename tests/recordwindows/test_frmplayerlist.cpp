@@ -4,6 +4,7 @@
 #include "recordwindows/frmAddPlayer.h"
 #include "recordwindows/frmPlayerList.h"
 #include "support/FullDisk.h"
+#include "support/Inventory.h"
 #include "support/WindowTest.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 
@@ -100,10 +102,13 @@ private slots:
         bool duplicateKeptOpen = false, refusedKeptOpen = false;
         QList<bool> open;
         TypeNewPlayer(QStringLiteral("  Ann  "));
+        QStringList listShown, addShown;
         RunList(false, [&](frmPlayerList* w) {
+            listShown = test::Shown(w);
             for (int row = 0; row < w->lstNames->count(); ++row)
                 linesAfterFirst.append(w->lstNames->item(row)->text());
             test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
+                addShown = test::Shown(add);
                 add->txtPlayerName->setText(QStringLiteral("Ann, Bo"));
                 QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
                 refusedKeptOpen = add->isVisible();
@@ -125,6 +130,17 @@ private slots:
             DoubleClickOn(w, QStringLiteral("Ann"));
         });
         QCOMPARE(linesAfterFirst, QStringList { PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))) });
+        const QString title = "Solitaire Quibel Player List";
+        QCOMPARE(listShown,
+            test::Sorted({ "title: " + title, title + " #ffff00", title + " #000000", "Player Name: #ffffc0",
+                "Bankroll: #ffffc0", "Average Score: #ffffc0",
+                "To select a player and begin the game, highlight the player's name and press Enter on your keyboard, "
+                "or doublclick the player's name.  Use the <u>F</u>ile pull-down menu above to add or delete players "
+                "from the list. #ffffff",
+                "&File > &Add a Player", "&File > &Delete Player", "&File > E&xit", "&View > &Top Ten List",
+                "&Help > &Contents", "&Help > Overview/&Quick Start", "&Help > Check for &Updates",
+                "&Help > &About" }));
+        QCOMPARE(addShown, QStringList({ "[&Cancel]", "[&Ok]", "title: Add Player's Name" }));
         QVERIFY(duplicateKeptOpen && refusedKeptOpen);
         QCOMPARE(std::tuple(currentAfterSecond, open, listedAfterMissing), std::tuple(1, QList { true, true }, 1));
         QCOMPARE(boxes.Titles(),
@@ -170,13 +186,15 @@ private slots:
         });
         QVERIFY(counts == (QList<int> { 2, 1 }) && annLeft && bobKept);
         const QString deleteAnn = QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?");
-        QCOMPARE(boxes.Texts().mid(0, 3),
-            (QStringList { deleteAnn, deleteAnn, QStringLiteral("Delete Bob and his/her bankroll of $1,000 now?") }));
-        QCOMPARE(boxes.Titles().mid(3),
-            (QStringList { QStringLiteral("No Player Selected"), QStringLiteral("Add a Player") }));
-        QVERIFY(nameAfterFailedAdd.isEmpty());
+        QCOMPARE(boxes.Texts(),
+            (QStringList { deleteAnn, deleteAnn, "Delete Bob and his/her bankroll of $1,000 now?",
+                "You have not selected a player yet.  Do you wish to exit the game?",
+                "The players file could not be written, so Di was not added.  Please try again later." }));
+        QCOMPARE(boxes.calls[3].style, vbYesNo | vbQuestion | vbDefaultButton2); // No unless the player means it
+        QCOMPARE(
+            boxes.Titles(), QStringList(3, "Delete Player?") + QStringList({ "No Player Selected", "Add a Player" }));
         QCOMPARE(FileNames(), (QStringList { QStringLiteral("Bob"), cy }));
-        QCOMPARE(std::tuple(Game().PlayerName, Game().Bankroll), std::tuple(cy, 1000));
+        QCOMPARE(std::tuple(nameAfterFailedAdd, Game().PlayerName, Game().Bankroll), std::tuple(QString(), cy, 1000));
         ChosenPlayerLock().Release();
     }
 
@@ -193,9 +211,11 @@ private slots:
         bool viewOnly = false;
         RunList(true, [&](frmPlayerList* w) {
             viewOnly = QTest::qWaitFor([w] { return w->focusWidget() == w->btnClose; }, 2000)
-                && !w->MenuFileAddPlayer->isEnabled() && !w->MenuFileDeletePlayer->isEnabled()
-                && w->lblSelectInstructions->text().startsWith(
-                    QStringLiteral("GAME IN PROGRESS: The following is a list of players"));
+                && test::Shown(w).filter(QRegularExpression(" off$|^GAME|^\\[")) // what differs from the choosing list
+                    == QStringList { "&File > &Add a Player off", "&File > &Delete Player off",
+                           "GAME IN PROGRESS: The following is a list of players and their current scores.  Please "
+                           "note, however, that you may not change players while a game is in progress. #ffffff",
+                           "[&Close Window]" };
             DoubleClickOn(w, QStringLiteral("Bob"));
             PressEnterOn(w, QStringLiteral("Bob"));
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
@@ -207,15 +227,21 @@ private slots:
         PlayerLock otherCopy;
         QVERIFY(otherCopy.Take(Game().DataFolder, QStringLiteral("Ann")));
         QList<bool> open;
+        g.SoundOn = true;
+        QStringList sounds;
         RunList(false, [&](frmPlayerList* w) {
+            const test::SoundsHeard heard;
             PressEnterOn(w, QStringLiteral("Ann"));
             open.append(w->isVisible());
             w->MenuFileDeletePlayer->trigger();
             open.append(w->isVisible());
             PressEnterOn(w, QStringLiteral("Bob"));
+            sounds = heard.names;
         });
         QCOMPARE(open, (QList<bool> { true, true }));
-        QCOMPARE(boxes.calls.size(), 4);
+        QCOMPARE(test::Runs(sounds), "bgclick.wav*2 message2.wav*2");
+        QCOMPARE(boxes.Titles(),
+            QStringList({ "GAME IN PROGRESS", "GAME IN PROGRESS", "Player Is Playing", "Player Is Playing" }));
         for (int i = 0; i < 4; ++i)
             QVERIFY(boxes.calls[i].text.startsWith(i < 2
                     ? QStringLiteral("You may not change players while a game is in progress.")
@@ -233,12 +259,14 @@ private slots:
         const QString markup = QStringLiteral("<h1>BIG</h1>");
         AddToFile({ { markup, 1000 } });
         Qt::TextFormat format = Qt::AutoText;
-        QString shown;
-        bool refusedVisibly = true;
+        QStringList shown;
+        bool refusedVisibly = true, yesNo = false;
         RunList(false, [&](frmPlayerList* w) {
             test::WhenShown<QMessageBox>([&](QMessageBox* box) {
                 format = box->textFormat();
-                shown = box->text();
+                shown = test::Shown(box);
+                yesNo = box->icon() == QMessageBox::Question && box->defaultButton() == box->button(QMessageBox::Yes)
+                    && box->escapeButton() == box->button(QMessageBox::No);
                 box->button(QMessageBox::No)->click();
             });
             w->lstNames->setCurrentRow(0);
@@ -254,8 +282,11 @@ private slots:
             w->MenuFileAddPlayer->trigger();
             PressEnterOn(w, markup);
         });
-        QCOMPARE(std::tuple(format, shown),
-            std::tuple(Qt::PlainText, QStringLiteral("Delete <h1>BIG</h1> and his/her bankroll of $1,000 now?")));
+        QCOMPARE(std::tuple(format, shown, yesNo), // a question: Yes the default, Escape No
+            std::tuple(Qt::PlainText,
+                QStringList({ "Delete <h1>BIG</h1> and his/her bankroll of $1,000 now? #000000", "[&No]", "[&Yes]",
+                    "title: Delete Player?" }),
+                true));
         QVERIFY(!refusedVisibly); // refused as empty, not shown as a name
         QCOMPARE(std::tuple(FileNames(), Game().PlayerName), std::tuple(QStringList { markup }, markup));
     }

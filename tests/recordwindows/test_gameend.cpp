@@ -3,11 +3,15 @@
 // paused one; what their buttons do; the top ten window. Which scores enter
 // the top ten is left to the top ten's own tests.
 
+#include "game/DealNumber.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
+#include "support/Inventory.h"
 #include "support/WindowTest.h"
+
+#include <QRegularExpression>
 
 namespace {
 
@@ -95,6 +99,7 @@ private slots:
         GameState& g = Game();
         g.Bankroll = 2000;
         g.GamesPlayed = 3;
+        g.SoundOn = true; // heard, never waited for
         // No score here enters this table, so the top ten window stays shut.
         for (int i = 0; i < 10; ++i)
             g.TopTen[i] = { QStringLiteral("Bob"), 99999 };
@@ -107,7 +112,8 @@ private slots:
     // The count shows every figure; the win is credited and entered in the
     // top ten on disk before the count starts, so a window or program that
     // ends while it counts loses neither. Coming back to the window neither
-    // recounts nor credits again.
+    // recounts nor credits again. The count's sounds lead up to the top ten,
+    // which opens once the buttons show.
     void scoringRunSavesTheWinThenShowsEveryFigure()
     {
         test::MsgBoxRecorder boxes;
@@ -116,6 +122,8 @@ private slots:
         test::WriteTopTenFile(g.DataFolder, g.TopTen);
         int32_t fileBankroll = 0;
         TopTenTable fileTable {};
+        test::SoundsHeard heard;
+        QStringList soundsToTopTen;
         QTimer watch;
         auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -123,26 +131,38 @@ private slots:
                 fileBankroll = FileBankroll();
                 fileTable = test::TopTenOnDisk(g.DataFolder);
             }
-            if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget()))
+            if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget())) {
+                soundsToTopTen = heard.names;
                 topTen->btnOK->click();
+            }
         });
         watch.start(0);
         sb->show();
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
         QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
-
-        QStringList counts;
-        for (const Panel3D* cell : sb->countCells)
-            counts.append(cell->Caption());
-        QCOMPARE(counts.join(u' '), QStringLiteral("3 0 0 2 1 2 0 0 0"));
-        QCOMPARE(sb->totalCells[0]->Caption(), QStringLiteral("$150  "));
-        // The rows of the hands made stay lit.
-        QCOMPARE(test::Flags(sb->totalCells, [](const Panel3D* c) { return c->BackColor() == QColor(192, 192, 0); }),
-            QStringLiteral("100111000"));
-        QCOMPARE(std::tuple(sb->pnlDifferentHandsBonus->Caption(), sb->pnlCardsRemovedBonus->Caption(),
-                     sb->pnlTimerBonus->Caption(), sb->pnlFinalScore->Caption()),
-            std::tuple(QStringLiteral("$1,000 "), QStringLiteral("$1,800 "), QStringLiteral("$100 "),
-                QStringLiteral("$4,150 ")));
+        QCOMPARE(test::Runs(soundsToTopTen),
+            "ClickBg.wav*2 message2.wav*27 buttup.wav*13 scor1.wav message2.wav*4 scor1.wav buttup.wav*12 scor1.wav "
+            "buttup.wav*11 scor1.wav UpGo4.wav TWham.wav message2.wav buttup.wav");
+        // Rows of hands made stay lit; amounts are yellow on black.
+        const QString lit = " #ffffff/#c0c000", plain = " #e0e0e0/#808080", amount = " #ffff00/#000000";
+        const QString ink = " #000060", shadow = " #ffffff";
+        const QString handsLine = "» Number of Different Hands (4) x $250 . . . . . . . . . . . . . . . . . . . . . ",
+                      cardsLine = "» Cards Removed (36) x $50 . . . . . . . . . . . . . . . . . . . ",
+                      timerLine = "» Timer Bonus . . . . . . . . . . . . . . . . . . . . . . . . . . . . .";
+        QCOMPARE(test::Shown(sb.get()),
+            test::Sorted(QStringList(5, "0" + plain) + QStringList(5, "$0  " + plain)
+                + QStringList { " 1 Pair" + lit, "3" + lit, "x $50 =" + lit, "$150  " + lit, " 2 Pairs" + plain,
+                    "x $125 =" + plain, " 3 of a Kind" + plain, "x $175 =" + plain, " Straight" + lit, "2" + lit,
+                    "x $200 =" + lit, "$400  " + lit, " Flush" + lit, "1" + lit, "x $200 =" + lit, "$200  " + lit,
+                    " Full House" + lit, "2" + lit, "x $250 =" + lit, "$500  " + lit, " 4 of a Kind" + plain,
+                    "x $500 =" + plain, " Straight Flush" + plain, "x $1,000 =" + plain, " Royal Flush" + plain,
+                    "x $2,000 =" + plain, "BONUSES" + ink, "Game Score" + QString(" .").repeated(43) + ink,
+                    "$1,250 " + amount, handsLine + ink, handsLine + shadow, "$1,000 " + amount, cardsLine + ink,
+                    cardsLine + shadow, "$1,800 " + amount, timerLine + ink, timerLine + shadow, "$100 " + amount,
+                    "FINAL SCORE (Game Score + Bonuses) . . . . . . . . . . . . . . . . . . . ." + ink,
+                    "$4,150 " + amount, "Solitaire Quibel Scoreboard #ffff00", "Solitaire Quibel Scoreboard #707070",
+                    "title: Solitaire Quibel Scoreboard", "[&Close Window]", "[&New Deal]", "[&Same Deal]",
+                    "[E&xit Game]" }));
         QCOMPARE(w_->c_PlayerStatus->Caption(),
             QStringLiteral("Player: Ann     Bankroll: $6,150     Average Score: $2,050"));
         QVERIFY(boxes.calls.isEmpty());
@@ -170,7 +190,8 @@ private slots:
     }
 
     // The cleared-board notice comes in the middle of the count: no button
-    // yet, the credit already made, and the window cannot be closed.
+    // yet, the credit already made, and the window cannot be closed. A game
+    // too slow for a timer bonus shows 0 there.
     void clearedBoardBonusFromTenCardsLeft()
     {
         bool heldDuringNotice = false;
@@ -178,23 +199,29 @@ private slots:
         boxes.onCall = [&] {
             auto* shown = test::VisibleWindow<frmScoreboard>();
             if (shown && !shown->btnClose->isVisible() && !shown->btnSameDeal->isVisible()
-                && Game().Bankroll == 2000 + 4750) {
+                && Game().Bankroll == 2000 + 4650) {
                 QTest::keyClick(shown, Qt::Key_Escape);
                 shown->close();
                 heldDuringNotice = shown->isVisible();
             }
         };
         SetUpWonGame(10);
+        Game().ElapsedSeconds = 600;
+        const test::SoundsHeard heard;
         auto sb = RunScoreboard();
         QVERIFY(sb);
-        QCOMPARE(boxes.Texts(),
-            QStringList {
-                QStringLiteral("Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus.") });
+        QCOMPARE(boxes.Titles() + boxes.Texts(),
+            QStringList({ "Cards Cleared",
+                "Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus." }));
+        QCOMPARE(test::Runs(heard.names),
+            "ClickBg.wav*2 message2.wav*27 buttup.wav*13 scor1.wav message2.wav*4 scor1.wav buttup.wav*16 scor1.wav "
+            "Bloop.wav UpGo4.wav TWham.wav ding.wav message2.wav buttup.wav");
         QVERIFY(heldDuringNotice);
         QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
             QChar(0x00BB) + QStringLiteral(" Cards Removed (46) x $50 + $100 . . . . . . . . . . . . . . . . . "));
-        QCOMPARE(std::tuple(sb->pnlCardsRemovedBonus->Caption(), sb->pnlFinalScore->Caption(), Game().Bankroll),
-            std::tuple(QStringLiteral("$2,400 "), QStringLiteral("$4,750 "), 2000 + 4750));
+        QCOMPARE(std::tuple(sb->pnlCardsRemovedBonus->Caption(), sb->pnlTimerBonus->Caption(),
+                     sb->pnlFinalScore->Caption(), Game().Bankroll),
+            std::tuple(QStringLiteral("$2,400 "), QStringLiteral("0"), QStringLiteral("$4,650 "), 2000 + 4650));
     }
 
     void leavingFreesTheGameWindowAndKeepsTheCredit_data()
@@ -245,37 +272,39 @@ private slots:
     {
         GameState& g = Game();
         auto stats = ShowStats(true);
-        QCOMPARE((QStringList { stats->lblScoreNeeded->text(), stats->lblGameScore->text(),
-                     stats->lblCardsRemaining->text(), stats->lblDifferentHands->text() }),
-            (QStringList { QStringLiteral("Score Needed  . . . . . . . . . . . . . . $1,000"),
-                QStringLiteral("Game Score . . . . . . . . . . . . . . . . $300"),
-                QStringLiteral("Cards Remaining . . . . . . . . . . . . 41"),
-                QStringLiteral("Total Different Hands . . . . . . . . . 4") }));
-        QVERIFY(stats->btnOK->isVisible());
-        for (const QWidget* hidden : std::initializer_list<const QWidget*> {
-                 stats->btnNewDeal, stats->btnSameDeal, stats->btnExit, stats->lblSorry, stats->lblGamePaused })
-            QVERIFY(!hidden->isVisible());
+        const QString needed = "Score Needed  . . . . . . . . . . . . . . $1,000 #ffffff";
+        QStringList figures { needed, "Game Score . . . . . . . . . . . . . . . . $300 #ffffff",
+            "Cards Remaining . . . . . . . . . . . . 41 #ffffff", "Total Different Hands . . . . . . . . . 4 #ffffff" };
+        QCOMPARE(test::Shown(stats.get()), test::Sorted(figures + QStringList { "[&Ok]", "title: Game Statistics" }));
         QTest::keyClick(stats.get(), Qt::Key_Escape);
         QVERIFY(!stats->isVisible());
         QCOMPARE(
             std::tuple(stats->result(), stats->Choice()), std::tuple(int(QDialog::Accepted), GameEndChoice::Close));
 
         w_->NewGame();
-        bool paused = false;
+        QStringList pausedShown, resumeSounds;
         test::WhenShown<frmGameStats>([&](frmGameStats* s) {
-            paused = s->btnOK->text() == QLatin1String("Resume") && s->lblGamePaused->isVisible()
-                && s->ShapeGamePaused[0]->isVisible() && !s->btnNewDeal->isVisible();
+            pausedShown = test::Shown(s);
+            const test::SoundsHeard heard;
             QTest::mouseClick(s->btnOK, Qt::LeftButton);
+            resumeSounds = heard.names;
         });
         w_->MenuFilePauseGame->trigger();
-        QVERIFY(paused && g.GameInProgress);
+        const QString deal = "  -  " + DealCaption(g.DealNumber);
+        QCOMPARE(pausedShown,
+            test::Sorted({ " - Game Paused -  #800000", needed, "Game Score . . . . . . . . . . . . . . . . $0 #ffffff",
+                "Cards Remaining . . . . . . . . . . . . 56 #ffffff",
+                "Total Different Hands . . . . . . . . . 0 #ffffff", "[Resume]", "title: Game Paused" + deal }));
+        QVERIFY(resumeSounds == QStringList(2, "message2.wav") && g.GameInProgress);
 
         const auto deck = g.Deck;
         const int32_t bankroll = g.Bankroll;
         stats = ShowStats(false);
-        QCOMPARE(stats->lblSorry->text(), QStringLiteral("Sorry, no more plays.  Entry fee lost: $1,000"));
-        for (const QWidget* shown : { stats->btnOK, stats->btnSameDeal, stats->btnExit })
-            QVERIFY(shown->isVisible());
+        figures.last() = "Total Different Hands . . . . . . . . . 0 #ffffff";
+        QCOMPARE(test::Shown(stats.get()),
+            test::Sorted(figures
+                + QStringList { "Sorry, no more plays.  Entry fee lost: $1,000 #ffff00", "[&New Deal]", "[&Same Deal]",
+                    "[&Close Window]", "[E&xit Game]", "title: Game Stats" + deal }));
         QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
         QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
         QVERIFY(!stats->isVisible() && stats->Choice() == GameEndChoice::NewDeal);
@@ -299,15 +328,18 @@ private slots:
         g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
         g.TopTen[4] = { QStringLiteral("Bartholomew Montgomery"), 5600 };
         g.TopTen[8] = {};
-        QString ranks;
-        TopTenShown s = ShowTopTen([&](frmTopTen* w) { ranks = w->lblRank[0]->text() + w->lblRank[9]->text(); });
-        QCOMPARE(ranks, QStringLiteral("1. 10. "));
-        QCOMPARE(s.names[0], QStringLiteral(" Ann..........................")); // 30 wide
-        QCOMPARE(s.scores[0], QStringLiteral(" $8,000 "));
-        QCOMPARE(s.names[5], QStringLiteral(" Bartholomew Montgomery......."));
-        QCOMPARE(s.scores[8], QStringLiteral(" $4,000 "));
-        QVERIFY(s.names[9].isEmpty() && s.scores[9].isEmpty());
-        QCOMPARE(g.TopTen[0].Name, QStringLiteral("Ann"));
+        QStringList shown; // all but the rows' names and scores, which start with a blank
+        TopTenShown s = ShowTopTen([&](frmTopTen* w) { shown = test::Shown(w).filter(QRegularExpression("^\\S")); });
+        QStringList table { "Solitaire Quibel Top Ten Scores #ffff00", "Solitaire Quibel Top Ten Scores #000000",
+            "Player                               Score #ffffc0", "[&OK]", "[&Reset Scores]",
+            "title: Solitaire Quibel Top Ten Scores" };
+        for (int rank = 1; rank <= 10; ++rank)
+            table.append(QString::number(rank) + ".  #e0e0e0");
+        QCOMPARE(shown, test::Sorted(table));
+        // Names dotted to 30 wide; the row without a name ends the table.
+        QCOMPARE((QStringList { s.names[0], s.scores[0], s.names[5], s.scores[8], s.names[9] + s.scores[9] }),
+            (QStringList {
+                " Ann..........................", " $8,000 ", " Bartholomew Montgomery.......", " $4,000 ", "" }));
         QCOMPARE(s.yellowRows, QList<int> { 0 });
 
         g.TopTen[1] = { QStringLiteral("Ann"), 8000 };
@@ -331,9 +363,9 @@ private slots:
             afterNo = Read(w);
             QTest::mouseClick(w->btnResetScores, Qt::LeftButton);
         });
-        QCOMPARE(boxes.calls.size(), 2);
-        QCOMPARE(
-            boxes.calls[0].text, QStringLiteral("Are you sure you want to reset the list of Top Ten High Scores?"));
+        const QString question = "Are you sure you want to reset the list of Top Ten High Scores?";
+        QCOMPARE(boxes.Titles() + boxes.Texts(),
+            QStringList({ "Reset High Scores?", "Reset High Scores?", question, question }));
         QCOMPARE(afterNo.names[9], QStringLiteral(" Ann.........................."));
         QCOMPARE(afterNo.yellowRows, QList<int> { 9 });
         QVERIFY(afterYes.yellowRows.isEmpty());
@@ -353,8 +385,11 @@ private slots:
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(!stats->isVisible() && !Game().GameInProgress);
         w_->CarryOutGameEndChoice(stats->Choice(), false);
-        QVERIFY(!w_->isVisible() && boxes.calls.size() == 2);
-        QVERIFY(boxes.calls[1].text.endsWith(QStringLiteral("exit the game and forfeit the $1,000 entry fee?")));
+        QVERIFY(!w_->isVisible());
+        QCOMPARE(boxes.Titles(), QStringList(2, "Exit Game?"));
+        QCOMPARE(boxes.calls[1].text,
+            "There are more plays left (the game will automatically notify you if there are not any more plays left).  "
+            "Are you sure you want to exit the game and forfeit the $1,000 entry fee?");
     }
 };
 

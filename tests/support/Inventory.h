@@ -1,0 +1,65 @@
+#pragma once
+
+// What a window shows and plays, as plain text to compare with a table in
+// one go: every text a player can read in it with its colours, every button
+// with its state, and the sounds heard as runs.
+
+#include "ui/Panel3D.h"
+
+#include <QAbstractButton>
+#include <QMenuBar>
+
+namespace test {
+
+// The window's title and each text visible in it (not in windows over it),
+// sorted: the order the window made them in does not count. A label reads
+// "text #ink", a panel "text #ink/#back", a button "[text]" and a menu's
+// command "menu > text", with "off" (disabled) or "ticked" after it.
+inline QStringList Shown(const QWidget* window)
+{
+    QStringList shown;
+    for (const QLabel* l : window->findChildren<QLabel*>()) {
+        if (l->window() != window || !l->isVisibleTo(window) || l->text().isEmpty())
+            continue;
+        const auto* panel = qobject_cast<const Panel3D*>(l);
+        const QColor ink = panel ? panel->ForeColor() : l->palette().color(QPalette::WindowText);
+        shown.append(l->text() + u' ' + ink.name() + (panel ? u'/' + panel->BackColor().name() : QString()));
+    }
+    for (const QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (b->window() != window || !b->isVisibleTo(window))
+            continue;
+        shown.append(u'[' + b->text() + u']' + (b->isEnabled() ? "" : " off") + (b->isChecked() ? " ticked" : ""));
+    }
+    for (const QMenuBar* bar : window->findChildren<QMenuBar*>()) {
+        for (const QAction* menu : bar->actions()) {
+            for (const QAction* a : menu->menu()->actions()) {
+                if (!a->isSeparator())
+                    shown.append(menu->text() + " > " + a->text() + (a->isEnabled() ? "" : " off"));
+            }
+        }
+    }
+    shown.append("title: " + window->windowTitle());
+    shown.sort();
+    return shown;
+}
+
+// A table of what a window should show, in the order Shown() gives.
+inline QStringList Sorted(QStringList table)
+{
+    table.sort();
+    return table;
+}
+
+// Sounds in the order heard, a sound heard n times running as "name*n".
+inline QString Runs(const QStringList& names)
+{
+    QStringList runs;
+    for (qsizetype i = 0, n = 1; i < names.size(); i += n) {
+        for (n = 1; i + n < names.size() && names[i + n] == names[i];)
+            ++n;
+        runs.append(n == 1 ? names[i] : names[i] + u'*' + QString::number(n));
+    }
+    return runs.join(u' ');
+}
+
+} // namespace test
