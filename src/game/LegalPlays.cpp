@@ -89,20 +89,40 @@ CellMap MapCells(const GameState& g)
     return m;
 }
 
-// Can these cards (three or more) still be part of some hand? Every hand is
-// one suit, or distinct ranks of one straight, or at most two ranks, and
-// holds no joker; a set that is none of these never grows into a hand.
-inline bool CouldGrowIntoHand(const Shape& s)
+constexpr PlayKinds Kind(int handType)
+{
+    return 1u << handType;
+}
+
+// Can these n cards still be part of a play of the given kinds? A joker goes
+// only alone or with one card; the other hands are one suit (a flush, a
+// straight flush of ranks no more than five apart, a royal flush of the royal
+// ranks), distinct ranks of one straight, or at most two ranks (a pair, three
+// and four of a kind of one rank, two pairs of four cards, a full house).
+// Adding a card never makes a set that cannot grow into a play able to (a card
+// alone can still go with a joker, or grow as two cards would).
+inline bool CouldGrowInto(const Shape& s, int n, PlayKinds kinds)
 {
     constexpr unsigned kRoyalRanks = 1u << 1 | 1u << 10 | 1u << 11 | 1u << 12 | 1u << 13;
-    if (s.joker)
-        return false;
+    if (s.joker || n == 1)
+        return (n <= 2 && (kinds & Kind(0)) != 0) || (!s.joker && CouldGrowInto(s, 2, kinds));
     const unsigned butLowest = s.ranks & (s.ranks - 1);
-    if (s.oneSuit || (butLowest & (butLowest - 1)) == 0) // one suit, or at most two ranks
+    if ((butLowest & (butLowest - 1)) == 0) { // at most two ranks
+        if ((kinds & Kind(6)) != 0 || (n <= 4 && (kinds & Kind(2)) != 0))
+            return true;
+        if (butLowest == 0
+            && ((n <= 2 && (kinds & Kind(1)) != 0) || (n <= 3 && (kinds & Kind(3)) != 0)
+                || (n <= 4 && (kinds & Kind(7)) != 0)))
+            return true;
+    }
+    if (s.oneSuit && (kinds & Kind(5)) != 0)
         return true;
     if (!s.distinct)
         return false;
-    return (s.ranks & ~kRoyalRanks) == 0 || std::countl_zero(s.ranks) + std::countr_zero(s.ranks) >= 32 - 5;
+    const bool royal = (s.ranks & ~kRoyalRanks) == 0;
+    const bool withinFive = std::countl_zero(s.ranks) + std::countr_zero(s.ranks) >= 32 - 5;
+    return ((royal || withinFive) && (kinds & Kind(4)) != 0) || (s.oneSuit && withinFive && (kinds & Kind(8)) != 0)
+        || (s.oneSuit && royal && (kinds & Kind(9)) != 0);
 }
 
 // Could these n cards be a play as they are? One card only as a lone joker,
@@ -122,25 +142,26 @@ inline bool CouldBePlay(const Shape& s, int n)
     case 4:
         return !s.joker && (butLowest & (butLowest - 1)) == 0;
     default:
-        return CouldGrowIntoHand(s);
+        return CouldGrowInto(s, n, kAllPlayKinds);
     }
 }
 
-bool CouldGrowIntoHand(const CardId* hand, int n)
+bool CouldGrowInto(const CardId* hand, int n, PlayKinds kinds)
 {
     Shape s = ShapeOf(hand[0]);
     for (int i = 1; i < n; ++i)
         s = With(s, ShapeOf(hand[i]));
-    return CouldGrowIntoHand(s);
+    return CouldGrowInto(s, n, kinds);
 }
 
 class Lister {
 public:
-    Lister(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out)
+    Lister(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, PlayKinds kinds)
         : g_(g)
         , cards_(cards)
         , map_(MapCells(g))
         , out_(out)
+        , kinds_(kinds)
     {
     }
 
@@ -152,12 +173,15 @@ public:
             const uint64_t above = v == 63 ? 0 : ~uint64_t { 0 } << (v + 1);
             hand_[0] = map_.card[v];
             shapes_[1] = map_.shape[v];
+            if (!CouldGrowInto(shapes_[1], 1, kinds_))
+                continue;
             if (CouldBePlay(shapes_[1], 1))
                 Offer(1, true);
             Grow(1, Bit(v) | map_.neighbours[v], map_.neighbours[v] & above, v);
         }
         BlocksWithOneMore();
-        BottomJokersWithAnyCard();
+        if ((kinds_ & Kind(0)) != 0)
+            BottomJokersWithAnyCard();
     }
 
 private:
@@ -173,7 +197,7 @@ private:
             extension &= extension - 1;
             hand_[n] = map_.card[w];
             shapes_[n + 1] = With(shapes_[n], map_.shape[w]);
-            if (n + 1 >= 3 && !CouldGrowIntoHand(shapes_[n + 1]))
+            if (!CouldGrowInto(shapes_[n + 1], n + 1, kinds_))
                 continue;
             if (CouldBePlay(shapes_[n + 1], n + 1))
                 Offer(n + 1, true);
@@ -195,13 +219,13 @@ private:
                 hand_[k] = map_.card[block[k]];
                 closed |= Bit(block[k]) | map_.neighbours[block[k]];
             }
-            if (!CouldGrowIntoHand(hand_.data(), 4))
+            if (!CouldGrowInto(hand_.data(), 4, kinds_))
                 continue;
             for (int x = 0; x < map_.size; ++x) {
                 if (closed & Bit(x))
                     continue;
                 hand_[4] = map_.card[x];
-                if (CouldGrowIntoHand(hand_.data(), 5))
+                if (CouldGrowInto(hand_.data(), 5, kinds_))
                     Offer(5, false);
             }
         }
@@ -239,6 +263,8 @@ private:
         const HandJudgement j = JudgeHand(hand_.data(), n);
         if (j.verdict != Verdict::Hand && j.verdict != Verdict::JokerRemoval)
             return;
+        if ((kinds_ & Kind(j.verdict == Verdict::Hand ? j.handType : 0)) == 0)
+            return;
         LegalPlay play;
         std::copy(hand_.begin(), hand_.begin() + n, play.cards.begin());
         if (!connected && CheckAdjacent(g_, cards_, play.cards).AdjacentLinks == 0)
@@ -253,15 +279,17 @@ private:
     const CardDeck& cards_;
     const CellMap map_;
     std::vector<LegalPlay>& out_;
+    const PlayKinds kinds_;
     std::array<CardId, kMaxPlay> hand_ {};
     std::array<Shape, kMaxPlay + 1> shapes_ {}; // shapes_[n]: of the first n cards of hand_
 };
 } // namespace
 
-void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered)
+void ListLegalPlays(
+    const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered, PlayKinds kinds)
 {
     out.clear();
-    Lister(g, cards, out).Run();
+    Lister(g, cards, out, kinds).Run();
     if (!ordered)
         return;
     std::stable_sort(out.begin(), out.end(), [](const LegalPlay& a, const LegalPlay& b) {

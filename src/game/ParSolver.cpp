@@ -56,6 +56,11 @@ uint64_t KeyOf(const Node& n)
     return key;
 }
 
+// The cards of each hand type (a pair, two pairs, three of a kind, a
+// straight, a flush, a full house, four of a kind, a straight flush, a royal
+// flush): what its play pays for the cards it removes.
+constexpr std::array<int, kNumHandTypes + 1> kCardsOfHand = { 0, 2, 4, 3, 5, 5, 5, 4, 5, 5 };
+
 // How many plays per kept position are made on the board: the par benchmark
 // finds more at 150,000 plays with 2 than with 1 or 4, and more with any of
 // them than when every listed play is made.
@@ -160,6 +165,21 @@ private:
         if (maxPlays_ != 0 && result_.playsExamined >= maxPlays_)
             return true;
         return std::chrono::duration<double>(Clock::now() - began_).count() >= seconds_;
+    }
+
+    // The kinds of play of this position that would pay more at once than
+    // `worst`, the worst play on a full shortlist: only they are listed.
+    PlayKinds KindsThatCouldMakeIt(const Node& node, int32_t worst) const
+    {
+        const GameState& g = base_.g;
+        PlayKinds kinds = node.priority + 2 * g.CardRemovedBonus > worst ? 1u : 0u; // a joker and a card
+        for (int t = 1; t <= kNumHandTypes; ++t) {
+            const int32_t paid = node.priority + g.HandPoints[t] + kCardsOfHand[t] * g.CardRemovedBonus
+                + (node.handCounts[t] == 0 ? g.DifferentHandsBonus : 0);
+            if (paid > worst)
+                kinds |= 1u << t;
+        }
+        return kinds;
     }
 
     // The score if the game ended here, from the settlement's own amounts.
@@ -331,8 +351,13 @@ private:
                     complete = false; // none of its plays would make the shortlist
                     continue;
                 }
+                PlayKinds kinds = kAllPlayKinds;
+                if (candidates.size() == shortlist) {
+                    complete = false; // some of its plays may not make the shortlist
+                    kinds = KindsThatCouldMakeIt(node, candidates.front().estimate);
+                }
                 Unpack(node, p);
-                ListLegalPlays(p.g, p.cards, plays, false);
+                ListLegalPlays(p.g, p.cards, plays, false, kinds);
                 for (const LegalPlay& play : plays) {
                     const bool newType = play.handType > 0 && node.handCounts[play.handType] == 0;
                     const int32_t estimate = node.priority + play.points + play.count * p.g.CardRemovedBonus
