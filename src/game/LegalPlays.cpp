@@ -104,8 +104,13 @@ constexpr PlayKinds Kind(int handType)
 inline bool CouldGrowInto(const Shape& s, int n, PlayKinds kinds)
 {
     constexpr unsigned kRoyalRanks = 1u << 1 | 1u << 10 | 1u << 11 | 1u << 12 | 1u << 13;
-    if (s.joker || n == 1)
-        return (n <= 2 && (kinds & Kind(0)) != 0) || (!s.joker && CouldGrowInto(s, 2, kinds));
+    if (s.joker)
+        return n <= 2 && (kinds & Kind(0)) != 0;
+    if (n == 1) {
+        if ((kinds & Kind(0)) != 0)
+            return true;
+        n = 2;
+    }
     const unsigned butLowest = s.ranks & (s.ranks - 1);
     if ((butLowest & (butLowest - 1)) == 0) { // at most two ranks
         if ((kinds & Kind(6)) != 0 || (n <= 4 && (kinds & Kind(2)) != 0))

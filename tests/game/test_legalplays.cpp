@@ -78,7 +78,7 @@ void CompareWithBruteForce(const Position& p)
         std::map<PlayKey, int> wanted;
         for (const auto& [key, points] : listed) {
             const auto play = std::find_if(
-                unordered.begin(), unordered.end(), [&](const LegalPlay& p) { return KeyOf(p.cards, p.count) == key; });
+                unordered.begin(), unordered.end(), [&](const LegalPlay& l) { return KeyOf(l.cards, l.count) == key; });
             if ((kinds >> play->handType & 1u) != 0)
                 wanted[key] = points;
         }
