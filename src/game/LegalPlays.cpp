@@ -2,7 +2,6 @@
 
 #include "cardlib/CardDeck.h"
 #include "game/Judge.h"
-#include "game/Selection.h"
 
 #include <algorithm>
 #include <bit>
@@ -151,19 +150,10 @@ inline bool CouldBePlay(const Shape& s, int n)
     }
 }
 
-bool CouldGrowInto(const CardId* hand, int n, PlayKinds kinds)
-{
-    Shape s = ShapeOf(hand[0]);
-    for (int i = 1; i < n; ++i)
-        s = With(s, ShapeOf(hand[i]));
-    return CouldGrowInto(s, n, kinds);
-}
-
 class Lister {
 public:
-    Lister(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, PlayKinds kinds)
+    Lister(const GameState& g, std::vector<LegalPlay>& out, PlayKinds kinds)
         : g_(g)
-        , cards_(cards)
         , map_(MapCells(g))
         , out_(out)
         , kinds_(kinds)
@@ -181,7 +171,7 @@ public:
             if (!CouldGrowInto(shapes_[1], 1, kinds_))
                 continue;
             if (CouldBePlay(shapes_[1], 1))
-                Offer(1, true);
+                Offer(1);
             Grow(1, Bit(v) | map_.neighbours[v], map_.neighbours[v] & above, v);
         }
         BlocksWithOneMore();
@@ -205,7 +195,7 @@ private:
             if (!CouldGrowInto(shapes_[n + 1], n + 1, kinds_))
                 continue;
             if (CouldBePlay(shapes_[n + 1], n + 1))
-                Offer(n + 1, true);
+                Offer(n + 1);
             Grow(n + 1, closed | map_.neighbours[w], extension | (map_.neighbours[w] & ~closed & above), v);
         }
     }
@@ -220,18 +210,20 @@ private:
             if (std::any_of(block, block + 4, [](int cell) { return cell < 0; }))
                 continue;
             uint64_t closed = 0;
+            Shape shape = map_.shape[i];
             for (int k = 0; k < 4; ++k) {
                 hand_[k] = map_.card[block[k]];
                 closed |= Bit(block[k]) | map_.neighbours[block[k]];
+                shape = k == 0 ? shape : With(shape, map_.shape[block[k]]);
             }
-            if (!CouldGrowInto(hand_.data(), 4, kinds_))
+            if (!CouldGrowInto(shape, 4, kinds_))
                 continue;
             for (int x = 0; x < map_.size; ++x) {
                 if (closed & Bit(x))
                     continue;
                 hand_[4] = map_.card[x];
-                if (CouldGrowInto(hand_.data(), 5, kinds_))
-                    Offer(5, false);
+                if (CouldGrowInto(With(shape, map_.shape[x]), 5, kinds_))
+                    Offer(5);
             }
         }
     }
@@ -249,7 +241,7 @@ private:
                     continue; // two bottom jokers: listed once, from the first
                 hand_[0] = map_.card[j];
                 hand_[1] = map_.card[x];
-                Offer(2, false);
+                Offer(2);
             }
         }
     }
@@ -261,9 +253,11 @@ private:
         return map_.index[column][row];
     }
 
-    // A connected set passes the adjacency rule as it is: its n cards have at
-    // least n - 1 links (the tests hold the two to agree); other sets are checked.
-    void Offer(int n, bool connected)
+    // Every set proposed passes the adjacency rule as it is: a connected set's
+    // n cards have at least n - 1 links, a 2 x 2 block has four with any fifth
+    // card, and a joker of the bottom row takes any card (the tests hold the
+    // listing to agree with CheckAdjacent on every set of the board).
+    void Offer(int n)
     {
         const HandJudgement j = JudgeHand(hand_.data(), n);
         if (j.verdict != Verdict::Hand && j.verdict != Verdict::JokerRemoval)
@@ -272,8 +266,6 @@ private:
             return;
         LegalPlay play;
         std::copy(hand_.begin(), hand_.begin() + n, play.cards.begin());
-        if (!connected && CheckAdjacent(g_, cards_, play.cards).AdjacentLinks == 0)
-            return;
         play.count = n;
         play.handType = j.handType;
         play.points = j.verdict == Verdict::Hand ? g_.HandPoints[j.handType] : 0;
@@ -281,7 +273,6 @@ private:
     }
 
     const GameState& g_;
-    const CardDeck& cards_;
     const CellMap map_;
     std::vector<LegalPlay>& out_;
     const PlayKinds kinds_;
@@ -290,11 +281,11 @@ private:
 };
 } // namespace
 
-void ListLegalPlays(
-    const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered, PlayKinds kinds)
+// The board's grid says all the rules need: the cards' own positions are not read.
+void ListLegalPlays(const GameState& g, const CardDeck&, std::vector<LegalPlay>& out, bool ordered, PlayKinds kinds)
 {
     out.clear();
-    Lister(g, cards, out, kinds).Run();
+    Lister(g, out, kinds).Run();
     if (!ordered)
         return;
     std::stable_sort(out.begin(), out.end(), [](const LegalPlay& a, const LegalPlay& b) {
