@@ -210,7 +210,7 @@ private:
         n.cards = static_cast<uint8_t>(cards);
         const int32_t ended = ScoreIfEnded(p.g);
         n.bound = par::UpperBound(p.g, clearedBonus_[0], n.mostAtOnce);
-        n.priority = ended + par::Promise(p.g)
+        n.priority = ended + par::Promise(n.grid, n.activeColumns, p.g.NumRows)
             + par::BigHandsPromise(n.grid, n.activeColumns, p.g.NumRows, p.g.HandPoints)
             + kRoomWeight * (n.bound - ended) / 100;
         return n;

@@ -36,7 +36,10 @@
 //   are made, the best wherever they come from (a limit per position loses
 //   much), and ranked by the position they leave. Positions are listed most
 //   promising first, and one none of whose plays could make that shortlist
-//   is not listed at all.
+//   is not listed at all; once the shortlist is full, a position lists only
+//   the kinds of play that could still make it (the listing then follows no
+//   set of cards that cannot grow into one of those hands), which makes the
+//   same plays for about a sixth less work.
 // - The misses of a short search are mostly the big hands (royal flushes
 //   above all) and the cleared-board bonus, so the rank of a position counts
 //   each royal flush, straight flush and four of a kind whose cards are all
