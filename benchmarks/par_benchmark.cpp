@@ -73,7 +73,8 @@ int main(int argc, char** argv)
             Position end = DealtPosition(deal);
             for (const LegalPlay& play : r.line)
                 MakePlay(end, play);
-            std::printf("%10u %8d  left %2d ", deal, r.score, static_cast<int>(end.g.CardsOnBoard));
+            std::printf(
+                "%10u %8d  left %2d  widest %5d ", deal, r.score, static_cast<int>(end.g.CardsOnBoard), r.widestBeam);
             for (int t = 1; t <= kNumHandTypes; ++t)
                 std::printf(" %d", static_cast<int>(end.g.HandCounts[t]));
             std::printf("\n");
