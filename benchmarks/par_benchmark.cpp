@@ -61,21 +61,29 @@ int main(int argc, char** argv)
     if (argc > 5) {
         const uint64_t maxPlays = std::strtoull(argv[5], nullptr, 10);
         double sum = 0;
+        uint64_t plays = 0;
+        double spent = 0;
         for (int i = 0; i < deals; ++i) {
             const uint32_t deal = first + static_cast<uint32_t>(i) * 42949672u;
             const ParResult r = SolvePar(DealtPosition(deal), kUnboundedSeconds, maxPlays);
             sum += r.score;
+            plays += r.playsExamined;
+            spent += r.seconds;
             // The line's end: the cards it leaves and the hands it made (type: count).
             Position end = DealtPosition(deal);
             for (const LegalPlay& play : r.line)
                 MakePlay(end, play);
-            std::printf("%10u %8d  left %2d ", deal, r.score, static_cast<int>(end.g.CardsOnBoard));
+            std::printf(
+                "%10u %8d  left %2d  widest %5d ", deal, r.score, static_cast<int>(end.g.CardsOnBoard), r.widestBeam);
             for (int t = 1; t <= kNumHandTypes; ++t)
                 std::printf(" %d", static_cast<int>(end.g.HandCounts[t]));
             std::printf("\n");
             std::fflush(stdout);
         }
         std::printf("mean score at %llu plays: %.1f\n", static_cast<unsigned long long>(maxPlays), sum / deals);
+        // On a loaded machine the wall time, and so this, is only a rough figure.
+        std::printf("%llu plays examined in %.1f s: %.0f a second; peak memory %ld MB\n",
+            static_cast<unsigned long long>(plays), spent, plays / spent, PeakMegabytes());
         return 0;
     }
     const int longEvery = longDeals > 0 ? std::max(1, deals / longDeals) : 0;

@@ -1,6 +1,7 @@
 #include "game/Judge.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/FiveCardHand.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -24,11 +25,6 @@ enum HandTypes {
 int Value(CardId card)
 {
     return CardDeck::GetCardValue(card);
-}
-
-int Suit(CardId card)
-{
-    return CardDeck::GetCardSuit(card);
 }
 
 // Pairs (i, j) over all positions, a card paired with itself included.
@@ -90,45 +86,7 @@ int JudgeFourCards(const CardId hand[4])
 
 int JudgeFiveCards(const CardId hand[5])
 {
-    const bool flush = OrderedPairs(hand, 5, [](CardId x, CardId y) { return Suit(x) == Suit(y); }) == 25;
-
-    bool straight = false;
-    bool aceHigh = false;
-    const bool repeated = OrderedPairs(hand, 5, [](CardId x, CardId y) { return Value(x) == Value(y); }) != 5;
-    if (!repeated) {
-        const int neighbours
-            = OrderedPairs(hand, 5, [](CardId x, CardId y) { return std::abs(Value(x) - Value(y)) == 1; });
-        int sum = 0;
-        bool ace = false;
-        for (int i = 0; i < 5; ++i) {
-            sum += Value(hand[i]);
-            ace = ace || Value(hand[i]) == 1;
-        }
-        if (neighbours == 8) {
-            straight = true;
-        } else if (neighbours == 6 && sum == 47 && ace) {
-            // 10, J, Q, K and the Ace above the King: the only Ace-high straight.
-            straight = true;
-            aceHigh = true;
-        }
-    }
-
-    if (flush && !straight)
-        return Flush;
-    if (straight && !flush)
-        return Straight;
-    if (!flush && !straight) {
-        int total = 0;
-        for (int i = 0; i < 5; ++i) {
-            const int same = static_cast<int>(
-                std::count_if(hand, hand + 5, [&](CardId other) { return Value(other) == Value(hand[i]); }));
-            if (same == 4)
-                return 0;
-            total += same;
-        }
-        return total == 13 ? FullHouse : 0;
-    }
-    return aceHigh ? RoyalFlush : StraightFlush;
+    return FiveCardHandType(hand);
 }
 
 HandJudgement JudgeHand(const CardId* hand, int n)

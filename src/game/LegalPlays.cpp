@@ -2,7 +2,6 @@
 
 #include "cardlib/CardDeck.h"
 #include "game/Judge.h"
-#include "game/Selection.h"
 
 #include <algorithm>
 #include <bit>
@@ -89,20 +88,45 @@ CellMap MapCells(const GameState& g)
     return m;
 }
 
-// Can these cards (three or more) still be part of some hand? Every hand is
-// one suit, or distinct ranks of one straight, or at most two ranks, and
-// holds no joker; a set that is none of these never grows into a hand.
-inline bool CouldGrowIntoHand(const Shape& s)
+constexpr PlayKinds Kind(int handType)
+{
+    return 1u << handType;
+}
+
+// Can these n cards still be part of a play of the given kinds? A joker goes
+// only alone or with one card; the other hands are one suit (a flush, a
+// straight flush of ranks no more than five apart, a royal flush of the royal
+// ranks), distinct ranks of one straight, or at most two ranks (a pair, three
+// and four of a kind of one rank, two pairs of four cards, a full house).
+// Adding a card never makes a set that cannot grow into a play able to (a card
+// alone can still go with a joker, or grow as two cards would).
+inline bool CouldGrowInto(const Shape& s, int n, PlayKinds kinds)
 {
     constexpr unsigned kRoyalRanks = 1u << 1 | 1u << 10 | 1u << 11 | 1u << 12 | 1u << 13;
     if (s.joker)
-        return false;
+        return n <= 2 && (kinds & Kind(0)) != 0;
+    if (n == 1) {
+        if ((kinds & Kind(0)) != 0)
+            return true;
+        n = 2;
+    }
     const unsigned butLowest = s.ranks & (s.ranks - 1);
-    if (s.oneSuit || (butLowest & (butLowest - 1)) == 0) // one suit, or at most two ranks
+    if ((butLowest & (butLowest - 1)) == 0) { // at most two ranks
+        if ((kinds & Kind(6)) != 0 || (n <= 4 && (kinds & Kind(2)) != 0))
+            return true;
+        if (butLowest == 0
+            && ((n <= 2 && (kinds & Kind(1)) != 0) || (n <= 3 && (kinds & Kind(3)) != 0)
+                || (n <= 4 && (kinds & Kind(7)) != 0)))
+            return true;
+    }
+    if (s.oneSuit && (kinds & Kind(5)) != 0)
         return true;
     if (!s.distinct)
         return false;
-    return (s.ranks & ~kRoyalRanks) == 0 || std::countl_zero(s.ranks) + std::countr_zero(s.ranks) >= 32 - 5;
+    const bool royal = (s.ranks & ~kRoyalRanks) == 0;
+    const bool withinFive = std::countl_zero(s.ranks) + std::countr_zero(s.ranks) >= 32 - 5;
+    return ((royal || withinFive) && (kinds & Kind(4)) != 0) || (s.oneSuit && withinFive && (kinds & Kind(8)) != 0)
+        || (s.oneSuit && royal && (kinds & Kind(9)) != 0);
 }
 
 // Could these n cards be a play as they are? One card only as a lone joker,
@@ -122,25 +146,17 @@ inline bool CouldBePlay(const Shape& s, int n)
     case 4:
         return !s.joker && (butLowest & (butLowest - 1)) == 0;
     default:
-        return CouldGrowIntoHand(s);
+        return CouldGrowInto(s, n, kAllPlayKinds);
     }
-}
-
-bool CouldGrowIntoHand(const CardId* hand, int n)
-{
-    Shape s = ShapeOf(hand[0]);
-    for (int i = 1; i < n; ++i)
-        s = With(s, ShapeOf(hand[i]));
-    return CouldGrowIntoHand(s);
 }
 
 class Lister {
 public:
-    Lister(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out)
+    Lister(const GameState& g, std::vector<LegalPlay>& out, PlayKinds kinds)
         : g_(g)
-        , cards_(cards)
         , map_(MapCells(g))
         , out_(out)
+        , kinds_(kinds)
     {
     }
 
@@ -152,12 +168,15 @@ public:
             const uint64_t above = v == 63 ? 0 : ~uint64_t { 0 } << (v + 1);
             hand_[0] = map_.card[v];
             shapes_[1] = map_.shape[v];
+            if (!CouldGrowInto(shapes_[1], 1, kinds_))
+                continue;
             if (CouldBePlay(shapes_[1], 1))
-                Offer(1, true);
+                Offer(1);
             Grow(1, Bit(v) | map_.neighbours[v], map_.neighbours[v] & above, v);
         }
         BlocksWithOneMore();
-        BottomJokersWithAnyCard();
+        if ((kinds_ & Kind(0)) != 0)
+            BottomJokersWithAnyCard();
     }
 
 private:
@@ -173,10 +192,10 @@ private:
             extension &= extension - 1;
             hand_[n] = map_.card[w];
             shapes_[n + 1] = With(shapes_[n], map_.shape[w]);
-            if (n + 1 >= 3 && !CouldGrowIntoHand(shapes_[n + 1]))
+            if (!CouldGrowInto(shapes_[n + 1], n + 1, kinds_))
                 continue;
             if (CouldBePlay(shapes_[n + 1], n + 1))
-                Offer(n + 1, true);
+                Offer(n + 1);
             Grow(n + 1, closed | map_.neighbours[w], extension | (map_.neighbours[w] & ~closed & above), v);
         }
     }
@@ -191,18 +210,20 @@ private:
             if (std::any_of(block, block + 4, [](int cell) { return cell < 0; }))
                 continue;
             uint64_t closed = 0;
+            Shape shape = map_.shape[i];
             for (int k = 0; k < 4; ++k) {
                 hand_[k] = map_.card[block[k]];
                 closed |= Bit(block[k]) | map_.neighbours[block[k]];
+                shape = k == 0 ? shape : With(shape, map_.shape[block[k]]);
             }
-            if (!CouldGrowIntoHand(hand_.data(), 4))
+            if (!CouldGrowInto(shape, 4, kinds_))
                 continue;
             for (int x = 0; x < map_.size; ++x) {
                 if (closed & Bit(x))
                     continue;
                 hand_[4] = map_.card[x];
-                if (CouldGrowIntoHand(hand_.data(), 5))
-                    Offer(5, false);
+                if (CouldGrowInto(With(shape, map_.shape[x]), 5, kinds_))
+                    Offer(5);
             }
         }
     }
@@ -220,7 +241,7 @@ private:
                     continue; // two bottom jokers: listed once, from the first
                 hand_[0] = map_.card[j];
                 hand_[1] = map_.card[x];
-                Offer(2, false);
+                Offer(2);
             }
         }
     }
@@ -232,17 +253,19 @@ private:
         return map_.index[column][row];
     }
 
-    // A connected set passes the adjacency rule as it is: its n cards have at
-    // least n - 1 links (the tests hold the two to agree); other sets are checked.
-    void Offer(int n, bool connected)
+    // Every set proposed passes the adjacency rule as it is: a connected set's
+    // n cards have at least n - 1 links, a 2 x 2 block has four with any fifth
+    // card, and a joker of the bottom row takes any card (the tests hold the
+    // listing to agree with CheckAdjacent on every set of the board).
+    void Offer(int n)
     {
         const HandJudgement j = JudgeHand(hand_.data(), n);
         if (j.verdict != Verdict::Hand && j.verdict != Verdict::JokerRemoval)
             return;
+        if ((kinds_ & Kind(j.verdict == Verdict::Hand ? j.handType : 0)) == 0)
+            return;
         LegalPlay play;
         std::copy(hand_.begin(), hand_.begin() + n, play.cards.begin());
-        if (!connected && CheckAdjacent(g_, cards_, play.cards).AdjacentLinks == 0)
-            return;
         play.count = n;
         play.handType = j.handType;
         play.points = j.verdict == Verdict::Hand ? g_.HandPoints[j.handType] : 0;
@@ -250,18 +273,19 @@ private:
     }
 
     const GameState& g_;
-    const CardDeck& cards_;
     const CellMap map_;
     std::vector<LegalPlay>& out_;
+    const PlayKinds kinds_;
     std::array<CardId, kMaxPlay> hand_ {};
     std::array<Shape, kMaxPlay + 1> shapes_ {}; // shapes_[n]: of the first n cards of hand_
 };
 } // namespace
 
-void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered)
+// The board's grid says all the rules need: the cards' own positions are not read.
+void ListLegalPlays(const GameState& g, const CardDeck&, std::vector<LegalPlay>& out, bool ordered, PlayKinds kinds)
 {
     out.clear();
-    Lister(g, cards, out).Run();
+    Lister(g, out, kinds).Run();
     if (!ordered)
         return;
     std::stable_sort(out.begin(), out.end(), [](const LegalPlay& a, const LegalPlay& b) {

@@ -23,6 +23,14 @@ struct LegalPlay {
 // The plays of the board as it stands (the picks are ignored), each set once,
 // hands first in falling points, then the joker removals.
 std::vector<LegalPlay> LegalPlays(const GameState& g, const CardDeck& cards);
+// The kinds of play to list, a bit per hand type (bit 0: the joker removals).
+using PlayKinds = unsigned;
+inline constexpr PlayKinds kAllPlayKinds = (1u << (kNumHandTypes + 1)) - 1;
+
 // The same into `out` (cleared first), so a caller can keep its storage; in no
 // particular order when `ordered` is false, for a caller that ranks them itself.
-void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered = true);
+// Only the plays of the given kinds are listed: sets of cards that cannot grow
+// into one of them are not followed, which spares a caller that wants only
+// the bigger hands most of the work.
+void ListLegalPlays(const GameState& g, const CardDeck& cards, std::vector<LegalPlay>& out, bool ordered = true,
+    PlayKinds kinds = kAllPlayKinds);

@@ -110,22 +110,44 @@ int32_t UpperBound(const GameState& g, int32_t clearedBonus, int32_t& mostAtOnce
 constexpr int kTouchingRank = 30;
 constexpr int kTouchingSuit = 15;
 
-int32_t Promise(const GameState& g)
+namespace {
+// A card id's rank and suit as CardDeck gives them, looked up.
+struct CardTraits {
+    std::array<int16_t, 256> rank {};
+    std::array<int8_t, 256> suit {};
+};
+
+const CardTraits& Traits()
 {
+    static const CardTraits traits = [] {
+        CardTraits t;
+        for (int id = 0; id < 256; ++id) {
+            t.rank[id] = static_cast<int16_t>(CardDeck::GetCardValue(id));
+            t.suit[id] = static_cast<int8_t>(CardDeck::GetCardSuit(id));
+        }
+        return t;
+    }();
+    return traits;
+}
+} // namespace
+
+int32_t Promise(const Grid& grid, int activeColumns, int numRows)
+{
+    const CardTraits& traits = Traits();
     int32_t promise = 0;
-    for (int c = 1; c <= g.ActiveColumns; ++c) {
-        for (int r = 1; r <= g.NumRows; ++r) {
-            const CardId card = g.CardGrid(c, r);
+    for (int c = 1; c <= activeColumns; ++c) {
+        for (int r = 1; r <= numRows; ++r) {
+            const int at = (c - 1) * kMaxRows + (r - 1);
+            const int card = grid[at];
             if (card == 0)
                 continue;
-            const CardId next[2] = { c < g.ActiveColumns ? g.CardGrid(c + 1, r) : CardId(0),
-                r < g.NumRows ? g.CardGrid(c, r + 1) : CardId(0) };
-            for (const CardId other : next) {
+            const int next[2] = { c < activeColumns ? grid[at + kMaxRows] : 0, r < numRows ? grid[at + 1] : 0 };
+            for (const int other : next) {
                 if (other == 0)
                     continue;
-                if (CardDeck::GetCardValue(other) == CardDeck::GetCardValue(card))
+                if (traits.rank[other] == traits.rank[card])
                     promise += kTouchingRank;
-                else if (CardDeck::GetCardSuit(other) == CardDeck::GetCardSuit(card))
+                else if (traits.suit[other] == traits.suit[card])
                     promise += kTouchingSuit;
             }
         }

@@ -21,7 +21,7 @@ using Grid = std::array<uint8_t, kCells>;
 int32_t UpperBound(const GameState& g, int32_t clearedBonus, int32_t& mostAtOnce);
 
 // What touching cards of one rank or one suit promise for the next hands.
-int32_t Promise(const GameState& g);
+int32_t Promise(const Grid& grid, int activeColumns, int numRows);
 
 // What the big hands whose cards are all on the board promise, by how near
 // their cards are to touching.

@@ -36,7 +36,10 @@
 //   are made, the best wherever they come from (a limit per position loses
 //   much), and ranked by the position they leave. Positions are listed most
 //   promising first, and one none of whose plays could make that shortlist
-//   is not listed at all.
+//   is not listed at all; once the shortlist is full, a position lists only
+//   the kinds of play that could still make it (the listing then follows no
+//   set of cards that cannot grow into one of those hands), which makes the
+//   same plays for about a sixth less work.
 // - The misses of a short search are mostly the big hands (royal flushes
 //   above all) and the cleared-board bonus, so the rank of a position counts
 //   each royal flush, straight flush and four of a kind whose cards are all
@@ -53,7 +56,13 @@
 // - A pass that had to leave out no position has seen every position of the
 //   game: its answer is the proven optimum (small boards get there fast).
 // - Plays are made through the game's own rule functions (PlayOut.h):
-//   adjacency, judgement, removal, close-up and the after-play search.
+//   adjacency, judgement, removal, close-up and the after-play search; the
+//   plays are listed by LegalPlays.h, which has the game's judgement decide
+//   (five cards through FiveCardHand.h's bit masks).
+// - Where the time goes (callgrind, 2 deals at 20,000 plays): listing the
+//   plays 32%, a position's estimates (ParEstimates.h) 29%, of it 15% how
+//   near the big hands' cards are, making the plays 14%, the after-play
+//   search 8%, setting a position out on a board 7%.
 
 #include "game/LegalPlays.h"
 #include "game/PlayOut.h"

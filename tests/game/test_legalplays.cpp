@@ -72,6 +72,24 @@ void CompareWithBruteForce(const Position& p)
         listedUnordered[KeyOf(play.cards, play.count)] = play.points;
     QCOMPARE(listedUnordered.size(), unordered.size());
     QCOMPARE(listedUnordered, listed);
+    // Asked for some kinds of play only, exactly the plays of those kinds.
+    for (const PlayKinds kinds : { 1u << 0, 1u << 1, 1u << 2 | 1u << 6, 1u << 3 | 1u << 7, 1u << 4, 1u << 5,
+             1u << 8 | 1u << 9, 1u << 9, kAllPlayKinds & ~1u, kAllPlayKinds & ~(1u << 1 | 1u << 0) }) {
+        std::map<PlayKey, int> wanted;
+        for (const auto& [key, points] : listed) {
+            const auto play = std::find_if(
+                unordered.begin(), unordered.end(), [&](const LegalPlay& l) { return KeyOf(l.cards, l.count) == key; });
+            if ((kinds >> play->handType & 1u) != 0)
+                wanted[key] = points;
+        }
+        std::vector<LegalPlay> some;
+        ListLegalPlays(p.g, p.cards, some, false, kinds);
+        std::map<PlayKey, int> listedSome;
+        for (const LegalPlay& play : some)
+            listedSome[KeyOf(play.cards, play.count)] = play.points;
+        QCOMPARE(listedSome.size(), some.size());
+        QCOMPARE(listedSome, wanted);
+    }
 }
 } // namespace
 
