@@ -321,7 +321,6 @@ private slots:
         QVERIFY(g.CardGrid == dealt);
         QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $980"), 'r', true));
         QCOMPARE(LitLabels(), QStringLiteral("001000000"));
-        QVERIFY(!w_->MenuFileUndo->isEnabled());
         g.SoundOn = true; // the play and its undo as they are heard
         {
             const test::SoundsHeard heard;
@@ -462,7 +461,6 @@ private slots:
         const int32_t finalScore = g.GameScore;
         QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
         QCOMPARE(finalScoreShown, FormatMoney(finalScore) + QLatin1Char(' '));
-        QVERIFY(!g.GameInProgress);
         QCOMPARE(
             Seen(), std::tuple(4000 + finalScore, 5, 0, QStringLiteral("Game:  ") + FormatMoney(1040), 'g', false));
         QCOMPARE(InGameCommands(), QStringLiteral("111|00000000000"));
@@ -626,17 +624,23 @@ private slots:
         QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
         QCOMPARE(Game().CardsOnBoard, int16_t(54));
 
-        // Each toolbar button, left to right, does its own command; the pause
-        // button offers to resume while the game is paused.
+        // Each toolbar button, left to right, does its own command, over a
+        // covered board ("#") with the clock stopped; the pause button offers
+        // to resume while the game is paused.
         test::MsgBoxRecorder boxes;
-        QStringList opened; // the window each one opens, and the pause button's text meanwhile
+        QStringList opened; // the window or box each one opens, and how
         QString shown;
+        const auto how = [&] {
+            return (w_->pic_covercards->isVisible() ? QStringLiteral("#") : QString())
+                + (w_->ClockRunning() ? QStringLiteral("clock") : QString())
+                + w_->Toolbar(ToolbarButton::Pause)->text();
+        };
+        boxes.onCall = [&] { shown += QStringLiteral("box") + how(); };
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
             for (QWidget* open : QApplication::topLevelWidgets()) {
                 if (open != w_.get() && open->isVisible() && !qobject_cast<QMenu*>(open)) {
-                    shown += QString::fromLatin1(open->metaObject()->className())
-                        + w_->Toolbar(ToolbarButton::Pause)->text();
+                    shown += QString::fromLatin1(open->metaObject()->className()) + how();
                     open->close();
                 }
             }
@@ -653,14 +657,18 @@ private slots:
         }
         closer.stop();
         QCOMPARE(std::tuple(opened.join(u' '), boxes.Titles(), Game().CardsOnBoard),
-            std::tuple(QStringLiteral("frmGameStats> frmPlayerList frmTopTen frmGameStats - - - HelpWindow"),
+            std::tuple(
+                QStringLiteral(
+                    "frmGameStats#> frmPlayerList# frmTopTen# frmGameStats# - box#clock box#clock HelpWindowclock"),
                 QStringList { QStringLiteral("New Game or Same Deal?"), QStringLiteral("Game Hint") }, int16_t(56)));
         QVERIFY(w_->Toolbar(ToolbarButton::Pause)->text().isEmpty());
         boxes.calls.clear();
         boxes.defaultAnswer = vbNo;
         w_->close();
         QVERIFY(w_->isVisible() && Game().GameInProgress);
-        QCOMPARE(boxes.Titles(), QStringList { QStringLiteral("Exit Current Game?") });
+        QCOMPARE(std::pair(boxes.Titles(), boxes.Texts()),
+            std::pair(QStringList { QStringLiteral("Exit Current Game?") },
+                QStringList { QStringLiteral("Do you want to forfeit the current game and the $1,000 entry fee?") }));
     }
 };
 
