@@ -647,7 +647,7 @@ private slots:
         for (const auto& [x, button] : leftToRight) {
             opened.append(QString());
             button->click();
-            QTest::qWait(30);
+            (void)QTest::qWaitFor([&] { return !opened.last().isEmpty(); }, 300); // the help window opens modeless
         }
         closer.stop();
         QCOMPARE(std::tuple(opened.join(u'/'), boxes.Titles(), Game().CardsOnBoard),
