@@ -623,9 +623,9 @@ private slots:
         QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
         QCOMPARE(Game().CardsOnBoard, int16_t(54));
 
-        // Each toolbar button, left to right, does its own command, over a
-        // covered board ("#") with the clock stopped; the pause button offers
-        // to resume while the game is paused.
+        // Each toolbar button, left to right, does its own command over a
+        // covered board ("#"); a window stops the clock, a message box leaves
+        // it running; the pause button offers to resume while the game is paused.
         test::MsgBoxRecorder boxes;
         QStringList opened; // the window or box each one opens, and how
         const auto how = [&] {
