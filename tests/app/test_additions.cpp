@@ -137,7 +137,8 @@ private slots:
         test::MsgBoxRecorder boxes { vbOK, vbOK, vbNo, vbYes };
         GameState& g = Game();
         QVERIFY(g.DealNumber == 2024u && w_->focusWidget() == w_->Board() && w_->FocusedCard() == 0);
-        QCOMPARE(w_->c_score->toolTip(), QStringLiteral("Deal 2024"));
+        QCOMPARE(std::pair(w_->c_score->toolTip(), w_->Board()->accessibleDescription()),
+            std::pair(QStringLiteral("Deal 2024"), QStringLiteral("Deal 2024")));
         Key(Qt::Key_Up);
         QCOMPARE(std::tuple(w_->FocusedCard(), Spoken(w_->Board())),
             std::tuple(g.CardGrid(1, 7), SpokenCardName(g.CardGrid(1, 7))));
@@ -170,13 +171,14 @@ private slots:
         g.CardGrid(1, 7) = 2;
         g.CardGrid(2, 7) = 22;
         w_->MenuViewShowPlay->trigger();
-        QCOMPARE(boxes.Texts(), QStringList { NoPlayLeftText() });
         QCOMPARE(g.ElapsedSeconds, 35);
         g.CardGrid = dealt;
 
         const int32_t bankroll = g.Bankroll;
+        QString asked;
         for (const char* typed : { "12a", "77", " 4294967295 " }) {
-            test::WhenShown<QInputDialog>([typed](QInputDialog* d) {
+            test::WhenShown<QInputDialog>([typed, &asked](QInputDialog* d) {
+                asked = d->windowTitle() + u'|' + d->labelText();
                 d->setTextValue(QString::fromLatin1(typed));
                 d->accept();
             });
@@ -184,9 +186,16 @@ private slots:
             if (boxes.calls.size() == 3) // kept in progress
                 QVERIFY(g.DealNumber == 2024u && g.NextDealNumber == 0u);
         }
-        QCOMPARE(boxes.Titles().mid(1),
-            (QStringList {
-                QStringLiteral("Select Deal"), QStringLiteral("Exit Game?"), QStringLiteral("Exit Game?") }));
+        QCOMPARE(asked, QStringLiteral("Select Deal|Deal number (1 to 4294967295):"));
+        const QString forfeit = QStringLiteral("There are more plays left (the game will automatically notify you if "
+                                               "there are not any more plays left).  Are you sure you want to forfeit "
+                                               "game and the $1,000 entry fee?");
+        QCOMPARE(boxes.Titles(),
+            (QStringList { QStringLiteral("Show a Play"), QStringLiteral("Select Deal"), QStringLiteral("Exit Game?"),
+                QStringLiteral("Exit Game?") }));
+        QCOMPARE(boxes.Texts(),
+            (QStringList { NoPlayLeftText(), QStringLiteral("A deal number is a whole number from 1 to 4294967295."),
+                forfeit, forfeit }));
         QCOMPARE(std::tuple(g.DealNumber, g.Bankroll), std::tuple(4294967295u, bankroll - g.EntryFee));
         QCOMPARE(w_->c_score->toolTip(), QStringLiteral("Deal 4294967295"));
         QCOMPARE(g.SavedDeck, DealOrder(4294967295u));

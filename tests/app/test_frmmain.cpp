@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <numeric>
 #include <random>
@@ -128,28 +130,39 @@ class TestFrmMain : public QObject {
         }
     }
 
-    // The game's own commands, menu and toolbar: "1" for each one enabled.
+    // The three menus, then the game's own commands, menu and toolbar: "1" for each one enabled.
     QString InGameCommands() const
     {
-        const auto actions
-            = { w_->MenuFileUndo, w_->MenuViewHint, w_->MenuViewShowPlay, w_->MenuFilePauseGame, w_->MenuFileRestart };
-        return test::Flags(actions, [](QAction* a) { return a->isEnabled(); })
+        const auto menus = { w_->MenuGame, w_->MenuView, w_->MenuHelp };
+        const auto actions = { w_->MenuFileUndo, w_->MenuViewHint, w_->MenuViewShowPlay, w_->MenuFilePauseGame,
+            w_->MenuFileRestart, w_->MenuFileRefreshScreen, w_->MenuViewGameStats };
+        return test::Flags(menus, [](QMenu* m) { return m->menuAction()->isEnabled(); }) + u'|'
+            + test::Flags(actions, [](QAction* a) { return a->isEnabled(); })
             + test::Flags(kInGameToolbarButtons, [&](ToolbarButton b) { return w_->Toolbar(b)->isEnabled(); });
     }
 
-    // The hand labels, "1" for each one lit as a hand made.
+    // The hand labels: "1" for each one lit yellow as a hand made, "0" olive, "-" hidden.
     QString LitLabels() const
     {
-        return test::Flags(w_->lblHand, [](const Panel3D* l) { return l->BackColor() == frmMain::kHandMade; });
+        QString lit;
+        for (const Panel3D* l : w_->lblHand) {
+            const QRgb c = l->BackColor().rgb();
+            lit += !l->isVisible() ? u'-' : c == qRgb(255, 255, 0) ? u'1' : c == qRgb(192, 192, 0) ? u'0' : u'?';
+        }
+        return lit;
     }
 
     // What the window shows of the game: bankroll, games played, cards on the
-    // board, the score's caption, whether it is green, whether the clock runs.
+    // board, the score's caption and colour ('g' dark green, 'r' red), whether the clock runs.
     auto Seen() const
     {
         const GameState& g = Game();
+        const QColor score = w_->c_score->ForeColor();
         return std::tuple(g.Bankroll, g.GamesPlayed, int(g.CardsOnBoard), w_->c_score->Caption(),
-            w_->c_score->ForeColor() == frmMain::kScoreGreen, w_->ClockRunning());
+            score == QColor(0, 128, 0)       ? 'g'
+                : score == QColor(255, 0, 0) ? 'r'
+                                             : '?',
+            w_->ClockRunning());
     }
 
     // The texts of the game window's message windows still there.
@@ -212,19 +225,40 @@ private slots:
     {
         test::MsgBoxRecorder boxes;
         GameState& g = Game();
-        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $0"), false, false));
-        QCOMPARE(w_->c_PlayerStatus->Caption(),
-            QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"));
-        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
-        QStringList labels;
-        for (const Panel3D* l : w_->lblHand)
-            labels.append(l->Caption());
-        QCOMPARE(labels.join(u'|'),
-            QStringLiteral("1 Pair\r$50|2 Pairs\r$125|3 of a Kind\r$175|Straight\r$200|Flush\r$200|Full "
-                           "House\r$250|4 of a Kind\r$500|Straight Flush\r$1,000|Royal Flush\r$2,000"));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $0"), 'r', false));
         QVERIFY(w_->lblHand[7]->sizeHint().width() <= w_->lblHand[7]->width());
+        // The window's captions, its hand labels', then each menu in order with its keys and ticks.
+        QStringList captions { w_->windowTitle(), w_->c_TitleText->property("text").toString(), w_->chkSound->text(),
+            w_->c_PlayerStatus->Caption(), w_->lblTimer->Caption(), {} };
+        for (const Panel3D* l : w_->lblHand)
+            captions.last() += l->Caption() + u'|';
+        for (const QAction* m : w_->menuBar()->actions()) {
+            captions.append(m->text());
+            for (const QAction* a : m->menu()->actions())
+                captions.last() += u'|' + (a->isSeparator() ? QStringLiteral("-") : a->text())
+                    + (a->shortcut().isEmpty() ? QString() : u' ' + a->shortcut().toString())
+                    + (a->isCheckable() ? (a->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
+                                        : QString());
+        }
+        QCOMPARE(captions,
+            (QStringList { QStringLiteral("Solitaire Quibel"), QStringLiteral("Solitaire Quibel"),
+                QStringLiteral("Use &Sound Effects"),
+                QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"),
+                QStringLiteral("  Timer Bonus: $2,000  "),
+                QStringLiteral("1 Pair\r$50|2 Pairs\r$125|3 of a Kind\r$175|Straight\r$200|Flush\r$200|Full "
+                               "House\r$250|4 of a Kind\r$500|Straight Flush\r$1,000|Royal Flush\r$2,000|"),
+                QStringLiteral("&Game|&New Game|Select &Deal\u2026|-|&Restart Game|&Pause Game Ctrl+P|&Undo Last Move "
+                               "Ctrl+Z|R&efresh Screen F12|-|Use Hand Definition Pop-ups [x]|&Fast Play [ ]|-|E&xit"),
+                QStringLiteral("&View|Current Game &Stats Ctrl+S|-|&Hint Ctrl+H|Show a &Play Ctrl+L|P&ar of This "
+                               "Deal|-|&Player List|&Top Ten Scores"),
+                QStringLiteral("&Help|&Contents F1|Overview/&Quick Start|-|Check For &Updates|&About") }));
+        QCOMPARE(std::pair(w_->lblTimer->BackColor(), w_->lblTimer->ForeColor()),
+            std::pair(QColor(0, 0, 0), QColor(0, 255, 0))); // green on black
 
         // A pick marks the card, its drop restores the picture.
+        g.SoundOn = true;
+        std::optional<test::SoundsHeard> sounds; // reset before the next, which takes over the log
+        sounds.emplace();
         const QPoint marker = Cards().Position(kSevenOfClubs) + QPoint(20, 25);
         QVERIFY(SurfacePixel(Cards().Position(kSevenOfClubs) + QPoint(6, 75)).lightness() > 200);
         const QColor unpicked = SurfacePixel(marker);
@@ -261,6 +295,11 @@ private slots:
         QVERIFY(!switchShown && !coverShown && !w_->pic_covercards->isVisible() && !w_->ClockRunning());
         QCOMPARE(w_->MisplayCount, 1); // counted afresh
         Pick({ { 1, 7 }, { 1, 6 } });
+        // Heard: the pick and its drop, two picks, two refusals, the instructions
+        // and the example's window motion, two drops.
+        QCOMPARE(sounds->Runs(), QStringLiteral("Bloop2 Bloop Bloop2*2 Error*2 ClickBg message2*2 Bloop*2"));
+        sounds.reset();
+        g.SoundOn = false;
 
         // A hint names the jokers and costs ten seconds.
         w_->MenuViewHint->trigger();
@@ -274,32 +313,29 @@ private slots:
         w_->FlashHandLabel(2);
         g.GameScore = 980;
         PlayThePair();
-        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $1,030"), true, true));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $1,030"), 'g', true));
         QCOMPARE(LitLabels(), QStringLiteral("101000000"));
-        QVERIFY(g.CardGrid(1, 7) == 6 && Cards().GetCardX(kSevenOfClubs) == -100);
         w_->MenuFileUndo->trigger();
         QVERIFY(g.CardGrid == dealt);
-        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $980"), false, true));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $980"), 'r', true));
         QCOMPARE(LitLabels(), QStringLiteral("001000000"));
-        QVERIFY(!w_->MenuFileUndo->isEnabled());
-        g.SoundOn = true; // the play as it is heard
+        g.SoundOn = true; // the play and its undo as they are heard
         {
             const test::SoundsHeard heard;
             PlayThePair(); // the next hand can be taken back again
-            // Both cards go, the two above them drop, the score counts up.
-            QCOMPARE(heard.names,
-                (QStringList {
-                    SoundFile::Bloop2, SoundFile::Bloop2, SoundFile::Buttup, SoundFile::Buttup, SoundFile::Scor1 }));
+            QVERIFY(w_->MenuFileUndo->isEnabled() && w_->Toolbar(ToolbarButton::Undo)->isEnabled());
+            w_->MenuFileUndo->trigger();
+            // Both cards go, the two above them drop, the score counts up; the undo.
+            QCOMPARE(heard.Runs(), QStringLiteral("Bloop2*2 buttup*2 scor1 Nervous"));
         }
         g.SoundOn = false;
-        QVERIFY(w_->MenuFileUndo->isEnabled() && w_->Toolbar(ToolbarButton::Undo)->isEnabled());
+        QCOMPARE(InGameCommands(), QStringLiteral("111|01111110111"));
         // A fee won back before the hand stays won back, green, through its undo.
-        w_->MenuFileUndo->trigger();
         g.GameScore = 1100;
         g.FeeWonBack = true;
         PlayThePair();
         w_->MenuFileUndo->trigger();
-        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $1,100"), true, true));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $1,100"), 'g', true));
 
         // Restart's Yes after time has passed deals the same board again at no
         // cost, with a fresh clock, score and labels.
@@ -310,22 +346,39 @@ private slots:
         const auto deal = g.SavedDeck;
         boxes.answers = { vbYes };
         w_->MenuFileRestart->trigger();
-        QCOMPARE(boxes.calls.takeFirst().title, QStringLiteral("New Game or Same Deal?"));
-        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $0"), false, false));
+        const MsgBoxCall restart = boxes.calls.takeFirst();
+        QCOMPARE(std::tuple(restart.title, restart.style, restart.text),
+            std::tuple(QStringLiteral("New Game or Same Deal?"), vbYesNoCancel | vbQuestion,
+                QStringLiteral(
+                    "Would you like to start the current game again from the beginning?\r\rYes = redeal the "
+                    "same hand without forfeiting the entry fee.\rNo = deal a new hand and forfeit the entry "
+                    "fee for the current game.\rCancel = return to the game in progress without redealing "
+                    "at all.\r\r\r\r")));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $0"), 'r', false));
         QVERIFY(g.CardGrid == dealt && g.SavedDeck == deal);
         QCOMPARE(g.ElapsedSeconds, 0);
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
         QCOMPARE(LitLabels(), QStringLiteral("000000000"));
-        QCOMPARE(InGameCommands(), QStringLiteral("111111111"));
+        QCOMPARE(InGameCommands(), QStringLiteral("111|11111111111"));
         // Cancel goes back to the game as it was; No forfeits its fee and deals another.
         PlayThePair();
         boxes.answers = { vbCancel, vbNo };
         w_->MenuFileRestart->trigger();
-        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $50"), false, true));
+        QCOMPARE(Seen(), std::tuple(4000, 5, 54, QStringLiteral("Game:  $50"), 'r', true));
         w_->MenuFileRestart->trigger();
-        QCOMPARE(Seen(), std::tuple(3000, 6, 56, QStringLiteral("Game:  $0"), false, false));
+        QCOMPARE(Seen(), std::tuple(3000, 6, 56, QStringLiteral("Game:  $0"), 'r', false));
         QVERIFY(g.SavedDeck != deal);
         boxes.calls.clear();
+
+        // A royal flush rings before it pays, and its own label flashes.
+        Deal([](auto& deck) { std::swap(deck[1], deck[14]); }); // column 2 ends with 10, J, Q, K, A of clubs
+        g.SoundOn = true;
+        sounds.emplace();
+        Pick({ { 2, 3 }, { 2, 4 }, { 2, 5 }, { 2, 6 }, { 2, 7 } });
+        Click(Qt::RightButton, 5, 3);
+        QCOMPARE(sounds->Runs(), QStringLiteral("Bloop2*5 ding buttup*5 scor1"));
+        QCOMPARE(LitLabels(), QStringLiteral("000000001"));
+        QCOMPARE(Seen(), std::tuple(3000, 6, 51, QStringLiteral("Game:  $2,000"), 'g', true));
         DealKnownBoard();
 
         // Lost: the statistics tell the cards still on the board, and the
@@ -338,20 +391,31 @@ private slots:
             QTRY_VERIFY(s->btnOK->isVisible());
             s->btnOK->click();
         });
+        sounds.emplace();
         PlayThePair();
+        QVERIFY2(sounds->Runs().startsWith(QStringLiteral("Bloop2*2 buttup*2 Schz ")), // then the statistics
+            qPrintable(sounds->Runs()));
         QCOMPARE(std::tuple(remaining.section(u' ', -1), different.section(u' ', -1)),
             std::tuple(QStringLiteral("54"), QStringLiteral("1")));
-        QCOMPARE(Seen(), std::tuple(3000, 6, 54, QStringLiteral("Game:  $50"), false, false));
-        QCOMPARE(InGameCommands(), QStringLiteral("000000000"));
+        QCOMPARE(Seen(), std::tuple(3000, 6, 54, QStringLiteral("Game:  $50"), 'r', false));
+        QCOMPARE(InGameCommands(), QStringLiteral("111|00000000000"));
+        QCOMPARE(LitLabels(), QStringLiteral("---------"));
 
+        sounds.emplace();
         w_->MenuFileNewGame->trigger();
+        // Heard: the message comes and goes, every fourth card dealt, the deal's end.
+        QCOMPARE(sounds->Runs(), QStringLiteral("ClickBg message2*2 deal*14 ding"));
+        sounds.reset();
+        g.SoundOn = false;
         // The message of the deal is still there until the events run.
-        QVERIFY(MessageTexts().contains(QStringLiteral("  Deducting $1,000 from your bankroll...")));
-        QCOMPARE(InGameCommands(), QStringLiteral("111111111"));
+        QVERIFY(MessageTexts().contains(QStringLiteral("Shuffling the Cards."))
+            && MessageTexts().contains(QStringLiteral("  Deducting $1,000 from your bankroll...")));
+        QCOMPARE(LitLabels(), QStringLiteral("000000000"));
+        QCOMPARE(InGameCommands(), QStringLiteral("111|11111111111"));
         DealKnownBoard();
         g.GameScore = 990;
         PlayThePair();
-        QCOMPARE(Seen(), std::tuple(2000, 7, 54, QStringLiteral("Game:  $1,040"), true, true));
+        QCOMPARE(Seen(), std::tuple(2000, 7, 54, QStringLiteral("Game:  $1,040"), 'g', true));
         QVERIFY(boxes.calls.isEmpty());
     }
 
@@ -377,29 +441,34 @@ private slots:
         g.CardsOnBoard = 2;
         QString finalScoreShown;
         QStringList messages;
+        bool boardTookInput = false; // while the scoreboard is open
         {
-            const test::GameEndCloser closer([&](frmScoreboard* s) { finalScoreShown = s->pnlFinalScore->Caption(); });
+            const test::GameEndCloser closer([&](frmScoreboard* s) {
+                finalScoreShown = s->pnlFinalScore->Caption();
+                boardTookInput = boardTookInput || w_->centralWidget()->isEnabled() || w_->menuBar()->isEnabled();
+            });
             QTimer reader;
             connect(&reader, &QTimer::timeout, [&] { messages += MessageTexts(); });
             reader.start(0);
             PlayThePair();
         }
-        QVERIFY2(messages.contains(QStringLiteral("No more plays.  You Won!!!")), qPrintable(messages.join(u'|')));
+        QVERIFY2(messages.contains(QStringLiteral("No more plays.  You Won!!!"))
+                && messages.contains(QStringLiteral("Preparing to calculate final score ...")),
+            qPrintable(messages.join(u'|')));
+        QVERIFY(!boardTookInput && w_->centralWidget()->isEnabled() && w_->menuBar()->isEnabled());
         const int32_t finalScore = g.GameScore;
         QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
         QCOMPARE(finalScoreShown, FormatMoney(finalScore) + QLatin1Char(' '));
-        QVERIFY(!g.GameInProgress);
         QCOMPARE(
-            Seen(), std::tuple(4000 + finalScore, 5, 0, QStringLiteral("Game:  ") + FormatMoney(1040), true, false));
-        QCOMPARE(InGameCommands(), QStringLiteral("000000000"));
-        QVERIFY(std::any_of(boxes.calls.begin(), boxes.calls.end(),
-            [](const MsgBoxCall& c) { return c.title == QStringLiteral("Cards Cleared"); }));
+            Seen(), std::tuple(4000 + finalScore, 5, 0, QStringLiteral("Game:  ") + FormatMoney(1040), 'g', false));
+        QCOMPARE(InGameCommands(), QStringLiteral("111|00000000000"));
+        QVERIFY(boxes.Titles().contains(QStringLiteral("Cards Cleared")));
         QCOMPARE(FindPlayer(g.PlayersFilePath, g.PlayerName)->Bankroll, g.Bankroll);
         QVERIFY(std::count(g.TopTen.begin(), g.TopTen.begin() + 10, TopTenRow { g.PlayerName, finalScore }) == 1);
 
         w_->MenuFileNewGame->trigger();
-        QCOMPARE(Seen(), std::tuple(3000 + finalScore, 6, 56, QStringLiteral("Game:  $0"), false, false));
-        QCOMPARE(InGameCommands(), QStringLiteral("111111111"));
+        QCOMPARE(Seen(), std::tuple(3000 + finalScore, 6, 56, QStringLiteral("Game:  $0"), 'r', false));
+        QCOMPARE(InGameCommands(), QStringLiteral("111|11111111111"));
         DealKnownBoard();
         for (int r = 1; r < g.NumRows; ++r) // column 1 keeps only the seven of clubs
             QVERIFY(RemoveCardAndDrop(g, Cards(), g.CardGrid(1, r)));
@@ -409,14 +478,38 @@ private slots:
         const CardId nextInColumnTwo = g.CardGrid(2, g.NumRows - 1);
         g.GameScore = 900;
         PlayThePair();
-        QCOMPARE(Seen(), std::tuple(3000 + finalScore, 6, 48, QStringLiteral("Game:  $950"), false, true));
+        QCOMPARE(Seen(), std::tuple(3000 + finalScore, 6, 48, QStringLiteral("Game:  $950"), 'r', true));
         QVERIFY(g.CardGrid(1, g.NumRows) == nextInColumnTwo && g.ActiveColumns == 7);
         w_->MenuFileUndo->trigger();
         QVERIFY(g.CardGrid == before && g.ActiveColumns == 8);
         g.GameScore = 1000;
         Pick({ { 1, 7 }, { 1, 7 } });
-        QVERIFY(w_->c_score->ForeColor() == frmMain::kScoreGreen); // the closing step of any release
+        QCOMPARE(std::get<4>(Seen()), 'g'); // the closing step of any release
         QVERIFY2(elapsed.elapsed() < 30000, "a sound was waited for with sound off");
+
+        // The next win heard to its end: the last two columns go, the win's
+        // own sounds, the scoreboard's counts (a timer bonus of $100 in tens).
+        SetTimeScale(0);
+        g.AppFolder = qEnvironmentVariable("QUIBEL_APP_DIR") + QLatin1Char('/');
+        g.SoundOn = true;
+        LeaveOnlyThePair();
+        g.CardsOnBoard = 2;
+        g.ElapsedSeconds = 379;
+        w_->tmrClock_Timer();
+        QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $100  "));
+        const test::SoundsHeard heard;
+        {
+            const test::GameEndCloser closer;
+            PlayThePair();
+        }
+        // Heard: the picks, one card dropping, the emptied column, the message
+        // box, the win; the scoreboard's counts: the game score in hundreds,
+        // one hand type, the cards removed in threes, the timer bonus in tens,
+        // the final score (then the windows closed by the test).
+        QVERIFY2(heard.Runs().startsWith(
+                     QStringLiteral("Bloop2*2 buttup ColGone ClickBg Shim message2 ClickBg*2 message2*27 buttup*11 "
+                                    "scor1 message2 scor1 buttup*19 scor1 buttup*11 scor1 UpGo4 TWham ding ")),
+            qPrintable(heard.Runs()));
     }
 
     // Every play, undo and close-up leaves the board as a fresh paint would:
@@ -458,9 +551,13 @@ private slots:
     {
         const auto& buttons = w_->toolbarButtons;
         buttons[1]->setEnabled(false);
+        QMap<int, QString> captions; // left to right
+        std::map<int, QToolButton*> leftToRight;
         for (QToolButton* button : buttons) {
             QTest::mouseMove(button, QPoint(5, 5));
             QTRY_COMPARE(w_->pnlToolbarCaption->Caption().trimmed(), button->toolTip());
+            captions[button->x()] = w_->pnlToolbarCaption->Caption();
+            leftToRight[button->x()] = button;
             QTest::mouseMove(button, QPoint(6, 9));
             QTest::qWait(5);
             QVERIFY(w_->pnlToolbarCaption->isVisible());
@@ -470,6 +567,10 @@ private slots:
                 QTest::mouseMove(w_->c_Title, QPoint(260, 10));
             QTRY_VERIFY(!w_->pnlToolbarCaption->isVisible());
         }
+        QCOMPARE(captions.values().join(u'|'),
+            QStringLiteral(
+                " Pause Game | Player List | High Scores | Game Stats | Undo Last Move | Restart Game| Hint | Help "));
+        buttons[1]->setEnabled(true);
 
         w_->showMinimized();
         w_->showNormal();
@@ -492,14 +593,23 @@ private slots:
         QVERIFY(w_->ClockRunning());
 
         DealKnownBoard();
-        // Each setting reaches the players file at once, whichever way it goes.
+        // The player's settings show as they are; each change reaches the
+        // players file at once, whichever way it goes, and clicks while sound is on.
+        Game().ShowInstructions = false;
+        for (const bool on : { true, false }) {
+            Game().SoundOn = Game().UseHandPopups = on;
+            w_->ApplyPlayerSettings();
+            QCOMPARE(std::pair(w_->chkSound->isChecked(), w_->MenuFileUseHandPopups->isChecked()), std::pair(on, on));
+        }
         const auto saved = [] { return FindPlayer(Game().PlayersFilePath, Game().PlayerName).value(); };
+        const test::SoundsHeard clicks;
         for (int i = 0; i < 2; ++i) {
             w_->chkSound->click();
             QCOMPARE(saved().SoundOn, w_->chkSound->isChecked());
             w_->MenuFileUseHandPopups->trigger();
             QCOMPARE(saved().UseHandPopups, w_->MenuFileUseHandPopups->isChecked());
         }
+        QCOMPARE(clicks.Runs(), QStringLiteral("ClickBg*2")); // turned on, then off
         Game().UseHandPopups = true;
         QTest::mouseMove(w_->lblHand[5], QPoint(10, 10));
         QTRY_VERIFY(w_->pnlHandDefinition->isVisible());
@@ -513,10 +623,45 @@ private slots:
         QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
         QCOMPARE(Game().CardsOnBoard, int16_t(54));
 
-        test::MsgBoxRecorder boxes { vbNo };
+        // Each toolbar button, left to right, does its own command over a
+        // covered board ("#"); a window stops the clock, a message box leaves
+        // it running; the pause button offers to resume while the game is paused.
+        test::MsgBoxRecorder boxes;
+        QStringList opened; // the window or box each one opens, and how
+        const auto how = [&] {
+            return (w_->pic_covercards->isVisible() ? QStringLiteral("#") : QString())
+                + (w_->ClockRunning() ? QStringLiteral("clock") : QString())
+                + w_->Toolbar(ToolbarButton::Pause)->text();
+        };
+        boxes.onCall = [&] { opened.last() += QStringLiteral("box") + how(); };
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            for (QWidget* open : QApplication::topLevelWidgets()) {
+                if (open != w_.get() && open->isVisible() && !qobject_cast<QMenu*>(open)) {
+                    opened.last() += QString::fromLatin1(open->metaObject()->className()) + how();
+                    open->close();
+                }
+            }
+        });
+        closer.start(10);
+        for (const auto& [x, button] : leftToRight) {
+            opened.append(QString());
+            button->click();
+            (void)QTest::qWaitFor([&] { return !opened.last().isEmpty(); }, 300); // the help window opens modeless
+        }
+        closer.stop();
+        QCOMPARE(std::tuple(opened.join(u'/'), boxes.Titles(), Game().CardsOnBoard),
+            std::tuple(
+                QStringLiteral(
+                    "frmGameStats#>/frmPlayerList#/frmTopTen#/frmGameStats#//box#clock/box#clock/HelpWindowclock"),
+                QStringList { QStringLiteral("New Game or Same Deal?"), QStringLiteral("Game Hint") }, int16_t(56)));
+        boxes.calls.clear();
+        boxes.defaultAnswer = vbNo;
         w_->close();
         QVERIFY(w_->isVisible() && Game().GameInProgress);
-        QCOMPARE(boxes.Titles(), QStringList { QStringLiteral("Exit Current Game?") });
+        QCOMPARE(std::pair(boxes.Titles(), boxes.Texts()),
+            std::pair(QStringList { QStringLiteral("Exit Current Game?") },
+                QStringList { QStringLiteral("Do you want to forfeit the current game and the $1,000 entry fee?") }));
     }
 };
 

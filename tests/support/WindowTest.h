@@ -82,6 +82,18 @@ public:
     SoundsHeard(const SoundsHeard&) = delete;
     SoundsHeard& operator=(const SoundsHeard&) = delete;
     QStringList names;
+    // The names without ".wav", a run of one sound as "name*count": "Bloop2*2 Buttup".
+    QString Runs() const
+    {
+        QStringList runs;
+        for (qsizetype i = 0, n = 1; i < names.size(); i += n) {
+            for (n = 1; i + n < names.size() && names[i + n] == names[i];)
+                ++n;
+            runs.append(
+                QString(names[i]).remove(QStringLiteral(".wav")) + (n > 1 ? u'*' + QString::number(n) : QString()));
+        }
+        return runs.join(u' ');
+    }
 
 private:
     static SoundsHeard*& Current()
