@@ -141,8 +141,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
         QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
         QCOMPARE(test::Runs(soundsToTopTen),
-            "ClickBg.wav*2 message2.wav*27 buttup.wav*13 scor1.wav message2.wav*4 scor1.wav buttup.wav*12 scor1.wav "
-            "buttup.wav*11 scor1.wav UpGo4.wav TWham.wav message2.wav buttup.wav");
+            "ClickBg*2 message2*27 buttup*13 scor1 message2*4 scor1 buttup*12 scor1 "
+            "buttup*11 scor1 UpGo4 TWham message2 buttup");
         // Rows of hands made stay lit; amounts are yellow on black.
         const QString lit = " #ffffff/#c0c000", plain = " #e0e0e0/#808080", amount = " #ffff00/#000000";
         const QString ink = " #000060", shadow = " #ffffff";
@@ -214,8 +214,8 @@ private slots:
             QStringList({ "Cards Cleared",
                 "Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus." }));
         QCOMPARE(test::Runs(heard.names),
-            "ClickBg.wav*2 message2.wav*27 buttup.wav*13 scor1.wav message2.wav*4 scor1.wav buttup.wav*16 scor1.wav "
-            "Bloop.wav UpGo4.wav TWham.wav ding.wav message2.wav buttup.wav");
+            "ClickBg*2 message2*27 buttup*13 scor1 message2*4 scor1 buttup*16 scor1 "
+            "Bloop UpGo4 TWham ding message2 buttup");
         QVERIFY(heldDuringNotice);
         QCOMPARE(sb->lblCardsRemovedBonus[1]->text(),
             QChar(0x00BB) + QStringLiteral(" Cards Removed (46) x $50 + $100 . . . . . . . . . . . . . . . . . "));

@@ -1,8 +1,8 @@
 #pragma once
 
-// What a window shows and plays, as plain text to compare with a table in
-// one go: every text a player can read in it with its colours, every button
-// with its state, and the sounds heard as runs.
+// What a window shows, as plain text to compare with a table in one go:
+// every text a player can read in it with its colours, and every button and
+// menu command with its state.
 
 #include "ui/Panel3D.h"
 
@@ -48,18 +48,6 @@ inline QStringList Sorted(QStringList table)
 {
     table.sort();
     return table;
-}
-
-// Sounds in the order heard, a sound heard n times running as "name*n".
-inline QString Runs(const QStringList& names)
-{
-    QStringList runs;
-    for (qsizetype i = 0, n = 1; i < names.size(); i += n) {
-        for (n = 1; i + n < names.size() && names[i + n] == names[i];)
-            ++n;
-        runs.append(n == 1 ? names[i] : names[i] + u'*' + QString::number(n));
-    }
-    return runs.join(u' ');
 }
 
 } // namespace test

@@ -63,6 +63,19 @@ inline void PlayAs(const QString& name)
     g.SoundOn = false;
 }
 
+// Sounds in the order heard, without ".wav", a sound heard n times running as
+// "name*n": "Bloop2*2 buttup".
+inline QString Runs(const QStringList& names)
+{
+    QStringList runs;
+    for (qsizetype i = 0, n = 1; i < names.size(); i += n) {
+        for (n = 1; i + n < names.size() && names[i + n] == names[i];)
+            ++n;
+        runs.append(QString(names[i]).remove(QStringLiteral(".wav")) + (n > 1 ? u'*' + QString::number(n) : QString()));
+    }
+    return runs.join(u' ');
+}
+
 // The sounds started while it lives, by name, in order (from the sound
 // layer's log).
 class SoundsHeard {
@@ -82,18 +95,7 @@ public:
     SoundsHeard(const SoundsHeard&) = delete;
     SoundsHeard& operator=(const SoundsHeard&) = delete;
     QStringList names;
-    // The names without ".wav", a run of one sound as "name*count": "Bloop2*2 Buttup".
-    QString Runs() const
-    {
-        QStringList runs;
-        for (qsizetype i = 0, n = 1; i < names.size(); i += n) {
-            for (n = 1; i + n < names.size() && names[i + n] == names[i];)
-                ++n;
-            runs.append(
-                QString(names[i]).remove(QStringLiteral(".wav")) + (n > 1 ? u'*' + QString::number(n) : QString()));
-        }
-        return runs.join(u' ');
-    }
+    QString Runs() const { return test::Runs(names); }
 
 private:
     static SoundsHeard*& Current()
