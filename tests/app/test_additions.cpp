@@ -15,7 +15,6 @@
 #include "ui/frmPar.h"
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLineEdit>
 
@@ -27,17 +26,12 @@ QString Spoken(QWidget* board)
     return face ? face->text(QAccessible::Name) : QString();
 }
 
-// Par's figure from the first line of the dialog's text ("... $9,975").
-int32_t ParOf(const QString& text)
-{
-    return text.section(QLatin1Char('\n'), 0, 0).section(QLatin1Char('$'), -1).remove(QLatin1Char(',')).toInt();
-}
-
 // What the board showed while the par line was played on it.
 struct Watched {
     int32_t bestScore = -1; // the highest score in par's measure
     int16_t fewestCards = 56;
     bool recordWindowOpened = false; // a scoreboard or statistics window
+    QString firstScore; // the score panel's caption and colour as the line began
 };
 } // namespace
 
@@ -94,6 +88,8 @@ class TestAdditions : public QObject {
         connect(&sampler, &QTimer::timeout, [&] {
             if (!w_->ShowingParLine())
                 return;
+            if (seen.firstScore.isEmpty())
+                seen.firstScore = w_->c_score->Caption() + u' ' + w_->c_score->ForeColor().name();
             seen.bestScore = std::max(seen.bestScore, ScoreWithoutTimer(Game()));
             seen.fewestCards = std::min(seen.fewestCards, Game().CardsOnBoard);
             seen.recordWindowOpened = seen.recordWindowOpened || test::VisibleWindow<frmScoreboard>()
@@ -139,9 +135,13 @@ private slots:
         QVERIFY(g.DealNumber == 2024u && w_->focusWidget() == w_->Board() && w_->FocusedCard() == 0);
         QCOMPARE(std::pair(w_->c_score->toolTip(), w_->Board()->accessibleDescription()),
             std::pair(QStringLiteral("Deal 2024"), QStringLiteral("Deal 2024")));
+        // The board as shown at the left of a card's top strip, where the frame and Show a Play's edge lie.
+        const auto edge = [&](CardId c) {
+            return w_->Board()->grab().toImage().pixelColor(Cards().Position(c) + QPoint(1, g.RowStep / 2));
+        };
         Key(Qt::Key_Up);
-        QCOMPARE(std::tuple(w_->FocusedCard(), Spoken(w_->Board())),
-            std::tuple(g.CardGrid(1, 7), SpokenCardName(g.CardGrid(1, 7))));
+        QCOMPARE(std::tuple(w_->FocusedCard(), Spoken(w_->Board()), edge(g.CardGrid(1, 7))),
+            std::tuple(g.CardGrid(1, 7), SpokenCardName(g.CardGrid(1, 7)), QColor(255, 215, 0))); // a gold frame
         Key(Qt::Key_Up);
         Key(Qt::Key_Right);
         const CardId card = g.CardGrid(2, 6);
@@ -164,6 +164,7 @@ private slots:
         g.ElapsedSeconds = 5;
         w_->MenuViewShowPlay->trigger();
         QCOMPARE(w_->ShownPlay(), best->cards);
+        QCOMPARE(edge(best->cards[best->cards[0] == w_->FocusedCard()]), QColor(0, 200, 0)); // a green edge
         QCOMPARE(std::tuple(g.ElapsedSeconds, int(g.SelectedCount), boxes.calls.size()), std::tuple(35, 0, 0));
         QTRY_COMPARE_WITH_TIMEOUT(w_->ShownPlay()[0], CardId(0), 3000);
         const CardGridArray dealt = g.CardGrid;
@@ -196,8 +197,10 @@ private slots:
         QCOMPARE(boxes.Texts(),
             (QStringList { NoPlayLeftText(), QStringLiteral("A deal number is a whole number from 1 to 4294967295."),
                 forfeit, forfeit }));
-        QCOMPARE(std::tuple(g.DealNumber, g.Bankroll), std::tuple(4294967295u, bankroll - g.EntryFee));
-        QCOMPARE(w_->c_score->toolTip(), QStringLiteral("Deal 4294967295"));
+        QCOMPARE(boxes.Column(&MsgBoxCall::style),
+            (QList<int> { vbInformation, vbExclamation, vbYesNo | vbQuestion, vbYesNo | vbQuestion }));
+        QCOMPARE(std::tuple(g.DealNumber, g.Bankroll, w_->c_score->toolTip()),
+            std::tuple(4294967295u, bankroll - g.EntryFee, QStringLiteral("Deal 4294967295")));
         QCOMPARE(g.SavedDeck, DealOrder(4294967295u));
     }
 
@@ -217,10 +220,6 @@ private slots:
         SetPausesSkipped(false);
         frmMain again; // the next run finds it on
         QVERIFY(again.MenuFileFastPlay->isChecked() && PausesSkipped());
-        QElapsedTimer clock;
-        clock.start();
-        Pause(30);
-        QVERIFY(clock.elapsed() < 10000);
         {
             CountHurry hurry;
             QTest::mouseClick(w_->Board(), Qt::LeftButton);
@@ -252,7 +251,8 @@ private slots:
                     Key(Qt::Key_Space);
                 }
                 const int16_t before = g.CardsOnBoard;
-                Key(Qt::Key_Return);
+                QTest::keyClick(w_->Board(), plays % 2 ? Qt::Key_Enter : Qt::Key_Return,
+                    plays % 2 ? Qt::KeypadModifier : Qt::NoModifier); // both Enter keys
                 QVERIFY(g.CardsOnBoard < before || !g.GameInProgress);
                 if (g.GameInProgress) // the frame stays on the board
                     QVERIFY(FindCell(g, w_->FocusedCard()).column != 0);
@@ -261,27 +261,32 @@ private slots:
                                         : HandName(play->handType) + QStringLiteral(", ") + FormatMoney(play->points));
             }
         }
-        QVERIFY(plays > 5);
         w_->c_score->SetForeColor(frmMain::kScoreGreen); // as a won game leaves it: the line gives it back
         const auto kept = Kept();
-        QVERIFY(!std::get<2>(kept).isEmpty());
+        QVERIFY(plays > 5 && !std::get<2>(kept).isEmpty());
 
         Watched seen;
         AskForPar(seen, {}, false);
         QVERIFY(seen.bestScore == -1 && Kept() == kept); // Close shows no line
+        bool showMe = true; // nor does a box without a line to show, which offers only Close
+        test::WhenShown<frmPar>([&](frmPar* d) {
+            showMe = d->btnShowMe->isVisible();
+            QTest::keyClick(d, Qt::Key_Return);
+        });
+        QVERIFY(!frmPar::Ask(QString(), QString(), false, w_.get()) && !showMe);
 
         const QString text = AskForPar(seen);
         QVERIFY2(text.startsWith(QStringLiteral("Par of deal 2024: ")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("\nYour score: ") + FormatMoney(yours) + QLatin1Char('\n')));
-        const int32_t par = ParOf(text);
-        QVERIFY(par >= yours);
-        QCOMPARE(seen.bestScore, par); // the line was played to its end, and reached par
-        QVERIFY(seen.fewestCards < 56 && !seen.recordWindowOpened);
+        // Par's figure ends the first line of the text ("... $9,975").
+        const int32_t par = text.section(u'\n', 0, 0).section(u'$', -1).remove(u',').toInt();
+        // The line was played to its end, from $0, and reached par.
+        QCOMPARE(std::pair(seen.bestScore, seen.firstScore), std::pair(par, QStringLiteral("Game:  $0 #ff0000")));
+        QVERIFY(par >= yours && seen.fewestCards < 56 && !seen.recordWindowOpened);
         // The ended game is back, and nothing of the player's changed.
-        QVERIFY(!w_->ShowingParLine() && !g.GameInProgress);
-        QCOMPARE(Kept(), kept);
-        QVERIFY(w_->MenuViewPar->isEnabled() && w_->MenuFileNewGame->isEnabled());
-        QVERIFY(!w_->MenuViewHint->isEnabled() && !w_->MenuFileUndo->isEnabled());
+        QVERIFY(!w_->ShowingParLine() && !g.GameInProgress && Kept() == kept);
+        QVERIFY(w_->MenuViewPar->isEnabled() && w_->MenuFileNewGame->isEnabled() && !w_->MenuViewHint->isEnabled()
+            && !w_->MenuFileUndo->isEnabled());
 
         // Once the first play has left the board, the player clicks on a card:
         // the line stops there, at most the play under way finished, and the
@@ -294,10 +299,9 @@ private slots:
             cardsWhenStopped = g.CardsOnBoard;
             QTest::mouseClick(w_->Board(), Qt::LeftButton, {}, test::CardCentre(1, g.NumRows));
         });
-        QVERIFY(cardsWhenStopped > 0);
-        QVERIFY(seen.bestScore < par && seen.fewestCards >= cardsWhenStopped - 5);
-        QVERIFY(!w_->ShowingParLine() && !g.GameInProgress && g.SelectedCount == 0);
-        QVERIFY(Kept() == kept && w_->MenuViewPar->isEnabled());
+        QVERIFY(cardsWhenStopped > 0 && seen.bestScore < par && seen.fewestCards >= cardsWhenStopped - 5);
+        QVERIFY(!w_->ShowingParLine() && !g.GameInProgress && g.SelectedCount == 0 && Kept() == kept
+            && w_->MenuViewPar->isEnabled());
 
         // Closing the window during the line asks nothing (the line's game is
         // no game of the player's), puts the ended game back, then closes.
@@ -309,9 +313,7 @@ private slots:
                 w_->close();
             }
         });
-        QVERIFY(closed && w_->IsClosing());
-        QVERIFY(!g.GameInProgress && Kept() == kept);
-        QVERIFY(boxes.calls.isEmpty());
+        QVERIFY(closed && w_->IsClosing() && !g.GameInProgress && Kept() == kept && boxes.calls.isEmpty());
     }
 };
 

@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <numeric>
 #include <random>
@@ -158,11 +160,9 @@ class TestFrmMain : public QObject {
     {
         const GameState& g = Game();
         const QColor score = w_->c_score->ForeColor();
-        return std::tuple(g.Bankroll, g.GamesPlayed, int(g.CardsOnBoard), w_->c_score->Caption(),
-            score == QColor(0, 128, 0)       ? 'g'
-                : score == QColor(255, 0, 0) ? 'r'
-                                             : '?',
-            w_->ClockRunning());
+        const char colour = score == QColor(0, 128, 0) ? 'g' : score == QColor(255, 0, 0) ? 'r' : '?';
+        return std::tuple(
+            g.Bankroll, g.GamesPlayed, int(g.CardsOnBoard), w_->c_score->Caption(), colour, w_->ClockRunning());
     }
 
     // The texts of the game window's message windows still there.
@@ -252,8 +252,12 @@ private slots:
                 QStringLiteral("&View|Current Game &Stats Ctrl+S|-|&Hint Ctrl+H|Show a &Play Ctrl+L|P&ar of This "
                                "Deal|-|&Player List|&Top Ten Scores"),
                 QStringLiteral("&Help|&Contents F1|Overview/&Quick Start|-|Check For &Updates|&About") }));
-        QCOMPARE(std::pair(w_->lblTimer->BackColor(), w_->lblTimer->ForeColor()),
-            std::pair(QColor(0, 0, 0), QColor(0, 255, 0))); // green on black
+        // The timer green on black, the title yellow on dark blue, the pointer's captions on pale yellow.
+        QCOMPARE((QList<QColor> { w_->lblTimer->BackColor(), w_->lblTimer->ForeColor(), w_->c_Title->BackColor(),
+                     w_->c_TitleText->palette().color(QPalette::WindowText), w_->pnlToolbarCaption->BackColor(),
+                     w_->pnlHandDefinition->BackColor() }),
+            (QList<QColor> { Qt::black, QColor(0, 255, 0), QColor(0, 0, 96), QColor(255, 255, 0), QColor(255, 255, 225),
+                QColor(255, 255, 225) }));
 
         // A pick marks the card, its drop restores the picture.
         g.SoundOn = true;
@@ -303,7 +307,8 @@ private slots:
 
         // A hint names the jokers and costs ten seconds.
         w_->MenuViewHint->trigger();
-        QVERIFY(boxes.calls.takeFirst().text.startsWith(QStringLiteral("\u00bb You don't need a hint")));
+        const MsgBoxCall hint = boxes.calls.takeFirst();
+        QVERIFY(hint.text.startsWith(QStringLiteral("\u00bb You don't need a hint")) && hint.style == vbInformation);
         QCOMPARE(g.ElapsedSeconds, 10);
 
         // The pair pays and crosses $1,000; its undo puts back the board, the
@@ -355,11 +360,9 @@ private slots:
                     "fee for the current game.\rCancel = return to the game in progress without redealing "
                     "at all.\r\r\r\r")));
         QCOMPARE(Seen(), std::tuple(4000, 5, 56, QStringLiteral("Game:  $0"), 'r', false));
-        QVERIFY(g.CardGrid == dealt && g.SavedDeck == deal);
-        QCOMPARE(g.ElapsedSeconds, 0);
+        QVERIFY(g.CardGrid == dealt && g.SavedDeck == deal && g.ElapsedSeconds == 0);
         QCOMPARE(w_->lblTimer->Caption(), QStringLiteral("  Timer Bonus: $2,000  "));
-        QCOMPARE(LitLabels(), QStringLiteral("000000000"));
-        QCOMPARE(InGameCommands(), QStringLiteral("111|11111111111"));
+        QCOMPARE(InGameCommands() + u' ' + LitLabels(), QStringLiteral("111|11111111111 000000000"));
         // Cancel goes back to the game as it was; No forfeits its fee and deals another.
         PlayThePair();
         boxes.answers = { vbCancel, vbNo };
@@ -377,7 +380,8 @@ private slots:
         Pick({ { 2, 3 }, { 2, 4 }, { 2, 5 }, { 2, 6 }, { 2, 7 } });
         Click(Qt::RightButton, 5, 3);
         QCOMPARE(sounds->Runs(), QStringLiteral("Bloop2*5 ding buttup*5 scor1"));
-        QCOMPARE(LitLabels(), QStringLiteral("000000001"));
+        QCOMPARE(std::pair(LitLabels(), w_->Board()->accessibleName()), // and a screen reader is told
+            std::pair(QStringLiteral("000000001"), QStringLiteral("Royal Flush, $2,000")));
         QCOMPARE(Seen(), std::tuple(3000, 6, 51, QStringLiteral("Game:  $2,000"), 'g', true));
         DealKnownBoard();
 
@@ -398,11 +402,18 @@ private slots:
         QCOMPARE(std::tuple(remaining.section(u' ', -1), different.section(u' ', -1)),
             std::tuple(QStringLiteral("54"), QStringLiteral("1")));
         QCOMPARE(Seen(), std::tuple(3000, 6, 54, QStringLiteral("Game:  $50"), 'r', false));
-        QCOMPARE(InGameCommands(), QStringLiteral("111|00000000000"));
-        QCOMPARE(LitLabels(), QStringLiteral("---------"));
+        QCOMPARE(InGameCommands() + u' ' + LitLabels(), QStringLiteral("111|00000000000 ---------"));
 
+        QSet<QRgb> shuffled; // under the shuffling message, before the game begins: the bare table, then cards
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            if (!g.GameInProgress && !MessageTexts().isEmpty())
+                shuffled.insert(SurfacePixel({ 30, 60 }).rgb());
+        });
+        watcher.start(0);
         sounds.emplace();
         w_->MenuFileNewGame->trigger();
+        QVERIFY(shuffled.size() > 1);
         // Heard: the message comes and goes, every fourth card dealt, the deal's end.
         QCOMPARE(sounds->Runs(), QStringLiteral("ClickBg message2*2 deal*14 ding"));
         sounds.reset();
@@ -410,8 +421,7 @@ private slots:
         // The message of the deal is still there until the events run.
         QVERIFY(MessageTexts().contains(QStringLiteral("Shuffling the Cards."))
             && MessageTexts().contains(QStringLiteral("  Deducting $1,000 from your bankroll...")));
-        QCOMPARE(LitLabels(), QStringLiteral("000000000"));
-        QCOMPARE(InGameCommands(), QStringLiteral("111|11111111111"));
+        QCOMPARE(InGameCommands() + u' ' + LitLabels(), QStringLiteral("111|11111111111 000000000"));
         DealKnownBoard();
         g.GameScore = 990;
         PlayThePair();
@@ -440,7 +450,7 @@ private slots:
         LeaveOnlyThePair();
         g.CardsOnBoard = 2;
         QString finalScoreShown;
-        QStringList messages;
+        QStringList messages, labels; // the hand labels as they change
         bool boardTookInput = false; // while the scoreboard is open
         {
             const test::GameEndCloser closer([&](frmScoreboard* s) {
@@ -448,7 +458,11 @@ private slots:
                 boardTookInput = boardTookInput || w_->centralWidget()->isEnabled() || w_->menuBar()->isEnabled();
             });
             QTimer reader;
-            connect(&reader, &QTimer::timeout, [&] { messages += MessageTexts(); });
+            connect(&reader, &QTimer::timeout, [&] {
+                messages += MessageTexts();
+                if (labels.isEmpty() || labels.last() != LitLabels())
+                    labels += LitLabels();
+            });
             reader.start(0);
             PlayThePair();
         }
@@ -456,6 +470,12 @@ private slots:
                 && messages.contains(QStringLiteral("Preparing to calculate final score ...")),
             qPrintable(messages.join(u'|')));
         QVERIFY(!boardTookInput && w_->centralWidget()->isEnabled() && w_->menuBar()->isEnabled());
+        // The labels light up, flash dim and bright twice, then go one by one; the board is left bare.
+        const QString flashes = labels.join(u' ');
+        QVERIFY2(flashes.contains(QRegularExpression(QStringLiteral(
+                     "111111111( [01]+)* 000000000( [01]+)* 111111111( [01]+)* 000000000( [01]+)* 111111111 -1+ "))),
+            qPrintable(flashes));
+        QVERIFY(labels.last() == QStringLiteral("---------") && ShownAsFresh());
         const int32_t finalScore = g.GameScore;
         QVERIFY(finalScore > 1040 + 2000); // the hands and the cleared board's bonus at least
         QCOMPARE(finalScoreShown, FormatMoney(finalScore) + QLatin1Char(' '));
@@ -589,8 +609,7 @@ private slots:
             t->btnOK->click();
         });
         w_->MenuViewTopTenScores->trigger();
-        QVERIFY(!runningWhileOpen);
-        QVERIFY(w_->ClockRunning());
+        QVERIFY(!runningWhileOpen && w_->ClockRunning());
 
         DealKnownBoard();
         // The player's settings show as they are; each change reaches the
@@ -619,8 +638,7 @@ private slots:
         Pick({ { 1, 7 }, { 2, 7 } });
         QTest::mouseClick(w_->lblHand[0], Qt::LeftButton);
         QCOMPARE(Game().CardsOnBoard, int16_t(56));
-        QTest::mousePress(w_->lblHand[0], Qt::RightButton);
-        QTest::mouseRelease(w_->lblHand[0], Qt::RightButton);
+        QTest::mouseClick(w_->lblHand[0], Qt::RightButton);
         QCOMPARE(Game().CardsOnBoard, int16_t(54));
 
         // Each toolbar button, left to right, does its own command over a
@@ -659,9 +677,10 @@ private slots:
         boxes.defaultAnswer = vbNo;
         w_->close();
         QVERIFY(w_->isVisible() && Game().GameInProgress);
-        QCOMPARE(std::pair(boxes.Titles(), boxes.Texts()),
-            std::pair(QStringList { QStringLiteral("Exit Current Game?") },
-                QStringList { QStringLiteral("Do you want to forfeit the current game and the $1,000 entry fee?") }));
+        QCOMPARE(std::tuple(boxes.Titles(), boxes.Texts(), boxes.Column(&MsgBoxCall::style)),
+            std::tuple(QStringList { QStringLiteral("Exit Current Game?") },
+                QStringList { QStringLiteral("Do you want to forfeit the current game and the $1,000 entry fee?") },
+                QList<int> { vbYesNo | vbQuestion }));
     }
 };
 

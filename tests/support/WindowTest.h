@@ -83,13 +83,13 @@ public:
     SoundsHeard()
     {
         QLoggingCategory::setFilterRules(QStringLiteral("quibel.sound.debug=true"));
-        Previous() = qInstallMessageHandler(&Hear);
-        Current() = this;
+        previous_ = qInstallMessageHandler(&Hear);
+        current_ = this;
     }
     ~SoundsHeard()
     {
-        Current() = nullptr;
-        qInstallMessageHandler(Previous());
+        current_ = nullptr;
+        qInstallMessageHandler(previous_);
         QLoggingCategory::setFilterRules(QString());
     }
     SoundsHeard(const SoundsHeard&) = delete;
@@ -98,22 +98,14 @@ public:
     QString Runs() const { return test::Runs(names); }
 
 private:
-    static SoundsHeard*& Current()
-    {
-        static SoundsHeard* current = nullptr;
-        return current;
-    }
-    static QtMessageHandler& Previous()
-    {
-        static QtMessageHandler previous = nullptr;
-        return previous;
-    }
+    static inline SoundsHeard* current_ = nullptr;
+    static inline QtMessageHandler previous_ = nullptr;
     static void Hear(QtMsgType type, const QMessageLogContext& context, const QString& message)
     {
-        if (Current() && context.category && qstrcmp(context.category, "quibel.sound") == 0)
-            Current()->names.append(message);
-        else if (Previous())
-            Previous()(type, context, message);
+        if (current_ && context.category && qstrcmp(context.category, "quibel.sound") == 0)
+            current_->names.append(message);
+        else if (previous_)
+            previous_(type, context, message);
     }
 };
 
@@ -169,9 +161,9 @@ struct MsgBoxRecorder {
     ~MsgBoxRecorder() { SetMsgBoxResponder({}); }
     QStringList Titles() const { return Column(&MsgBoxCall::title); }
     QStringList Texts() const { return Column(&MsgBoxCall::text); }
-    QStringList Column(QString MsgBoxCall::*field) const
+    template <class T> QList<T> Column(T MsgBoxCall::*field) const
     {
-        QStringList column;
+        QList<T> column;
         for (const MsgBoxCall& call : calls)
             column.append(call.*field);
         return column;
