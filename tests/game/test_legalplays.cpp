@@ -64,7 +64,7 @@ std::map<PlayKey, int> Listed(const std::vector<LegalPlay>& plays)
 void CompareWithBruteForce(const Position& p)
 {
     const std::vector<LegalPlay> ordered = LegalPlays(p.g, p.cards);
-    for (const LegalPlay& play : ordered)
+    for (const LegalPlay& play : ordered) // the kind of hand a play makes, told by what it pays
         QCOMPARE(play.points, play.handType == 0 ? 0 : int(p.g.HandPoints[play.handType]));
     const std::map<PlayKey, int> listed = Listed(ordered);
     QCOMPARE(listed, BruteForce(p));

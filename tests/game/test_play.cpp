@@ -53,11 +53,6 @@ void CheckPacked(const TestBoard& b, const std::set<CardId>& removed)
         QCOMPARE(b.cards.Position(card), kParkedPosition);
 }
 
-QString Over(GameEnd end)
-{
-    return QStringLiteral("over %1").arg(static_cast<int>(end));
-}
-
 } // namespace
 
 class TestPlay : public QObject {
@@ -294,7 +289,8 @@ private slots:
             g.ScoreboardPending = true;
             const QStringList shown = t.Play("3H 110");
             const GameEnd end = score < 1000 ? GameEnd::Statistics : GameEnd::Scoreboard;
-            QCOMPARE(shown.mid(shown.size() - 2), (QStringList { "columns 4 label -1", Over(end) }));
+            QCOMPARE(shown.mid(shown.size() - 2),
+                (QStringList { "columns 4 label -1", QStringLiteral("over %1").arg(static_cast<int>(end)) }));
             QVERIFY(!g.GameInProgress && g.FeeWonBack);
             QCOMPARE(g.ScoreboardPending, score < 1000); // cleared only by the scoreboard it brings
             QCOMPARE(g.GameScore, score); // a joker pays nothing
