@@ -97,6 +97,7 @@ private slots:
 
     // Fields missing at the end read as zero or False, never as a new
     // player's defaults; figures beyond 32 bits stop at the nearest limit.
+    // A record as the file and the player list write it.
     void fieldsAsRead()
     {
         QCOMPARE(*ParsePlayerRecord(Fields("Zed|250|")), (PlayerRecord { QStringLiteral("Zed"), 250 }));
@@ -108,6 +109,9 @@ private slots:
             && ParsePlayerRecord(Fields("Zed|-1e12|1|1|9e99|"))->GamesPlayed == 2147483647);
         QVERIFY(!ParsePlayerRecord("no separator") && !ParsePlayerRecord(Fields("|1000|")));
         QCOMPARE(PlayerRecordText(NewPlayerRecord(QStringLiteral("Zoë"))), Fields("Zo\xEB|1000|True|True|0|True|"));
+        // The player list's line: name, bankroll, average score.
+        QCOMPARE(PlayerListLine({ QStringLiteral("Zed"), 7000, true, true, 2, true }),
+            QStringLiteral("Zed").leftJustified(25) + QStringLiteral("\t$7,000    \t$3,500"));
     }
 
     // The disk fills up: the lock is taken but the new file cannot be
