@@ -36,6 +36,17 @@ inline std::vector<CardId> Cards(const char* text)
     return ids;
 }
 
+// The cards on the board, column by column, top to bottom.
+inline std::vector<CardId> OnBoard(const GameState& g)
+{
+    std::vector<CardId> cards;
+    for (int c = 1; c <= g.ActiveColumns; ++c)
+        for (int r = 1; r <= g.NumRows; ++r)
+            if (g.CardGrid(c, r) != 0)
+                cards.push_back(g.CardGrid(c, r));
+    return cards;
+}
+
 struct TestBoard {
     GameState g;
     CardDeck cards;

@@ -53,11 +53,25 @@ struct Table {
     int misplays = 0;
     ShowLog show { b.g };
 
+    // Picks or lets go of these cards as the player's clicks do; what was shown.
+    QStringList Pick(const char* picks)
+    {
+        show.log.clear();
+        for (const CardId card : Cards(picks))
+            PickForPlay(b.g, b.cards, card, misplays, show);
+        return show.log;
+    }
+    QStringList Drop(const char* picked)
+    {
+        show.log.clear();
+        for (const CardId card : Cards(picked))
+            DropFromPlay(b.g, b.cards, card, show);
+        return show.log;
+    }
     // A whole mouse release: picks, then the submission and the closing step; what the submission showed.
     QStringList Play(const char* picks)
     {
-        for (const CardId card : Cards(picks))
-            PickForPlay(b.g, b.cards, card, misplays, show);
+        Pick(picks);
         show.log.clear();
         if (SubmitPlay(b.g, b.cards, undo, misplays, show))
             CloseRelease(b.g, show);

@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <random>
-#include <set>
 #include <vector>
 
 namespace {
@@ -26,11 +26,7 @@ PlayKey KeyOf(const std::array<CardId, 5>& cards, int n)
 // player would be: the adjacency rule, then the judgement on a copy of the game.
 std::map<PlayKey, int> BruteForce(const Position& p)
 {
-    std::vector<CardId> onBoard;
-    for (int c = 1; c <= p.g.ActiveColumns; ++c)
-        for (int r = 1; r <= p.g.NumRows; ++r)
-            if (p.g.CardGrid(c, r) != 0)
-                onBoard.push_back(p.g.CardGrid(c, r));
+    const std::vector<CardId> onBoard = OnBoard(p.g);
     std::map<PlayKey, int> found;
     std::array<CardId, 5> picked {};
     const int n = static_cast<int>(onBoard.size());
@@ -54,41 +50,37 @@ std::map<PlayKey, int> BruteForce(const Position& p)
     return found;
 }
 
-void CompareWithBruteForce(const Position& p)
+// The plays listed, by their cards; no play listed twice.
+std::map<PlayKey, int> Listed(const std::vector<LegalPlay>& plays)
 {
     std::map<PlayKey, int> listed;
-    for (const LegalPlay& play : LegalPlays(p.g, p.cards)) {
-        const PlayKey key = KeyOf(play.cards, play.count);
-        QVERIFY2(!listed.count(key), "a play is listed twice");
-        listed[key] = play.points;
+    for (const LegalPlay& play : plays)
+        listed[KeyOf(play.cards, play.count)] = play.points;
+    if (listed.size() != plays.size())
+        QTest::qFail("a play is listed twice", __FILE__, __LINE__);
+    return listed;
+}
+
+void CompareWithBruteForce(const Position& p)
+{
+    const std::vector<LegalPlay> ordered = LegalPlays(p.g, p.cards);
+    for (const LegalPlay& play : ordered) // the kind of hand a play makes, told by what it pays
         QCOMPARE(play.points, play.handType == 0 ? 0 : int(p.g.HandPoints[play.handType]));
-    }
+    const std::map<PlayKey, int> listed = Listed(ordered);
     QCOMPARE(listed, BruteForce(p));
-    // Listed in no particular order, the same plays.
+    // Listed in no particular order, the same plays; asked for some kinds of
+    // play only, exactly the plays of those kinds.
     std::vector<LegalPlay> unordered;
     ListLegalPlays(p.g, p.cards, unordered, false);
-    std::map<PlayKey, int> listedUnordered;
-    for (const LegalPlay& play : unordered)
-        listedUnordered[KeyOf(play.cards, play.count)] = play.points;
-    QCOMPARE(listedUnordered.size(), unordered.size());
-    QCOMPARE(listedUnordered, listed);
-    // Asked for some kinds of play only, exactly the plays of those kinds.
+    QCOMPARE(Listed(unordered), listed);
     for (const PlayKinds kinds : { 1u << 0, 1u << 1, 1u << 2 | 1u << 6, 1u << 3 | 1u << 7, 1u << 4, 1u << 5,
              1u << 8 | 1u << 9, 1u << 9, kAllPlayKinds & ~1u, kAllPlayKinds & ~(1u << 1 | 1u << 0) }) {
-        std::map<PlayKey, int> wanted;
-        for (const auto& [key, points] : listed) {
-            const auto play = std::find_if(
-                unordered.begin(), unordered.end(), [&](const LegalPlay& l) { return KeyOf(l.cards, l.count) == key; });
-            if ((kinds >> play->handType & 1u) != 0)
-                wanted[key] = points;
-        }
+        std::vector<LegalPlay> wanted;
+        std::copy_if(ordered.begin(), ordered.end(), std::back_inserter(wanted),
+            [kinds](const LegalPlay& play) { return (kinds >> play.handType & 1u) != 0; });
         std::vector<LegalPlay> some;
         ListLegalPlays(p.g, p.cards, some, false, kinds);
-        std::map<PlayKey, int> listedSome;
-        for (const LegalPlay& play : some)
-            listedSome[KeyOf(play.cards, play.count)] = play.points;
-        QCOMPARE(listedSome.size(), some.size());
-        QCOMPARE(listedSome, wanted);
+        QCOMPARE(Listed(some), Listed(wanted));
     }
 }
 } // namespace
@@ -126,12 +118,7 @@ private slots:
         // A 2 x 2 block of Hearts and a fifth Heart far off make a flush; the
         // joker of the bottom row takes the far 9C; the joker above row 7 goes
         // alone or with a neighbour only.
-        b.Column(1, "2H 3H");
-        b.Column(2, "5H 8H");
-        b.Column(3, "9C");
-        b.Column(4, "KH QS");
-        b.Column(5, "110");
-        b.Column(6, "111 4D");
+        b.Lay("2H 3H|5H 8H|9C|KH QS|110|111 4D");
         Position p { b.g, b.cards };
         const auto plays = LegalPlays(p.g, p.cards);
         const auto has = [&](const char* text) {

@@ -53,11 +53,6 @@ void CheckPacked(const TestBoard& b, const std::set<CardId>& removed)
         QCOMPARE(b.cards.Position(card), kParkedPosition);
 }
 
-QString Over(GameEnd end)
-{
-    return QStringLiteral("over %1").arg(static_cast<int>(end));
-}
-
 } // namespace
 
 class TestPlay : public QObject {
@@ -206,11 +201,7 @@ private slots:
             std::set<CardId> removed;
             while (b.g.CardsOnBoard > 0 && !QTest::currentTestFailed()) {
                 // Up to five cards of the board, picked in random order; now and then one let go.
-                std::vector<CardId> onBoard;
-                for (int c = 1; c <= b.g.ActiveColumns; ++c)
-                    for (int r = 1; r <= b.g.NumRows; ++r)
-                        if (b.g.CardGrid(c, r) != 0)
-                            onBoard.push_back(b.g.CardGrid(c, r));
+                std::vector<CardId> onBoard = OnBoard(b.g);
                 std::shuffle(onBoard.begin(), onBoard.end(), rng);
                 const int n = std::min<int>(int(onBoard.size()), 1 + int(rng() % 5));
                 for (int i = 0; i < n; ++i) {
@@ -260,25 +251,15 @@ private slots:
         QCOMPARE(t.show.log, (QStringList { "error", "instructions", "note", "score 0" }));
         QCOMPARE(t.misplays, 1);
 
-        t.show.log.clear();
-        for (const CardId card : Cards("9H KS"))
-            DropFromPlay(b.g, b.cards, card, t.show);
-        QCOMPARE(t.show.log, (QStringList { "drop 35@0", "drop 52@1" }));
+        QCOMPARE(t.Drop("9H KS"), (QStringList { "drop 35@0", "drop 52@1" }));
         QCOMPARE(t.Play("2C KS"), (QStringList { "error", "note" })); // apart: one misplay, no clock
         QCOMPARE(t.misplays, 1);
 
-        for (const CardId card : Cards("2C KS"))
-            DropFromPlay(b.g, b.cards, card, t.show);
+        t.Drop("2C KS");
         b.Column(3, "AS AD 3H 3C 8D");
         t.misplays = 2;
-        t.show.log.clear();
-        for (const CardId card : Cards("AS AD 3H 3C 8D"))
-            PickForPlay(b.g, b.cards, card, t.misplays, t.show);
-        QCOMPARE(t.misplays, 0);
-        QCOMPARE(t.show.log.first(), QStringLiteral("pick 40@0"));
-        t.show.log.clear();
-        PickForPlay(b.g, b.cards, Card(4, Diamonds), t.misplays, t.show);
-        QCOMPARE(t.show.log, (QStringList { "error", "note" }));
+        QVERIFY(t.Pick("AS AD 3H 3C 8D").first() == QStringLiteral("pick 40@0") && t.misplays == 0);
+        QCOMPARE(t.Pick("4D"), (QStringList { "error", "note" }));
         QVERIFY(t.misplays == 1 && b.g.SelectedCount == 5);
     }
 
@@ -308,7 +289,8 @@ private slots:
             g.ScoreboardPending = true;
             const QStringList shown = t.Play("3H 110");
             const GameEnd end = score < 1000 ? GameEnd::Statistics : GameEnd::Scoreboard;
-            QCOMPARE(shown.mid(shown.size() - 2), (QStringList { "columns 4 label -1", Over(end) }));
+            QCOMPARE(shown.mid(shown.size() - 2),
+                (QStringList { "columns 4 label -1", QStringLiteral("over %1").arg(static_cast<int>(end)) }));
             QVERIFY(!g.GameInProgress && g.FeeWonBack);
             QCOMPARE(g.ScoreboardPending, score < 1000); // cleared only by the scoreboard it brings
             QCOMPARE(g.GameScore, score); // a joker pays nothing
@@ -326,8 +308,7 @@ private slots:
         t.b.Lay("2C 7C 7H|9D 9S");
         g.Bankroll = 4000;
         g.GameScore = 300;
-        for (const CardId card : Cards("7H 9S"))
-            PickForPlay(g, t.b.cards, card, t.misplays, t.show);
+        t.Pick("7H 9S");
         QVERIFY(g.SelectedCount == 2 && ClockRuns(g));
         ForfeitGame(g);
         QVERIFY(!g.GameInProgress && g.SelectedCount == 0 && !ClockRuns(g));

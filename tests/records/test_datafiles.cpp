@@ -97,6 +97,7 @@ private slots:
 
     // Fields missing at the end read as zero or False, never as a new
     // player's defaults; figures beyond 32 bits stop at the nearest limit.
+    // A record as the file and the player list write it.
     void fieldsAsRead()
     {
         QCOMPARE(*ParsePlayerRecord(Fields("Zed|250|")), (PlayerRecord { QStringLiteral("Zed"), 250 }));
@@ -108,6 +109,9 @@ private slots:
             && ParsePlayerRecord(Fields("Zed|-1e12|1|1|9e99|"))->GamesPlayed == 2147483647);
         QVERIFY(!ParsePlayerRecord("no separator") && !ParsePlayerRecord(Fields("|1000|")));
         QCOMPARE(PlayerRecordText(NewPlayerRecord(QStringLiteral("Zoë"))), Fields("Zo\xEB|1000|True|True|0|True|"));
+        // The player list's line: name, bankroll, average score.
+        QCOMPARE(PlayerListLine({ QStringLiteral("Zed"), 7000, true, true, 2, true }),
+            QStringLiteral("Zed").leftJustified(25) + QStringLiteral("\t$7,000    \t$3,500"));
     }
 
     // The disk fills up: the lock is taken but the new file cannot be
@@ -372,32 +376,28 @@ private slots:
     // lowest, which the entry replaces; blank rows only below every real one.
     void damagedTablesKeepTheirRows()
     {
-        QByteArray negative;
-        QByteArray more;
-        QList<TopTenRow> negativeRows { { QStringLiteral("New"), 3500 } };
-        QList<TopTenRow> moreRows;
-        for (int i = 1; i <= 12; ++i) {
-            more += "M" + QByteArray::number(i) + "\r\n" + QByteArray::number(i * 1000) + "\r\n";
-            if (i <= 10)
-                negative += "N" + QByteArray::number(i) + "\r\n-" + QByteArray::number(i * 10) + "\r\n";
-            if (i < 10)
-                negativeRows.append({ QStringLiteral("N%1").arg(i), -i * 10 });
-            if (i <= 9)
-                moreRows.append({ QStringLiteral("M%1").arg(13 - i), (13 - i) * 1000 });
-        }
-        moreRows.append({ QStringLiteral("New"), 3500 });
-        const QList<TopTenRow> bigRows { { QStringLiteral("Big"), 2147483647 }, { QStringLiteral("New"), 3500 },
-            { QStringLiteral("Low"), -2147483647 - 1 } };
-        for (const auto& [file, expected] : { std::pair { negative, negativeRows },
-                 { QByteArray("Big\r\n99999999999\r\nLow\r\n-99999999999\r\n"), bigRows }, { more, moreRows } }) {
+        // A file of rows named prefix + i scored i * step, and those rows, for i from `first` to `last`.
+        const auto rows = [](char prefix, int first, int last, int step) {
+            std::pair<QByteArray, QList<TopTenRow>> made;
+            for (int i = first; i != last + (first <= last ? 1 : -1); i += first <= last ? 1 : -1) {
+                made.first += prefix + QByteArray::number(i) + "\r\n" + QByteArray::number(i * step) + "\r\n";
+                made.second.append({ QStringLiteral("%1%2").arg(prefix).arg(i), i * step });
+            }
+            return made;
+        };
+        const QList<TopTenRow> entry { { QStringLiteral("New"), 3500 } };
+        for (const auto& [file, expected] :
+            { std::pair { rows('N', 1, 10, -10).first, entry + rows('N', 1, 9, -10).second },
+                { QByteArray("Big\r\n99999999999\r\nLow\r\n-99999999999\r\n"),
+                    QList<TopTenRow> { { QStringLiteral("Big"), 2147483647 }, entry[0],
+                        { QStringLiteral("Low"), -2147483647 - 1 }, {}, {}, {}, {}, {}, {}, {} } },
+                { rows('M', 1, 12, 1000).first, rows('M', 12, 4, 1000).second + entry } }) {
             test::WriteBytes(File(), file);
             g_.TopTen = TopTenTable();
             QVERIFY(LoadTopTen(g_));
             g_.PlayerName = QStringLiteral("New");
             QCOMPARE(EnterTopTen(g_, 3500), TopTenEntry::Saved);
-            QCOMPARE(OnDisk(expected.size()), expected);
-            for (qsizetype i = expected.size(); i < 10; ++i)
-                QCOMPARE(test::TopTenOnDisk(g_.DataFolder)[i].Name, QString());
+            QCOMPARE(OnDisk(10), expected);
         }
     }
 
@@ -412,10 +412,8 @@ private slots:
         const QByteArray written = test::ReadBytes(dir_->filePath(QStringLiteral("topten.dat")));
         QVERIFY(written.contains(" 200\r\n") && written.contains("Old\r\n 100\r\n") && written.endsWith("\r\n 0\r\n"));
         // A table is old once more than 15 whole days have passed since its last change.
-        QFile file(dir_->filePath(QStringLiteral("topten.dat")));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime(QDate(2024, 3, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
-        file.close();
+        test::WriteBytes(
+            dir_->filePath(QStringLiteral("topten.dat")), written, QDateTime(QDate(2024, 3, 1), QTime(0, 0)));
         QCOMPARE(TopTenStartupCheck(g_.DataFolder, QDate(2024, 3, 16)), TopTenStartup::Current);
         QCOMPARE(TopTenStartupCheck(g_.DataFolder, QDate(2024, 3, 17)), TopTenStartup::Old);
     }

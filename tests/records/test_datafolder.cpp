@@ -208,10 +208,7 @@ private slots:
         QVERIFY(other->waitForFinished(10000) && QFile::exists(PlayerLockPath(dir, kAnn)));
         QVERIFY(here.Take(dir, kAnn));
         here.Release();
-        QFile empty(PlayerLockPath(dir, kAnn));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        QVERIFY(empty.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
-        empty.close();
+        test::WriteBytes(PlayerLockPath(dir, kAnn), QByteArray(), QDateTime::currentDateTime().addSecs(-5));
         QVERIFY(here.Take(dir, kAnn));
     }
 };

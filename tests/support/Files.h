@@ -5,6 +5,7 @@
 #include "records/TopTen.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 #include <QTest>
@@ -18,12 +19,14 @@ inline QByteArray ReadBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Replaces the file's contents; fails the calling test when it cannot.
-inline void WriteBytes(const QString& path, const QByteArray& bytes)
+// Replaces the file's contents, dated `changed` when given; fails the calling test when it cannot.
+inline void WriteBytes(const QString& path, const QByteArray& bytes, const QDateTime& changed = {})
 {
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    if (changed.isValid())
+        QVERIFY(file.flush() && file.setFileTime(changed, QFileDevice::FileModificationTime));
 }
 
 // A top ten file of the table's rows 0..9 in the data folder (plain names only).
