@@ -120,7 +120,6 @@ private slots:
         test::MsgBoxRecorder boxes;
         GameState& g = Game();
         g.TopTen[9].Score = 0;
-        g.TopTen[8] = g.TopTen[7] = { QStringLiteral("Bob"), 4150 }; // Bob's score ties with this game's
         test::WriteTopTenFile(g.DataFolder, g.TopTen);
         int32_t fileBankroll = 0;
         TopTenTable fileTable {};
@@ -144,7 +143,7 @@ private slots:
         sb->show();
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
         QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
-        QCOMPARE(topTenShown.yellowRows, QList<int> { 9 }); // the entry just made, not Bob's
+        QCOMPARE(topTenShown.yellowRows, QList<int> { 9 }); // the entry just made
         QCOMPARE(test::Runs(soundsToTopTen),
             "ClickBg*2 message2*27 buttup*13 scor1 message2*4 scor1 buttup*12 scor1 "
             "buttup*11 scor1 UpGo4 TWham message2 buttup");
@@ -321,6 +320,7 @@ private slots:
         g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
         g.TopTen[4] = { QStringLiteral("Bartholomew Montgomery"), 5600 };
         g.TopTen[8] = {};
+        g.TopTen[0] = { QStringLiteral("Bob"), 8000 }; // another player with this game's score, sorted below Ann
         QStringList shown; // all but the rows' names and scores, which start with a blank
         TopTenShown s = ShowTopTen([&](frmTopTen* w) { shown = test::Shown(w).filter(QRegularExpression("^\\S")); });
         QStringList table { "Solitaire Quibel Top Ten Scores #ffff00", "Solitaire Quibel Top Ten Scores #000000",
@@ -333,6 +333,7 @@ private slots:
         QCOMPARE((QStringList { s.names[0], s.scores[0], s.names[5], s.scores[8], s.names[9] + s.scores[9] }),
             (QStringList {
                 " Ann..........................", " $8,000 ", " Bartholomew Montgomery.......", " $4,000 ", "" }));
+        QCOMPARE(s.yellowRows, QList<int> { 0 }); // Ann's, not Bob's below it
 
         g.TopTen[1] = { QStringLiteral("Ann"), 8000 };
         g.GameInProgress = true;
@@ -358,9 +359,8 @@ private slots:
     // Last: the game window closes for good. Exit during a game asks once.
     void exitDuringAGameAsksOnce()
     {
-        test::MsgBoxRecorder boxes;
+        test::MsgBoxRecorder boxes { vbNo, vbYes };
         auto stats = ShowStats(true);
-        boxes.answers = { vbNo, vbYes };
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(stats->isVisible() && Game().GameInProgress);
         stats->Buttons->Choose(GameEndChoice::Exit);
