@@ -11,7 +11,6 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QRegularExpression>
 
 namespace {
@@ -24,7 +23,7 @@ QStringList FileNames()
     return names;
 }
 
-// Players with their bankrolls, added to the players file.
+// Players with their bankrolls, four games played each, added to the players file.
 void AddToFile(const QList<std::pair<QString, int32_t>>& players)
 {
     for (const auto& [name, bankroll] : players) {
@@ -32,6 +31,7 @@ void AddToFile(const QList<std::pair<QString, int32_t>>& players)
         GameState g = Game();
         LoadPlayer(g, NewPlayerRecord(name));
         g.Bankroll = bankroll;
+        g.GamesPlayed = 4;
         QVERIFY(SavePlayers(g));
     }
 }
@@ -43,6 +43,15 @@ void Highlight(frmPlayerList* w, const QString& name)
         if (ListLineName(w->lstNames->item(row)->text()) == name)
             w->lstNames->setCurrentRow(row);
     }
+}
+
+// The list's rows as drawn: name, bankroll and average in their columns.
+QStringList Listed(const frmPlayerList* w)
+{
+    QStringList rows;
+    for (int row = 0; row < w->lstNames->count(); ++row)
+        rows.append(w->lstNames->item(row)->text().replace(QRegularExpression(" *\t *"), " | "));
+    return rows;
 }
 
 void PressEnterOn(frmPlayerList* w, const QString& name)
@@ -97,16 +106,14 @@ private slots:
     void addPlayersThenChooseByDoubleClick()
     {
         test::MsgBoxRecorder boxes;
-        QStringList linesAfterFirst;
         int currentAfterSecond = -1, listedAfterMissing = 0;
         bool duplicateKeptOpen = false, refusedKeptOpen = false;
         QList<bool> open;
         TypeNewPlayer(QStringLiteral("  Ann  "));
-        QStringList listShown, addShown;
+        QStringList listShown, addShown, linesAfterFirst;
         RunList(false, [&](frmPlayerList* w) {
             listShown = test::Shown(w);
-            for (int row = 0; row < w->lstNames->count(); ++row)
-                linesAfterFirst.append(w->lstNames->item(row)->text());
+            linesAfterFirst = Listed(w);
             test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
                 addShown = test::Shown(add);
                 add->txtPlayerName->setText(QStringLiteral("Ann, Bo"));
@@ -129,7 +136,7 @@ private slots:
             listedAfterMissing = w->lstNames->count();
             DoubleClickOn(w, QStringLiteral("Ann"));
         });
-        QCOMPARE(linesAfterFirst, QStringList { PlayerListLine(NewPlayerRecord(QStringLiteral("Ann"))) });
+        QCOMPARE(linesAfterFirst, QStringList { "Ann | $1,000 | $0" });
         const QString title = "Solitaire Quibel Player List";
         QCOMPARE(listShown,
             test::Sorted({ "title: " + title, title + " #ffff00", title + " #000000", "Player Name: #ffffc0",
@@ -143,10 +150,9 @@ private slots:
         QCOMPARE(addShown, QStringList({ "[&Cancel]", "[&Ok]", "title: Add Player's Name" }));
         QVERIFY(duplicateKeptOpen && refusedKeptOpen);
         QCOMPARE(std::tuple(currentAfterSecond, open, listedAfterMissing), std::tuple(1, QList { true, true }, 1));
-        QCOMPARE(boxes.Titles(),
-            (QStringList { QStringLiteral("Player Name Not Allowed"), QStringLiteral("Player Name Already Exists"),
-                QStringLiteral("No Player Selected") }));
-        QVERIFY(boxes.calls[2].text.startsWith(QStringLiteral("The player ann ")));
+        QCOMPARE(test::Boxes(boxes.calls),
+            QStringList({ "Player Name Not Allowed [warning OK]", "Player Name Already Exists [stop OK]",
+                "No Player Selected [information OK]" }));
         QCOMPARE(Game().PlayerName, QStringLiteral("Ann"));
     }
 
@@ -163,6 +169,7 @@ private slots:
         bool annLeft = false, bobKept = false;
         const QString longName = QStringLiteral("Cyrilla Wintergreen-Holmes"), cy = longName.left(25);
         QString nameAfterFailedAdd = QStringLiteral("?");
+        QStringList listed;
         RunList(true, [&](frmPlayerList* w) {
             Highlight(w, QStringLiteral("Ann"));
             w->MenuFileDeletePlayer->trigger();
@@ -182,17 +189,19 @@ private slots:
             nameAfterFailedAdd = Game().PlayerName;
             TypeNewPlayer(longName, false); // the box keeps what a name may hold
             w->MenuFileAddPlayer->trigger();
+            listed = Listed(w);
             QTest::mouseClick(w->btnClose, Qt::LeftButton);
         });
         QVERIFY(counts == (QList<int> { 2, 1 }) && annLeft && bobKept);
+        QCOMPARE(listed, QStringList({ "Bob | $1,000 | $250", cy + " | $1,000 | $0" }));
         const QString deleteAnn = QStringLiteral("Delete Ann and his/her bankroll of $2,500 now?");
         QCOMPARE(boxes.Texts(),
             (QStringList { deleteAnn, deleteAnn, "Delete Bob and his/her bankroll of $1,000 now?",
                 "You have not selected a player yet.  Do you wish to exit the game?",
                 "The players file could not be written, so Di was not added.  Please try again later." }));
-        QCOMPARE(boxes.calls[3].style, vbYesNo | vbQuestion | vbDefaultButton2); // No unless the player means it
-        QCOMPARE(
-            boxes.Titles(), QStringList(3, "Delete Player?") + QStringList({ "No Player Selected", "Add a Player" }));
+        QCOMPARE(test::Boxes(boxes.calls), // leaving answers No unless the player means it
+            QStringList(3, "Delete Player? [question Yes/No]")
+                + QStringList({ "No Player Selected [question Yes/No No default]", "Add a Player [information OK]" }));
         QCOMPARE(FileNames(), (QStringList { QStringLiteral("Bob"), cy }));
         QCOMPARE(std::tuple(nameAfterFailedAdd, Game().PlayerName, Game().Bankroll), std::tuple(QString(), cy, 1000));
         ChosenPlayerLock().Release();
@@ -238,40 +247,27 @@ private slots:
             PressEnterOn(w, QStringLiteral("Bob"));
             sounds = heard.names;
         });
-        QCOMPARE(open, (QList<bool> { true, true }));
-        QCOMPARE(test::Runs(sounds), "bgclick*2 message2*2");
-        QCOMPARE(boxes.Titles(),
-            QStringList({ "GAME IN PROGRESS", "GAME IN PROGRESS", "Player Is Playing", "Player Is Playing" }));
-        for (int i = 0; i < 4; ++i)
-            QVERIFY(boxes.calls[i].text.startsWith(i < 2
-                    ? QStringLiteral("You may not change players while a game is in progress.")
-                    : QStringLiteral("Ann is playing in another window of Solitaire Quibel.")));
+        QCOMPARE(std::tuple(open, test::Runs(sounds)),
+            std::tuple(QList { true, true }, QStringLiteral("bgclick*2 message2*2")));
+        QCOMPARE(test::Boxes(boxes.calls),
+            QStringList(2, "GAME IN PROGRESS [stop OK]") + QStringList(2, "Player Is Playing [information OK]"));
+        QVERIFY(
+            boxes.calls[2].text.startsWith(QStringLiteral("Ann is playing in another window of Solitaire Quibel.")));
         QCOMPARE(FileNames(), (QStringList { QStringLiteral("Ann"), QStringLiteral("Bob") }));
         QCOMPARE(std::tuple(g.PlayerName, ChosenPlayerLock().Name()),
             std::tuple(QStringLiteral("Bob"), QStringLiteral("Bob")));
         ChosenPlayerLock().Release();
     }
 
-    // A name is shown as typed, never as markup, and a name that shows as
-    // nothing is refused like an empty one.
+    // A name that looks like markup is a name like any other; a name that
+    // shows as nothing is refused like an empty one, and Escape adds nothing.
     void typedTextShownAsTyped()
     {
         const QString markup = QStringLiteral("<h1>BIG</h1>");
         AddToFile({ { markup, 1000 } });
-        Qt::TextFormat format = Qt::AutoText;
-        QStringList shown;
-        bool refusedVisibly = true, yesNo = false;
+        const test::MsgBoxRecorder boxes;
+        bool refusedVisibly = true;
         RunList(false, [&](frmPlayerList* w) {
-            test::WhenShown<QMessageBox>([&](QMessageBox* box) {
-                format = box->textFormat();
-                shown = test::Shown(box);
-                yesNo = box->icon() == QMessageBox::Question && box->defaultButton() == box->button(QMessageBox::Yes)
-                    && box->escapeButton() == box->button(QMessageBox::No);
-                box->button(QMessageBox::No)->click();
-            });
-            w->lstNames->setCurrentRow(0);
-            w->MenuFileDeletePlayer->trigger();
-            test::MsgBoxRecorder boxes;
             test::WhenShown<frmAddPlayer>([&](frmAddPlayer* add) {
                 add->txtPlayerName->setText(QStringLiteral("\u200b\u00a0\u200d"));
                 QTest::mouseClick(add->btnOkCancel[0], Qt::LeftButton);
@@ -280,13 +276,13 @@ private slots:
                     QTest::mouseClick(add->btnOkCancel[1], Qt::LeftButton);
             });
             w->MenuFileAddPlayer->trigger();
+            test::WhenShown<frmAddPlayer>([](frmAddPlayer* add) {
+                QTest::keyClicks(add->txtPlayerName, QStringLiteral("Zed"));
+                QTest::keyClick(add, Qt::Key_Escape); // as Cancel: Zed is not added
+            });
+            w->MenuFileAddPlayer->trigger();
             PressEnterOn(w, markup);
         });
-        QCOMPARE(std::tuple(format, shown, yesNo), // a question: Yes the default, Escape No
-            std::tuple(Qt::PlainText,
-                QStringList({ "Delete <h1>BIG</h1> and his/her bankroll of $1,000 now? #000000", "[&No]", "[&Yes]",
-                    "title: Delete Player?" }),
-                true));
         QVERIFY(!refusedVisibly); // refused as empty, not shown as a name
         QCOMPARE(std::tuple(FileNames(), Game().PlayerName), std::tuple(QStringList { markup }, markup));
     }
@@ -302,12 +298,11 @@ private slots:
         main.Open(QStringLiteral("Ann"));
         AddToFile({ { QStringLiteral("Bob"), 4000 } });
         Game().GameScore = 750; // Ann's last game
-        QString status, score;
+        QString shown; // the status band and the score as the new game starts
         test::WhenShown<frmPlayerList>([](frmPlayerList* w) { PressEnterOn(w, QStringLiteral("Bob")); });
         // The instructions open with their example over them.
         test::WhenShown<frmExample>([&](frmExample* example) {
-            status = main->c_PlayerStatus->Caption();
-            score = main->c_score->Caption();
+            shown = main->c_PlayerStatus->Caption() + " / " + main->c_score->Caption();
             QTest::mouseClick(example->btnClose, Qt::LeftButton);
             QTimer::singleShot(0, [] {
                 if (auto* help = test::VisibleWindow<frmInstructions>())
@@ -315,16 +310,14 @@ private slots:
             });
         });
         main->MenuViewPlayerList->trigger();
-        QCOMPARE(Game().PlayerName, QStringLiteral("Bob"));
-        QVERIFY2(status.contains(QStringLiteral("Bob")) && status.contains(FormatMoney(4000)), qPrintable(status));
-        QCOMPARE(score, QStringLiteral("Game:  ") + FormatMoney(0));
+        QCOMPARE(shown, "Player: Bob     Bankroll: $4,000     Average Score: $1,000 / Game:  $0");
         ChosenPlayerLock().Release();
 
         Game().PlayerName.clear(); // Bob's game has started: leaving forfeits it
         test::MsgBoxRecorder boxes { vbYes, vbYes };
         RunList(true, [](frmPlayerList* w) { QTest::mouseClick(w->btnClose, Qt::LeftButton); });
-        QCOMPARE(boxes.Titles(),
-            (QStringList { QStringLiteral("No Player Selected"), QStringLiteral("Exit Current Game?") }));
+        QCOMPARE(test::Boxes(boxes.calls),
+            QStringList({ "No Player Selected [question Yes/No No default]", "Exit Current Game? [question Yes/No]" }));
         QVERIFY(!main->isVisible() && Game().PlayerName.isEmpty());
     }
 };

@@ -40,7 +40,8 @@ TopTenShown Read(const frmTopTen* w)
     return s;
 }
 
-// Opens the top ten window, optionally acts on it, reads it and closes it with OK.
+// Opens the top ten window, optionally acts on it, reads it and closes it with
+// Escape, which acts as OK.
 TopTenShown ShowTopTen(const std::function<void(frmTopTen*)>& act = {})
 {
     TopTenShown shown;
@@ -48,7 +49,7 @@ TopTenShown ShowTopTen(const std::function<void(frmTopTen*)>& act = {})
         if (act)
             act(w);
         shown = Read(w);
-        QTest::mouseClick(w->btnOK, Qt::LeftButton);
+        QTest::keyClick(w, Qt::Key_Escape);
     });
     ShowTopTenWindow();
     return shown;
@@ -124,6 +125,7 @@ private slots:
         TopTenTable fileTable {};
         test::SoundsHeard heard;
         QStringList soundsToTopTen;
+        TopTenShown topTenShown;
         QTimer watch;
         auto sb = std::make_unique<frmScoreboard>(w_.get(), w_.get());
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -133,6 +135,7 @@ private slots:
             }
             if (auto* topTen = qobject_cast<frmTopTen*>(QApplication::activeModalWidget())) {
                 soundsToTopTen = heard.names;
+                topTenShown = Read(topTen);
                 topTen->btnOK->click();
             }
         });
@@ -140,6 +143,7 @@ private slots:
         sb->show();
         QVERIFY(QTest::qWaitFor([&] { return sb->btnSameDeal->isVisible(); }));
         QVERIFY(fileBankroll == 6150 && fileTable[9] == (TopTenRow { QStringLiteral("Ann"), 4150 }));
+        QCOMPARE(topTenShown.yellowRows, QList<int> { 9 }); // the entry just made
         QCOMPARE(test::Runs(soundsToTopTen),
             "ClickBg*2 message2*27 buttup*13 scor1 message2*4 scor1 buttup*12 scor1 "
             "buttup*11 scor1 UpGo4 TWham message2 buttup");
@@ -176,22 +180,10 @@ private slots:
         QCOMPARE(std::tuple(g.Bankroll, FileBankroll()), std::tuple(6150, 6150));
     }
 
-    // A win the disk cannot take is told once the count is done.
-    void aWinThatCannotBeSavedIsTold()
-    {
-        test::MsgBoxRecorder boxes;
-        std::unique_ptr<frmScoreboard> sb;
-        {
-            const test::FullDisk full;
-            sb = RunScoreboard();
-        }
-        QVERIFY(sb);
-        QCOMPARE(boxes.Titles(), QStringList { QStringLiteral("Not Saved") });
-    }
-
     // The cleared-board notice comes in the middle of the count: no button
     // yet, the credit already made, and the window cannot be closed. A game
-    // too slow for a timer bonus shows 0 there.
+    // too slow for a timer bonus shows 0 there. A win the disk cannot take is
+    // told once the count is done.
     void clearedBoardBonusFromTenCardsLeft()
     {
         bool heldDuringNotice = false;
@@ -208,10 +200,14 @@ private slots:
         SetUpWonGame(10);
         Game().ElapsedSeconds = 600;
         const test::SoundsHeard heard;
-        auto sb = RunScoreboard();
+        std::unique_ptr<frmScoreboard> sb;
+        {
+            const test::FullDisk full;
+            sb = RunScoreboard();
+        }
         QVERIFY(sb);
-        QCOMPARE(boxes.Titles() + boxes.Texts(),
-            QStringList({ "Cards Cleared",
+        QCOMPARE(test::Boxes(boxes.calls) << boxes.Texts().value(0),
+            QStringList({ "Cards Cleared [warning OK]", "Not Saved [warning OK]",
                 "Pretty Good!!!  You cleared all but 10 cards!  You have just earned a $100 bonus." }));
         QCOMPARE(test::Runs(heard.names),
             "ClickBg*2 message2*27 buttup*13 scor1 message2*4 scor1 buttup*16 scor1 "
@@ -226,17 +222,17 @@ private slots:
 
     void leavingFreesTheGameWindowAndKeepsTheCredit_data()
     {
-        QTest::addColumn<int32_t>("fee");
-        QTest::newRow("title bar") << 0;
-        QTest::newRow("new deal") << 0;
-        QTest::newRow("same deal") << 1000;
+        QTest::addColumn<GameEndChoice>("choice");
+        QTest::newRow("title bar") << GameEndChoice::Close;
+        QTest::newRow("new deal") << GameEndChoice::NewDeal;
+        QTest::newRow("same deal") << GameEndChoice::SameDeal;
     }
 
     // Same Deal alone deals at once: the same cards, for another fee.
     void leavingFreesTheGameWindowAndKeepsTheCredit()
     {
-        QFETCH(int32_t, fee);
-        const QByteArray leaveBy = QTest::currentDataTag();
+        QFETCH(GameEndChoice, choice);
+        const int32_t fee = choice == GameEndChoice::SameDeal ? 1000 : 0;
         GameState& g = Game();
         w_->NewGame();
         const auto deck = g.Deck;
@@ -246,18 +242,15 @@ private slots:
         auto sb = RunScoreboard();
         QVERIFY(sb);
         const int32_t credited = g.Bankroll;
-        if (leaveBy == "title bar")
+        if (choice == GameEndChoice::Close)
             sb->close();
         else
-            QTest::mouseClick(leaveBy == "new deal" ? sb->btnNewDeal : sb->btnSameDeal, Qt::LeftButton);
+            QTest::mouseClick(choice == GameEndChoice::NewDeal ? sb->btnNewDeal : sb->btnSameDeal, Qt::LeftButton);
         QVERIFY(!sb->isVisible() && w_->centralWidget()->isEnabled());
-        const QHash<QByteArray, GameEndChoice> choices { { "title bar", GameEndChoice::Close },
-            { "new deal", GameEndChoice::NewDeal }, { "same deal", GameEndChoice::SameDeal } };
-        QCOMPARE(sb->Choice(), choices.value(leaveBy));
+        QCOMPARE(sb->Choice(), choice);
         // New Deal's game is followed by the game window's own tests.
-        if (leaveBy != "new deal")
+        if (choice != GameEndChoice::NewDeal)
             w_->CarryOutGameEndChoice(sb->Choice(), true);
-        QVERIFY(w_->isVisible());
         QCOMPARE(std::tuple(g.Bankroll, FileBankroll(), g.GamesPlayed),
             std::tuple(credited - fee, credited - fee, games + (fee ? 1 : 0)));
         if (fee)
@@ -323,11 +316,11 @@ private slots:
     {
         GameState& g = Game();
         QVERIFY(ResetTopTen(g) && LoadTopTen(g));
-        g.PlayerName = QStringLiteral("Ann");
         g.GameScore = 8000;
         g.TopTen[9] = { QStringLiteral("Ann"), 8000 };
         g.TopTen[4] = { QStringLiteral("Bartholomew Montgomery"), 5600 };
         g.TopTen[8] = {};
+        g.TopTen[0] = { QStringLiteral("Bob"), 8000 }; // another player with this game's score, sorted below Ann
         QStringList shown; // all but the rows' names and scores, which start with a blank
         TopTenShown s = ShowTopTen([&](frmTopTen* w) { shown = test::Shown(w).filter(QRegularExpression("^\\S")); });
         QStringList table { "Solitaire Quibel Top Ten Scores #ffff00", "Solitaire Quibel Top Ten Scores #000000",
@@ -340,22 +333,14 @@ private slots:
         QCOMPARE((QStringList { s.names[0], s.scores[0], s.names[5], s.scores[8], s.names[9] + s.scores[9] }),
             (QStringList {
                 " Ann..........................", " $8,000 ", " Bartholomew Montgomery.......", " $4,000 ", "" }));
-        QCOMPARE(s.yellowRows, QList<int> { 0 });
+        QCOMPARE(s.yellowRows, QList<int> { 0 }); // Ann's, not Bob's below it
 
         g.TopTen[1] = { QStringLiteral("Ann"), 8000 };
-        QCOMPARE(ShowTopTen().yellowRows, QList<int> { 1 });
         g.GameInProgress = true;
         QVERIFY(ShowTopTen().yellowRows.isEmpty());
-    }
 
-    // Reset Scores: No keeps the table; Yes writes the default table and shows it.
-    void topTenResetScores()
-    {
-        GameState& g = Game();
+        // Reset Scores: No keeps the table; Yes writes the default table and shows it.
         g.GameInProgress = false;
-        g.GameScore = 9000;
-        g.TopTen[9] = { QStringLiteral("Ann"), 9000 };
-        test::WriteTopTenFile(g.DataFolder, g.TopTen);
         test::MsgBoxRecorder boxes { vbNo, vbYes };
         TopTenShown afterNo;
         const TopTenShown afterYes = ShowTopTen([&](frmTopTen* w) {
@@ -364,29 +349,25 @@ private slots:
             QTest::mouseClick(w->btnResetScores, Qt::LeftButton);
         });
         const QString question = "Are you sure you want to reset the list of Top Ten High Scores?";
-        QCOMPARE(boxes.Titles() + boxes.Texts(),
-            QStringList({ "Reset High Scores?", "Reset High Scores?", question, question }));
-        QCOMPARE(afterNo.names[9], QStringLiteral(" Ann.........................."));
-        QCOMPARE(afterNo.yellowRows, QList<int> { 9 });
-        QVERIFY(afterYes.yellowRows.isEmpty());
-        QCOMPARE(afterYes.names[0], QStringLiteral(" *******......................"));
-        QCOMPARE(afterYes.scores[9], QStringLiteral(" $3,000 "));
+        QCOMPARE(test::Boxes(boxes.calls) + boxes.Texts(),
+            QStringList(2, "Reset High Scores? [question Yes/No]") + QStringList(2, question));
+        QCOMPARE(afterNo.yellowRows, QList<int> { 1 });
+        QCOMPARE(afterYes.names[0] + afterYes.scores[9], QStringLiteral(" *******...................... $3,000 "));
         QCOMPARE(test::TopTenOnDisk(g.DataFolder), g.TopTen);
     }
 
     // Last: the game window closes for good. Exit during a game asks once.
     void exitDuringAGameAsksOnce()
     {
-        test::MsgBoxRecorder boxes;
+        test::MsgBoxRecorder boxes { vbNo, vbYes };
         auto stats = ShowStats(true);
-        boxes.answers = { vbNo, vbYes };
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(stats->isVisible() && Game().GameInProgress);
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(!stats->isVisible() && !Game().GameInProgress);
         w_->CarryOutGameEndChoice(stats->Choice(), false);
         QVERIFY(!w_->isVisible());
-        QCOMPARE(boxes.Titles(), QStringList(2, "Exit Game?"));
+        QCOMPARE(test::Boxes(boxes.calls), QStringList(2, "Exit Game? [question Yes/No]"));
         QCOMPARE(boxes.calls[1].text,
             "There are more plays left (the game will automatically notify you if there are not any more plays left).  "
             "Are you sure you want to exit the game and forfeit the $1,000 entry fee?");

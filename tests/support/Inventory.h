@@ -4,6 +4,7 @@
 // every text a player can read in it with its colours, and every button and
 // menu command with its state.
 
+#include "ui/MsgBox.h"
 #include "ui/Panel3D.h"
 
 #include <QAbstractButton>
@@ -41,6 +42,19 @@ inline QStringList Shown(const QWidget* window)
     shown.append("title: " + window->windowTitle());
     shown.sort();
     return shown;
+}
+
+// The message boxes asked for, each as "title [icon buttons]", with "No
+// default" when No is: what shows of a box besides its text.
+inline QStringList Boxes(const QList<MsgBoxCall>& calls)
+{
+    const QStringList icons { "plain", "stop", "question", "warning", "information" }; // by style / 16
+    const QStringList buttons { "OK", "?", "?", "Yes/No/Cancel", "Yes/No" };
+    QStringList boxes;
+    for (const MsgBoxCall& c : calls)
+        boxes.append(c.title + " [" + icons.value((c.style & 0x70) / 16, "?") + ' ' + buttons.value(c.style & 0x7)
+            + (c.style & vbDefaultButton2 ? " No default]" : "]"));
+    return boxes;
 }
 
 // A table of what a window should show, in the order Shown() gives.

@@ -1,17 +1,16 @@
-// The presentation layer: sounds and pauses (the game's sounds are built
-// beside it, a sound's length is read from its file, nothing waits long on a
-// broken file, a missing one or a nonsense length, and the windows keep
-// running meanwhile); and the windows that tell about the game: the title
-// shown at start-up, the about window with its update check, the
-// instructions with their example picture and their way into the help, and
-// the help window itself.
+// The presentation layer: sounds and pauses (a sound's length is read from
+// its file, nothing waits long on a broken file, a missing one or a nonsense
+// length, and the windows keep running meanwhile); message boxes; and the
+// windows that tell about the game: the title shown at start-up, the about
+// window with its update check, the instructions with their example picture
+// and their way into the help, and the help window itself.
 
 #include "records/RecordFiles.h"
 #include "support/Files.h"
 #include "support/Inventory.h"
 #include "support/WindowTest.h"
 #include "ui/HelpWindow.h"
-#include "ui/SoundNames.h"
+#include "ui/MsgBox.h"
 #include "ui/frmAbout.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
@@ -20,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QtEndian>
@@ -106,16 +106,6 @@ private slots:
         SetTimeScale(0);
     }
 
-    // Every sound the game names is built beside it, spelled as named.
-    void everyNamedSoundIsBuilt()
-    {
-        for (const QLatin1String name :
-            { SoundFile::Deal, SoundFile::Ding, SoundFile::Error, SoundFile::Bloop, SoundFile::Bloop2, SoundFile::Scor1,
-                SoundFile::ColGone, SoundFile::Buttup, SoundFile::Nervous, SoundFile::Schz, SoundFile::Shim,
-                SoundFile::TWham, SoundFile::UpGo4, SoundFile::Message2, SoundFile::ClickBg, SoundFile::BgClick })
-            QVERIFY2(QFileInfo::exists(Game().AppFolder + name), name.data());
-    }
-
     // A broken file has no length; a header claiming far more than the file
     // holds counts only what is there. Nothing waits on a sound that cannot
     // play, nor on a nonsense length.
@@ -127,7 +117,6 @@ private slots:
         QCOMPARE(WavDurationSeconds(dir + QStringLiteral("cut.wav")), 0.1);
         test::WriteBytes(dir + QStringLiteral("Clickbg.wav"), WavBytes(100, 100));
         QCOMPARE(WavDurationSeconds(dir + QStringLiteral("Clickbg.wav")), 50 / 22050.0);
-        QCOMPARE(WavDurationSeconds(dir + QStringLiteral("does-not-exist.wav")), 0.0);
         SetTimeScale(std::numeric_limits<double>::quiet_NaN());
         QCOMPARE(TimeScale(), 0.0);
         const std::pair<const char*, QByteArray> cases[] = {
@@ -154,6 +143,31 @@ private slots:
         for (const double seconds : { 1e12, -5.0, std::numeric_limits<double>::infinity() })
             Pause(seconds);
         QVERIFY(clock.elapsed() < kAtOnceMs);
+    }
+
+    // A box shows the icon and buttons asked for, the text with its line
+    // breaks and as plain text, the default button asked for, and Escape
+    // gives the safe answer: No to a yes/no question, Cancel where there is one.
+    void messageBoxesShowWhatIsAsked()
+    {
+        QStringList shown; // icon (1 information, 2 warning, 3 stop, 4 question), text, buttons, default, answer
+        for (const int style : std::initializer_list<int> { vbOKOnly | vbCritical, vbExclamation, vbInformation,
+                 vbQuestion | vbYesNo, vbYesNo | vbDefaultButton2, vbYesNoCancel | vbDefaultButton2 }) {
+            test::WhenShown<QMessageBox>([&](QMessageBox* b) {
+                shown.append(QString::number(b->icon()) + ' ' + test::Shown(b).join(' ').replace('\n', '|')
+                    + " default " + b->defaultButton()->text() + (b->textFormat() == Qt::PlainText ? "" : " rich"));
+                QTest::keyClick(b, Qt::Key_Escape);
+                if (b->isVisible())
+                    b->defaultButton()->click();
+            });
+            shown.last() += " answers " + QString::number(MsgBox("<b>Ann</b>\r\nfirst\rsecond", style, "Title"));
+        }
+        const QString text = "<b>Ann</b>|first|second #000000 ", ok = "[OK] title: Title default OK answers 1";
+        QCOMPARE(shown,
+            QStringList({ "3 " + text + ok, "2 " + text + ok, "1 " + text + ok,
+                "4 " + text + "[&No] [&Yes] title: Title default &Yes answers 7",
+                "0 " + text + "[&No] [&Yes] title: Title default &No answers 7",
+                "0 " + text + "[&No] [&Yes] [Cancel] title: Title default &No answers 2" }));
     }
 
     // Pauses and synchronous sounds keep the events running (windows paint
@@ -236,8 +250,8 @@ private slots:
                     "Version 4.6.0 #ffffff", "[Check for &Updates]", "[&OK]", "title: About Solitaire Quibel" }));
             QCOMPARE(heard.names, sound ? QStringList { "message2.wav" } : QStringList());
         }
-        QCOMPARE(boxes.Titles() + boxes.Texts(),
-            QStringList({ "Check For Updates",
+        QCOMPARE(test::Boxes(boxes.calls) + boxes.Texts(),
+            QStringList({ "Check For Updates [information OK]",
                 "You are playing Solitaire Quibel version " QUIBEL_VERSION ", built on " QUIBEL_BUILD_DATE
                 ".\r\rUpdates "
                 "come from the package the game was installed with.  To look for a newer version, use your system's "
@@ -267,6 +281,8 @@ private slots:
                     std::tie(shown, ticked) = std::tuple(w->chkDoNotShow->text(), w->chkDoNotShow->isChecked());
                 if (click)
                     QTest::mouseClick(w->chkDoNotShow, Qt::LeftButton, {}, QPoint(6, w->chkDoNotShow->height() / 2));
+                if (click && showBefore)
+                    QTest::keyClick(w, Qt::Key_Escape); // closes as Close does, keeping the box's setting
             });
             QCOMPARE(
                 std::tuple(shown, ticked, Game().ShowInstructions), std::tuple(boxCaption, !showBefore, showAfter));
@@ -286,7 +302,8 @@ private slots:
         Game().SoundOn = true;
         test::MsgBoxRecorder boxes;
         const test::SoundsHeard heard;
-        int later = 0, helpWindows = 0;
+        int later = 0;
+        qsizetype helpWindows = 0;
         QString source;
         QStringList shown, helpMoments; // the help's title and live buttons at each step
         const int first = RunInstructions(false, [&](frmInstructions* w) {
@@ -305,8 +322,8 @@ private slots:
             QTest::mouseClick(w->lblShowExample, Qt::LeftButton);
             QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
             QTest::mouseClick(w->lblHelpTips, Qt::LeftButton);
-            for (QWidget* t : QApplication::topLevelWidgets())
-                helpWindows += qobject_cast<HelpWindow*>(t) && t->isVisible();
+            helpWindows = std::ranges::count_if(QApplication::topLevelWidgets(),
+                [](QWidget* t) { return qobject_cast<HelpWindow*>(t) && t->isVisible(); });
             if (HelpWindow* help = test::VisibleWindow<HelpWindow>()) {
                 source = help->txtHelp->source().toLocalFile();
                 const auto now = [&] {
@@ -338,8 +355,9 @@ private slots:
         QCOMPARE(std::tuple(heard.names, HelpWindow().windowTitle()), std::tuple(QStringList(2, "message2.wav"), help));
         Game().AppFolder = "/nowhere/";
         ShowHelpContents(nullptr);
-        QCOMPARE(boxes.Titles() + boxes.Texts(),
-            QStringList({ "Solitaire Quibel", help, "This is only a picture to provide an example.",
+        QCOMPARE(test::Boxes(boxes.calls) + boxes.Texts(),
+            QStringList({ "Solitaire Quibel [information OK]", help + " [warning OK]",
+                "This is only a picture to provide an example.",
                 "The help pages cannot be shown: the file\r/nowhere/quibel-help.html\ris missing.  Installing the "
                 "game again puts it back." }));
     }
