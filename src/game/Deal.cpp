@@ -18,6 +18,7 @@ constexpr int kOutOfSight = -100;
 void ResetForDeal(GameState& g)
 {
     g.GameScore = 0;
+    g.FeeWonBack = false;
     g.ScoreboardPending = true;
     g.HandsMade = 0;
     g.HandCounts.fill(0);

@@ -23,6 +23,8 @@ class CardDeck;
 
 // The per-game reset: score, hand counts, selection, board size, column
 // counts and the clock; GameInProgress and ScoreboardPending become true.
+// The fee is to be won back anew, a replayed deal's too: the end of a game
+// marks it won back, and the score starts again at $0.
 // The window stops its clock before, so nothing ticks during the deal.
 void ResetForDeal(GameState& g);
 

@@ -121,13 +121,14 @@ private slots:
         t.b.Lay("9C 9D|4H");
         QVERIFY(t.Play("9C 9D").endsWith(QStringLiteral("over 2"))); // the statistics
         QVERIFY(!g.GameInProgress && g.FeeWonBack && g.ScoreboardPending && g.GameScore == 50);
-        // A replay of it is free, or paid; either way its clock starts again.
+        // A replay of it is free, or paid; either way its clock starts again
+        // and its fee is still to be won back (the score turns green anew).
         g.ElapsedSeconds = 250;
         StartFreeReplay(g);
         QVERIFY(g.SameDeal && g.Bankroll == 7900 && g.GamesPlayed == 2);
         StartPaidReplay(g);
         ResetForDeal(g);
-        QVERIFY(g.SameDeal && g.Bankroll == 6900 && g.GamesPlayed == 3 && g.ElapsedSeconds == 0);
+        QVERIFY(g.SameDeal && g.Bankroll == 6900 && g.GamesPlayed == 3 && g.ElapsedSeconds == 0 && !g.FeeWonBack);
     }
 
     // Each count ends on its figure, whether or not a step lands on it; the
