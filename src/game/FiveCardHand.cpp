@@ -6,13 +6,6 @@
 #include <cstdint>
 
 namespace {
-// The game's hand types (HandName's order).
-constexpr int kStraight = 4;
-constexpr int kFlush = 5;
-constexpr int kFullHouse = 6;
-constexpr int kStraightFlush = 8;
-constexpr int kRoyalFlush = 9;
-
 constexpr unsigned kRoyalRanks = 1u << 1 | 1u << 10 | 1u << 11 | 1u << 12 | 1u << 13;
 } // namespace
 
@@ -35,12 +28,12 @@ int FiveCardHandType(const CardId hand[5])
         const bool aceHigh = ranks == kRoyalRanks;
         const bool straight = aceHigh || ranks >> std::countr_zero(ranks) == 0x1Fu;
         if (straight)
-            return !flush ? kStraight : aceHigh ? kRoyalFlush : kStraightFlush;
-        return flush ? kFlush : 0;
+            return !flush ? Straight : aceHigh ? RoyalFlush : StraightFlush;
+        return flush ? Flush : 0;
     }
     if (flush)
-        return kFlush; // the same card twice: no deal holds it, but the suits agree
+        return Flush; // the same card twice: no deal holds it, but the suits agree
     // Two ranks, neither held four times: three and two.
     const bool four = (counts & 0x4444444444444444ull) != 0; // a count of 4 or more sets its third bit
-    return std::popcount(ranks) == 2 && !four ? kFullHouse : 0;
+    return std::popcount(ranks) == 2 && !four ? FullHouse : 0;
 }

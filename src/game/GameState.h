@@ -114,6 +114,19 @@ GameState& Game();
 // Sets the game constants and the hand points (start-up).
 void SetGameConstants(GameState& g);
 
+// The hand types, in the order of the hand labels and their names.
+enum HandType : int {
+    OnePair = 1,
+    TwoPairs,
+    ThreeOfAKind,
+    Straight,
+    Flush,
+    FullHouse,
+    FourOfAKind,
+    StraightFlush,
+    RoyalFlush
+};
+
 // Hand names by HandType 1..9 ("1 Pair" .. "Royal Flush").
 QString HandName(int handType);
 

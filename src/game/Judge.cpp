@@ -4,23 +4,10 @@
 #include "game/FiveCardHand.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 constexpr int kJokerRemoval = -1;
 constexpr int kJokersNotePenaltySeconds = 50;
-
-enum HandTypes {
-    OnePair = 1,
-    TwoPairs,
-    ThreeOfAKind,
-    Straight,
-    Flush,
-    FullHouse,
-    FourOfAKind,
-    StraightFlush,
-    RoyalFlush
-};
 
 int Value(CardId card)
 {
