@@ -7,10 +7,14 @@
 #include "records/PlayerLock.h"
 #include "records/SavePoints.h"
 #include "records/TopTen.h"
+#include "recordwindows/frmPlayerList.h"
 #include "support/Files.h"
 #include "support/WindowTest.h"
+#include "ui/frmExample.h"
+#include "ui/frmInstructions.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -184,6 +188,32 @@ private slots:
             QCOMPARE(Game().TopTen[0], (cleared ? TopTenRow { QStringLiteral("*******"), 7500 } : kOwnRow));
         }
         Saves() = {};
+    }
+
+    // Start-up shows the title, then the player list, deals the chosen
+    // player's first game and shows the window, then the overview.
+    void startUpDealsForThePlayerChosen()
+    {
+        QVERIFY(AppendPlayer(Game().PlayersFilePath, QStringLiteral("Ann")));
+        test::WhenShown<frmPlayerList>(
+            [](frmPlayerList* list) {
+                list->lstNames->setCurrentRow(0);
+                QTest::keyClick(list->lstNames, Qt::Key_Return);
+            },
+            30000);
+        bool dealtFirst = false;
+        QTimer closer; // closes the overview a new player gets: the example, then the instructions
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto* example = test::VisibleWindow<frmExample>()) {
+                dealtFirst = Game().GameInProgress && Game().CardsOnBoard == 56;
+                example->btnClose->click();
+            } else if (auto* help = test::VisibleWindow<frmInstructions>())
+                help->btnClose->click();
+        });
+        closer.start(20);
+        frmMain main;
+        main.Load();
+        QVERIFY(dealtFirst && main.isVisible() && Game().PlayerName == QLatin1String("Ann"));
     }
 
     // --deal sets the first game's deal, which the game window deals; the

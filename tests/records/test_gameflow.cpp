@@ -143,7 +143,11 @@ private slots:
         QCOMPARE(ClearedBonusNotice(*ClearedBonusFor(0)),
             QStringLiteral("Amazing!!!  You cleared ALL of the cards!  You have just earned a $2,000 bonus."));
         QCOMPARE(ClearedBonusFor(1)->Message, QStringLiteral("Wow!!!  You cleared all but 1 card!  "));
-        QVERIFY(!ClearedBonusFor(-1)); // 10 and 11 left are in the table below
+        QVERIFY(!ClearedBonusFor(-1) && !ClearedBonusFor(11));
+        QList<int32_t> bonuses; // for 0 to 10 cards left
+        for (int left = 0; left <= 10; ++left)
+            bonuses << ClearedBonusFor(left)->Bonus;
+        QCOMPARE(bonuses, (QList<int32_t> { 2000, 1500, 1200, 1000, 750, 600, 500, 400, 300, 200, 100 }));
     }
 
     // 1,150 in hands + 4 x 250 different hands + 50 per card removed + timer;
