@@ -385,14 +385,16 @@ private slots:
         QCOMPARE(Seen(), std::tuple(3000, 6, 51, QStringLiteral("Game:  $2,000"), 'g', true));
         DealKnownBoard();
 
-        // Lost: the statistics tell the cards still on the board, and the
-        // game's commands go off.
+        // Lost: the statistics, centred over the game, tell the cards still
+        // on the board, and the game's commands go off.
         LeaveOnlyThePair();
         QString remaining, different;
+        QPoint offCentre;
         test::WhenShown<frmGameStats>([&](frmGameStats* s) {
             remaining = s->lblCardsRemaining->text();
             different = s->lblDifferentHands->text();
             QTRY_VERIFY(s->btnOK->isVisible());
+            offCentre = s->frameGeometry().center() - w_->frameGeometry().center();
             s->btnOK->click();
         });
         sounds.emplace();
@@ -401,6 +403,7 @@ private slots:
             qPrintable(sounds->Runs()));
         QCOMPARE(std::tuple(remaining.section(u' ', -1), different.section(u' ', -1)),
             std::tuple(QStringLiteral("54"), QStringLiteral("1")));
+        QVERIFY(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2); // as near as whole pixels allow
         QCOMPARE(Seen(), std::tuple(3000, 6, 54, QStringLiteral("Game:  $50"), 'r', false));
         QCOMPARE(InGameCommands() + u' ' + LitLabels(), QStringLiteral("111|00000000000 ---------"));
 

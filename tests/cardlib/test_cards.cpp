@@ -134,7 +134,10 @@ private slots:
             QVERIFY(CardDeck::GetCardValue(id) == value && CardDeck::GetCardSuit(id) == suit);
         for (int joker = 110; joker <= 113; ++joker)
             QVERIFY(CardDeck::GetCardValue(joker) >= 99);
-        QCOMPARE(CardFaces::ElementId(37), QStringLiteral("jack_heart"));
+        QStringList named; // the deck's picture of each
+        for (int id : { 1, 10, 37, 38, 39, 52 })
+            named << CardFaces::ElementId(id);
+        QCOMPARE(named, QStringList({ "1_club", "10_club", "jack_heart", "queen_heart", "king_heart", "king_spade" }));
         QCOMPARE(CardFaces::ElementId(113), QStringLiteral("red_joker"));
         QVERIFY(CardFaces::PictureOf(53) == 1 && CardFaces::PictureOf(500) == CardFaces::kBackPicture);
     }

@@ -11,6 +11,8 @@
 #include "support/WindowTest.h"
 #include "ui/HelpWindow.h"
 #include "ui/MsgBox.h"
+#include "ui/PlayMarker.h"
+#include "ui/ToolbarIcons.h"
 #include "ui/frmAbout.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
@@ -75,6 +77,18 @@ int RunInstructions(bool hideDoNotShow, const std::function<void(frmInstructions
 }
 
 // The current player (none for an empty name) with that setting, kept in the players file.
+// The sum of `f` over every pixel of the picture.
+template <class F> int OverPixels(const QPixmap& picture, F f)
+{
+    const QImage image = picture.toImage();
+    int sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            sum += f(image.pixelColor(x, y));
+    }
+    return sum;
+}
+
 void SetPlayer(const QString& name, bool showInstructions)
 {
     QFile::remove(Game().PlayersFilePath);
@@ -291,6 +305,17 @@ private slots:
         }
     }
 
+    // Every toolbar icon is drawn whole while its button can be pressed and
+    // faded while it cannot.
+    void toolbarIconsFadeWhenOff()
+    {
+        const auto ink = [](ToolbarButton b, QIcon::Mode mode) { // the alpha of all its pixels
+            return OverPixels(ToolbarIcon(b).pixmap(QSize(16, 16), mode), [](QColor c) { return c.alpha(); });
+        };
+        for (ToolbarButton b : kAllToolbarButtons)
+            QVERIFY(ink(b, QIcon::Normal) > 0 && ink(b, QIcon::Disabled) * 3 < ink(b, QIcon::Normal) * 2);
+    }
+
     // The example opens by itself on the first activation only; the label
     // opens it again. The help opens at its contents, in one window however
     // often it is asked for, titled after the page shown, with Back and
@@ -298,6 +323,13 @@ private slots:
     // instructions. A missing help file is told under the help's own title.
     void exampleAndHelpFromTheInstructions()
     {
+        // The example marks the two picked Sevens, and no other card.
+        const auto markerPixels = [](const QPixmap& picture) {
+            return OverPixels(picture, [](QColor c) { return int(c.rgb() == kPlayMarkerBlue.rgb()); });
+        };
+        const int marked = markerPixels(frmExample::ExamplePicture()), one = markerPixels(PlayMarkerPixmap(1.0));
+        QVERIFY2(marked >= 2 * one && marked < 3 * one,
+            qPrintable(QString::number(marked))); // a row of the table is as blue
         SetPlayer(QString(), true);
         Game().SoundOn = true;
         test::MsgBoxRecorder boxes;
