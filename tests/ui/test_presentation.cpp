@@ -76,7 +76,6 @@ int RunInstructions(bool hideDoNotShow, const std::function<void(frmInstructions
     return examples;
 }
 
-// The current player (none for an empty name) with that setting, kept in the players file.
 // The sum of `f` over every pixel of the picture.
 template <class F> int OverPixels(const QPixmap& picture, F f)
 {
@@ -89,6 +88,7 @@ template <class F> int OverPixels(const QPixmap& picture, F f)
     return sum;
 }
 
+// The current player (none for an empty name) with that setting, kept in the players file.
 void SetPlayer(const QString& name, bool showInstructions)
 {
     QFile::remove(Game().PlayersFilePath);
