@@ -323,10 +323,12 @@ private slots:
     // instructions. A missing help file is told under the help's own title.
     void exampleAndHelpFromTheInstructions()
     {
-        // The example marks the two picked Sevens, and no other card.
+        // The example marks the two picked Sevens, and no other card; the
+        // marker is lettered PLAY in yellow.
         const auto markerPixels = [](const QPixmap& picture) {
             return OverPixels(picture, [](QColor c) { return int(c.rgb() == kPlayMarkerBlue.rgb()); });
         };
+        QVERIFY(OverPixels(PlayMarkerPixmap(1.0), [](QColor c) { return int(c.rgb() == qRgb(255, 255, 0)); }) > 20);
         const int marked = markerPixels(frmExample::ExamplePicture()), one = markerPixels(PlayMarkerPixmap(1.0));
         QVERIFY2(marked >= 2 * one && marked < 3 * one,
             qPrintable(QString::number(marked))); // a row of the table is as blue
