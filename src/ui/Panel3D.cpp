@@ -46,6 +46,14 @@ QRect TextRect(const QRect& r)
 {
     return r.adjusted(3, 1, -3, -1);
 }
+
+// Whether a line shows whole in its room. The fitting and the painting ask
+// the same question: the font's own eliding measures a little more than the
+// advance, and cut a line the fitting had just made fit.
+bool Fits(const QFontMetrics& metrics, const QString& text, int room)
+{
+    return metrics.horizontalAdvance(text) <= room;
+}
 } // namespace
 
 void Panel3D::FitFont()
@@ -53,7 +61,7 @@ void Panel3D::FitFont()
     if (!fit_)
         return;
     const int room = TextRect(rect()).width();
-    auto fits = [&](const QFont& f) { return QFontMetrics(f).horizontalAdvance(text()) <= room; };
+    auto fits = [&](const QFont& f) { return Fits(QFontMetrics(f), text(), room); };
     QFont f = fitBase_;
     for (int stretch = 95; !fits(f) && stretch >= 75; stretch -= 5)
         f.setStretch(stretch);
@@ -87,10 +95,16 @@ void Panel3D::paintEvent(QPaintEvent*)
     }
     p.setPen(fore_);
     p.setFont(font());
-    const QRect textRect = TextRect(r);
+    p.drawText(TextRect(r), static_cast<int>(alignment()), ShownText());
+}
+
+QString Panel3D::ShownText() const
+{
     // The last resort of a fitted line: what cannot shrink further loses its middle.
-    const QString shown = fit_ ? fontMetrics().elidedText(text(), Qt::ElideMiddle, textRect.width()) : text();
-    p.drawText(textRect, static_cast<int>(alignment()), shown);
+    const int room = TextRect(rect()).width();
+    if (!fit_ || Fits(fontMetrics(), text(), room))
+        return text();
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, room);
 }
 
 // A panel keeps its mouse events: the board under it must not take a press

@@ -21,6 +21,9 @@ public:
     // A one-line caption too long for the panel is drawn narrower, then
     // smaller, until the whole line shows; a short one keeps the panel's font.
     void SetFitToWidth(bool fit);
+    // The caption as it is painted: whole, or cut in its middle when even the
+    // smallest font cannot fit it.
+    QString ShownText() const;
 
 signals:
     void pressed(Qt::MouseButton button);

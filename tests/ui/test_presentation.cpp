@@ -11,8 +11,10 @@
 #include "support/WindowTest.h"
 #include "ui/HelpWindow.h"
 #include "ui/MsgBox.h"
+#include "ui/Panel3D.h"
 #include "ui/PlayMarker.h"
 #include "ui/ToolbarIcons.h"
+#include "ui/WindowText.h"
 #include "ui/frmAbout.h"
 #include "ui/frmExample.h"
 #include "ui/frmInstructions.h"
@@ -314,6 +316,24 @@ private slots:
         };
         for (ToolbarButton b : kAllToolbarButtons)
             QVERIFY(ink(b, QIcon::Normal) > 0 && ink(b, QIcon::Disabled) * 3 < ink(b, QIcon::Normal) * 2);
+    }
+
+    // A fitted line (the player's status) is painted whole at every width
+    // its font can still be narrowed or shrunk to fit, and loses its middle
+    // only when even the smallest font cannot hold it.
+    void fittedLineShowsWhole()
+    {
+        Panel3D line(nullptr, Panel3D::Bevel::Sunken);
+        line.setFont(FixedFont(9));
+        line.SetFitToWidth(true);
+        line.SetCaption(QStringLiteral("Player: Maximilian Smith     Bankroll: $10,925     Average Score: $10,925"));
+        line.show(); // a hidden panel is refitted only when it shows
+        for (int width = 520; width >= 150; --width) {
+            line.resize(width, 20);
+            if (line.font().pointSizeF() > 6.0)
+                QCOMPARE(line.ShownText(), line.text());
+        }
+        QVERIFY(line.ShownText().size() < line.text().size());
     }
 
     // The example opens by itself on the first activation only; the label
