@@ -41,12 +41,10 @@ void PrintPar(uint32_t deal, double seconds)
     const ParResult par = SolvePar(start, seconds);
     Print(
         QStringLiteral("Par: ") + FormatMoney(par.score) + (par.proven ? QStringLiteral(" (proven best)") : QString()));
+    Position board = start;
     for (const LegalPlay& play : par.line) {
-        QStringList cards;
-        for (int i = 0; i < play.count; ++i)
-            cards << CardCode(play.cards[i]);
-        Print(cards.join(QLatin1Char(' '))
-            + (play.handType > 0 ? QStringLiteral("  ") + HandName(play.handType) : QString()));
+        Print(PlayLine(board.g, play));
+        MakePlay(board, play);
     }
     std::fflush(stdout);
 }

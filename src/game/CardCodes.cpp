@@ -2,6 +2,8 @@
 
 #include "cardlib/CardDeck.h"
 
+#include <QStringList>
+
 QString CardCode(CardId card)
 {
     if (IsJoker(card))
@@ -11,4 +13,43 @@ QString CardCode(CardId card)
     if (rank == 0 || suit == 0)
         return QStringLiteral("??");
     return QString(QLatin1Char("A23456789TJQK"[rank - 1])) + QLatin1Char("CDHS"[suit - 1]);
+}
+
+namespace {
+QString Ordinal(int n)
+{
+    const char* suffix = n % 100 / 10 == 1 ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
+    return QString::number(n) + QLatin1String(suffix);
+}
+} // namespace
+
+QString PlayLine(const GameState& g, const LegalPlay& play)
+{
+    QStringList cards;
+    for (int i = 0; i < play.count; ++i)
+        cards << CardCode(play.cards[i]);
+    QString line = cards.join(QLatin1Char(' '));
+    if (play.handType > 0)
+        line += QStringLiteral("  ") + HandName(play.handType);
+    int jokers = 0;
+    for (int c = 1; c <= g.ActiveColumns; ++c)
+        for (int r = 1; r <= g.NumRows; ++r)
+            jokers += IsJoker(g.CardGrid(c, r)) ? 1 : 0;
+    if (jokers < 2)
+        return line;
+    for (int i = 0; i < play.count; ++i) {
+        if (!IsJoker(play.cards[i]))
+            continue;
+        for (int c = 1; c <= g.ActiveColumns; ++c) {
+            for (int r = 1; r <= g.NumRows; ++r) {
+                if (g.CardGrid(c, r) != play.cards[i])
+                    continue;
+                int fromBottom = 0; // cards lie at the bottom of their columns
+                for (int below = r; below <= g.NumRows; ++below)
+                    fromBottom += g.CardGrid(c, below) != 0 ? 1 : 0;
+                line += QStringLiteral("  (JK in column %1, %2 from the bottom)").arg(c).arg(Ordinal(fromBottom));
+            }
+        }
+    }
+    return line;
 }

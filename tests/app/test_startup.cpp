@@ -243,7 +243,8 @@ private slots:
         // Eight columns of seven cards, then one play a line with its hand's name.
         const QRegularExpression column(QStringLiteral("^(JK|[A2-9TJQK][CDHS])( (JK|[A2-9TJQK][CDHS])){6}$"));
         const QRegularExpression play(
-            QStringLiteral("^(JK|[A2-9TJQK][CDHS])( (JK|[A2-9TJQK][CDHS])){0,4}(  [1-4A-Z][A-Za-z ]*[a-z])?$"));
+            QStringLiteral("^(JK|[A2-9TJQK][CDHS])( (JK|[A2-9TJQK][CDHS])){0,4}(  [1-4A-Z][A-Za-z ]*[a-z])?"
+                           "(  \\(JK in column [1-8], [1-7](st|nd|rd|th) from the bottom\\))*$"));
         for (int i = 1; i < lines.size(); ++i)
             QVERIFY2(i == 9 || (i < 9 ? column : play).match(lines[i]).hasMatch(), qPrintable(lines[i]));
     }

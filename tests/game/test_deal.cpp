@@ -9,7 +9,10 @@
 #include "game/ParView.h"
 #include "game/PlayOut.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 #include <tuple>
 
@@ -39,6 +42,39 @@ private slots:
         QCOMPARE(ParseDealNumber(QStringLiteral(" 4294967295 ")), std::optional<uint32_t>(kLastDealNumber));
         for (const char* bad : { "0", "4294967296", "-3", "12x", "", "1.5" })
             QVERIFY2(!ParseDealNumber(QString::fromLatin1(bad)), bad);
+    }
+
+    // A play's line names its cards and hand. While two jokers or more lie on
+    // the board, each joker of the play is placed by its column and its place
+    // from the bottom, which is where it lies after earlier plays dropped the
+    // cards; the last joker goes unplaced.
+    void playLinesPlaceTheirJokers()
+    {
+        Position p = DealtPosition(1);
+        // The two lowest tens of column 6 first: the joker above them drops two places.
+        const auto tens = [](const LegalPlay& play) {
+            return play.count == 2 && CardCode(play.cards[0]) + CardCode(play.cards[1]) == QLatin1String("TDTS");
+        };
+        const auto plays = LegalPlays(p.g, p.cards);
+        const auto pair = std::find_if(plays.begin(), plays.end(), tens);
+        QVERIFY(pair != plays.end());
+        QCOMPARE(PlayLine(p.g, *pair), QStringLiteral("TD TS  1 Pair"));
+        QVERIFY(MakePlay(p, *pair));
+        const QRegularExpression place(
+            QStringLiteral("^JK  \\(JK in column (\\d), (\\d)(st|nd|rd|th) from the bottom\\)$"));
+        for (int jokersLeft = 4; jokersLeft > 1; --jokersLeft) {
+            const auto now = LegalPlays(p.g, p.cards);
+            const LegalPlay lone
+                = *std::find_if(now.begin(), now.end(), [](const LegalPlay& x) { return x.count == 1; });
+            const QRegularExpressionMatch at = place.match(PlayLine(p.g, lone));
+            QVERIFY2(at.hasMatch(), qPrintable(PlayLine(p.g, lone)));
+            QCOMPARE(p.g.CardGrid(at.captured(1).toInt(), p.g.NumRows + 1 - at.captured(2).toInt()), lone.cards[0]);
+            QVERIFY(MakePlay(p, lone));
+        }
+        const auto last = LegalPlays(p.g, p.cards);
+        QCOMPARE(
+            PlayLine(p.g, *std::find_if(last.begin(), last.end(), [](const LegalPlay& x) { return x.count == 1; })),
+            QStringLiteral("JK"));
     }
 
     // Deck(1..56) fills the columns top to bottom, every fourth card with a
