@@ -16,9 +16,10 @@ QString CardCode(CardId card)
 }
 
 namespace {
+// 1st to 7th: a place in a column.
 QString Ordinal(int n)
 {
-    const char* suffix = n % 100 / 10 == 1 ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
+    const char* suffix = n == 1 ? "st" : n == 2 ? "nd" : n == 3 ? "rd" : "th";
     return QString::number(n) + QLatin1String(suffix);
 }
 } // namespace
