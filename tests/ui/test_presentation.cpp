@@ -14,6 +14,7 @@
 #include "ui/Panel3D.h"
 #include "ui/PlayMarker.h"
 #include "ui/ToolbarIcons.h"
+#include "ui/WindowMotion.h"
 #include "ui/WindowText.h"
 #include "ui/frmAbout.h"
 #include "ui/frmExample.h"
@@ -316,6 +317,20 @@ private slots:
         };
         for (ToolbarButton b : kAllToolbarButtons)
             QVERIFY(ink(b, QIcon::Normal) > 0 && ink(b, QIcon::Disabled) * 3 < ink(b, QIcon::Normal) * 2);
+    }
+
+    // A window meant to open over the game opens centred on it.
+    void windowsOpenCentredOverTheGame()
+    {
+        QWidget* const before = MainWindow();
+        QWidget game;
+        game.setGeometry(100, 80, 800, 600);
+        SetMainWindow(&game);
+        QWidget box;
+        box.resize(300, 200);
+        CenterOnMain(&box);
+        SetMainWindow(before);
+        QCOMPARE(box.frameGeometry().center(), game.frameGeometry().center());
     }
 
     // A fitted line (the player's status) is painted whole at every width
