@@ -220,9 +220,12 @@ private slots:
         SetPausesSkipped(false);
         frmMain again; // the next run finds it on
         QVERIFY(again.MenuFileFastPlay->isChecked() && PausesSkipped());
-        {
+        for (const bool byKey : { false, true }) {
             CountHurry hurry;
-            QTest::mouseClick(w_->Board(), Qt::LeftButton);
+            if (byKey)
+                Key(Qt::Key_Space);
+            else
+                QTest::mouseClick(w_->Board(), Qt::LeftButton);
             QVERIFY(hurry.Hurried() && TimeScale() == 0.0);
         }
         QCOMPARE(TimeScale(), 1.0);
