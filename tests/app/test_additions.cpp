@@ -10,6 +10,7 @@
 #include "game/Selection.h"
 #include "game/ShowPlay.h"
 #include "support/Files.h"
+#include "support/Inventory.h"
 #include "support/WindowTest.h"
 #include "ui/FastPlay.h"
 #include "ui/frmPar.h"
@@ -191,14 +192,10 @@ private slots:
         const QString forfeit = QStringLiteral("There are more plays left (the game will automatically notify you if "
                                                "there are not any more plays left).  Are you sure you want to forfeit "
                                                "game and the $1,000 entry fee?");
-        QCOMPARE(boxes.Titles(),
-            (QStringList { QStringLiteral("Show a Play"), QStringLiteral("Select Deal"), QStringLiteral("Exit Game?"),
-                QStringLiteral("Exit Game?") }));
-        QCOMPARE(boxes.Texts(),
-            (QStringList { NoPlayLeftText(), QStringLiteral("A deal number is a whole number from 1 to 4294967295."),
-                forfeit, forfeit }));
-        QCOMPARE(boxes.Column(&MsgBoxCall::style),
-            (QList<int> { vbInformation, vbExclamation, vbYesNo | vbQuestion, vbYesNo | vbQuestion }));
+        QCOMPARE(test::Boxes(boxes.calls) + boxes.Texts(),
+            QStringList({ "Show a Play [information OK]", "Select Deal [warning OK]", "Exit Game? [question Yes/No]",
+                "Exit Game? [question Yes/No]", NoPlayLeftText(),
+                "A deal number is a whole number from 1 to 4294967295.", forfeit, forfeit }));
         QCOMPARE(std::tuple(g.DealNumber, g.Bankroll, w_->c_score->toolTip()),
             std::tuple(4294967295u, bankroll - g.EntryFee, QStringLiteral("Deal 4294967295")));
         QCOMPARE(g.SavedDeck, DealOrder(4294967295u));

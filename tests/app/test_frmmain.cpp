@@ -4,6 +4,7 @@
 // show it.
 
 #include "game/Removal.h"
+#include "support/Inventory.h"
 #include "support/WindowTest.h"
 #include "ui/BoardSurface.h"
 #include "ui/SoundNames.h"
@@ -241,17 +242,15 @@ private slots:
                                         : QString());
         }
         QCOMPARE(captions,
-            (QStringList { QStringLiteral("Solitaire Quibel"), QStringLiteral("Solitaire Quibel"),
-                QStringLiteral("Use &Sound Effects"),
-                QStringLiteral("Player: Tester     Bankroll: $4,000     Average Score: $800"),
-                QStringLiteral("  Timer Bonus: $2,000  "),
-                QStringLiteral("1 Pair\r$50|2 Pairs\r$125|3 of a Kind\r$175|Straight\r$200|Flush\r$200|Full "
-                               "House\r$250|4 of a Kind\r$500|Straight Flush\r$1,000|Royal Flush\r$2,000|"),
-                QStringLiteral("&Game|&New Game|Select &Deal\u2026|-|&Restart Game|&Pause Game Ctrl+P|&Undo Last Move "
-                               "Ctrl+Z|R&efresh Screen F12|-|Use Hand Definition Pop-ups [x]|&Fast Play [ ]|-|E&xit"),
-                QStringLiteral("&View|Current Game &Stats Ctrl+S|-|&Hint Ctrl+H|Show a &Play Ctrl+L|P&ar of This "
-                               "Deal|-|&Player List|&Top Ten Scores"),
-                QStringLiteral("&Help|&Contents F1|Overview/&Quick Start|-|Check For &Updates|&About") }));
+            (QStringList { "Solitaire Quibel", "Solitaire Quibel", "Use &Sound Effects",
+                "Player: Tester     Bankroll: $4,000     Average Score: $800", "  Timer Bonus: $2,000  ",
+                "1 Pair\r$50|2 Pairs\r$125|3 of a Kind\r$175|Straight\r$200|Flush\r$200|Full "
+                "House\r$250|4 of a Kind\r$500|Straight Flush\r$1,000|Royal Flush\r$2,000|",
+                "&Game|&New Game|Select &Deal\u2026|-|&Restart Game|&Pause Game Ctrl+P|&Undo Last Move "
+                "Ctrl+Z|R&efresh Screen F12|-|Use Hand Definition Pop-ups [x]|&Fast Play [ ]|-|E&xit",
+                "&View|Current Game &Stats Ctrl+S|-|&Hint Ctrl+H|Show a &Play Ctrl+L|P&ar of This "
+                "Deal|-|&Player List|&Top Ten Scores",
+                "&Help|&Contents F1|Overview/&Quick Start|-|Check For &Updates|&About" }));
         // The timer green on black, the title yellow on dark blue, the pointer's captions on pale yellow.
         QCOMPARE((QList<QColor> { w_->lblTimer->BackColor(), w_->lblTimer->ForeColor(), w_->c_Title->BackColor(),
                      w_->c_TitleText->palette().color(QPalette::WindowText), w_->pnlToolbarCaption->BackColor(),
@@ -672,15 +671,14 @@ private slots:
             std::tuple(
                 QStringLiteral(
                     "frmGameStats#>/frmPlayerList#/frmTopTen#/frmGameStats#//box#clock/box#clock/HelpWindowclock"),
-                QStringList { QStringLiteral("New Game or Same Deal?"), QStringLiteral("Game Hint") }, int16_t(56)));
+                QStringList { "New Game or Same Deal?", "Game Hint" }, int16_t(56)));
         boxes.calls.clear();
         boxes.defaultAnswer = vbNo;
         w_->close();
         QVERIFY(w_->isVisible() && Game().GameInProgress);
-        QCOMPARE(std::tuple(boxes.Titles(), boxes.Texts(), boxes.Column(&MsgBoxCall::style)),
-            std::tuple(QStringList { QStringLiteral("Exit Current Game?") },
-                QStringList { QStringLiteral("Do you want to forfeit the current game and the $1,000 entry fee?") },
-                QList<int> { vbYesNo | vbQuestion }));
+        QCOMPARE(test::Boxes(boxes.calls) + boxes.Texts(),
+            QStringList({ "Exit Current Game? [question Yes/No]",
+                "Do you want to forfeit the current game and the $1,000 entry fee?" }));
     }
 };
 

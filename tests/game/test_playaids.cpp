@@ -80,7 +80,8 @@ private slots:
     }
 
     // Arrows find the nearest card that way; at the edges the frame stays.
-    void arrowsFindTheNearestCardThatWay()
+    // The frame follows its card.
+    void arrowsMoveTheFrameAndItFollowsItsCard()
     {
         // Column 1 holds three cards, column 2 one, column 3 is empty, column 4 two.
         TestBoard b;
@@ -98,13 +99,8 @@ private slots:
                  // that has a card higher up: one row up, not the same row.
                  { "5D", FocusMove::Up, "3C" }, { "5D", FocusMove::Down, "5D" } })
             QVERIFY2(move(from, m) == at(to), from);
-    }
 
-    // The frame follows its card and takes over the cell a removed card left.
-    void theFrameFollowsItsCardAndTakesOverAnEmptiedCell()
-    {
-        TestBoard b;
-        b.Lay("2C 3C 4C|5D");
+        // The frame follows its card and takes over the cell a removed card left.
         GameState& g = b.g;
         const CardId three = Card(3, Clubs);
         const CardId four = Card(4, Clubs);

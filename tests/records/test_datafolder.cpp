@@ -102,6 +102,16 @@ private slots:
         QCOMPARE(ChooseDataFolder(kProgram).Path, expected);
         QCOMPARE(ChooseDataFolder(kProgram).Path, expected);
         QVERIFY(Files(expected).isEmpty());
+        // A data folder that cannot be written but holds players is still
+        // theirs, read-only; so is one whose players file is read-only.
+        test::WriteBytes(expected + QStringLiteral("players.dat"), "players");
+        QVERIFY(!ChooseDataFolder(kProgram).ReadOnly);
+        QVERIFY(QFile::setPermissions(expected, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const DataFolderChoice choice = ChooseDataFolder(kProgram);
+        QVERIFY(QFile::setPermissions(expected, kOwnerOnly));
+        QVERIFY(choice.Path == expected && choice.ReadOnly);
+        QVERIFY(QFile::setPermissions(expected + QStringLiteral("players.dat"), QFileDevice::ReadOwner));
+        QVERIFY(ChooseDataFolder(kProgram).ReadOnly);
         const QString blocker = root_->filePath(QStringLiteral("blocker"));
         test::WriteBytes(blocker, "x");
         qputenv("XDG_DATA_HOME", blocker.toLocal8Bit());
@@ -123,24 +133,6 @@ private slots:
         for (const DataFolderChoice& choice : { planted, ChooseDataFolder(kProgram) })
             QVERIFY(!choice.Path.startsWith(Tmp()) && choice.ReadOnly);
         QVERIFY(Files(elsewhere).isEmpty());
-    }
-
-    // A data folder that cannot be written but holds players is still theirs,
-    // read-only; so is one whose players file is read-only.
-    void readOnlyFolderWithPlayers()
-    {
-        const QString share = root_->filePath(QStringLiteral("share"));
-        const QString folder = share + QStringLiteral("/Solitaire Quibel/");
-        QVERIFY(QDir().mkpath(folder));
-        test::WriteBytes(folder + QStringLiteral("players.dat"), "players");
-        qputenv("XDG_DATA_HOME", share.toLocal8Bit());
-        QVERIFY(!ChooseDataFolder(kProgram).ReadOnly);
-        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        const DataFolderChoice choice = ChooseDataFolder(kProgram);
-        QVERIFY(QFile::setPermissions(folder, kOwnerOnly));
-        QVERIFY(choice.Path == folder && choice.ReadOnly);
-        QVERIFY(QFile::setPermissions(folder + QStringLiteral("players.dat"), QFileDevice::ReadOwner));
-        QVERIFY(ChooseDataFolder(kProgram).ReadOnly);
     }
 
     // Old files move only into a data folder without any; a file that cannot

@@ -257,57 +257,6 @@ private slots:
             QVERIFY(g.GameInProgress && g.Deck == deck);
     }
 
-    // During a game the statistics have OK alone (Escape and the title bar
-    // act as OK), and pausing shows them with Resume. After a lost game they
-    // offer the next one; Same Deal from there is free: the lost game's fee
-    // paid for these cards.
-    void statisticsDuringAndAfterAGame()
-    {
-        GameState& g = Game();
-        auto stats = ShowStats(true);
-        const QString needed = "Score Needed  . . . . . . . . . . . . . . $1,000 #ffffff";
-        QStringList figures { needed, "Game Score . . . . . . . . . . . . . . . . $300 #ffffff",
-            "Cards Remaining . . . . . . . . . . . . 41 #ffffff", "Total Different Hands . . . . . . . . . 4 #ffffff" };
-        QCOMPARE(test::Shown(stats.get()), test::Sorted(figures + QStringList { "[&Ok]", "title: Game Statistics" }));
-        QTest::keyClick(stats.get(), Qt::Key_Escape);
-        QVERIFY(!stats->isVisible());
-        QCOMPARE(
-            std::tuple(stats->result(), stats->Choice()), std::tuple(int(QDialog::Accepted), GameEndChoice::Close));
-
-        w_->NewGame();
-        QStringList pausedShown, resumeSounds;
-        test::WhenShown<frmGameStats>([&](frmGameStats* s) {
-            pausedShown = test::Shown(s);
-            const test::SoundsHeard heard;
-            QTest::mouseClick(s->btnOK, Qt::LeftButton);
-            resumeSounds = heard.names;
-        });
-        w_->MenuFilePauseGame->trigger();
-        const QString deal = "  -  " + DealCaption(g.DealNumber);
-        QCOMPARE(pausedShown,
-            test::Sorted({ " - Game Paused -  #800000", needed, "Game Score . . . . . . . . . . . . . . . . $0 #ffffff",
-                "Cards Remaining . . . . . . . . . . . . 56 #ffffff",
-                "Total Different Hands . . . . . . . . . 0 #ffffff", "[Resume]", "title: Game Paused" + deal }));
-        QVERIFY(resumeSounds == QStringList(2, "message2.wav") && g.GameInProgress);
-
-        const auto deck = g.Deck;
-        const int32_t bankroll = g.Bankroll;
-        stats = ShowStats(false);
-        figures.last() = "Total Different Hands . . . . . . . . . 0 #ffffff";
-        QCOMPARE(test::Shown(stats.get()),
-            test::Sorted(figures
-                + QStringList { "Sorry, no more plays.  Entry fee lost: $1,000 #ffff00", "[&New Deal]", "[&Same Deal]",
-                    "[&Close Window]", "[E&xit Game]", "title: Game Stats" + deal }));
-        QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
-        QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
-        QVERIFY(!stats->isVisible() && stats->Choice() == GameEndChoice::NewDeal);
-        stats = ShowStats(false);
-        QTest::mouseClick(stats->btnSameDeal, Qt::LeftButton);
-        QVERIFY(!stats->isVisible());
-        w_->CarryOutGameEndChoice(stats->Choice(), false);
-        QVERIFY(g.Bankroll == bankroll && g.GameInProgress && g.Deck == deck);
-    }
-
     // The top ten window: rows sorted, names dotted to a fixed width, scores
     // as money, a row without a name ending the table on screen. The current
     // player's row with this game's score is yellow once the game is over,
@@ -356,11 +305,59 @@ private slots:
         QCOMPARE(test::TopTenOnDisk(g.DataFolder), g.TopTen);
     }
 
-    // Last: the game window closes for good. Exit during a game asks once.
-    void exitDuringAGameAsksOnce()
+    // Last, for the game window closes for good. During a game the
+    // statistics have OK alone (Escape and the title bar act as OK), and
+    // pausing shows them with Resume. After a lost game they offer the next
+    // one; Same Deal from there is free: the lost game's fee paid for these
+    // cards. Exit during a game asks once.
+    void statisticsDuringAndAfterAGame()
     {
-        test::MsgBoxRecorder boxes { vbNo, vbYes };
+        GameState& g = Game();
         auto stats = ShowStats(true);
+        const QString needed = "Score Needed  . . . . . . . . . . . . . . $1,000 #ffffff";
+        QStringList figures { needed, "Game Score . . . . . . . . . . . . . . . . $300 #ffffff",
+            "Cards Remaining . . . . . . . . . . . . 41 #ffffff", "Total Different Hands . . . . . . . . . 4 #ffffff" };
+        QCOMPARE(test::Shown(stats.get()), test::Sorted(figures + QStringList { "[&Ok]", "title: Game Statistics" }));
+        QTest::keyClick(stats.get(), Qt::Key_Escape);
+        QVERIFY(!stats->isVisible());
+        QCOMPARE(
+            std::tuple(stats->result(), stats->Choice()), std::tuple(int(QDialog::Accepted), GameEndChoice::Close));
+
+        w_->NewGame();
+        QStringList pausedShown, resumeSounds;
+        test::WhenShown<frmGameStats>([&](frmGameStats* s) {
+            pausedShown = test::Shown(s);
+            const test::SoundsHeard heard;
+            QTest::mouseClick(s->btnOK, Qt::LeftButton);
+            resumeSounds = heard.names;
+        });
+        w_->MenuFilePauseGame->trigger();
+        const QString deal = "  -  " + DealCaption(g.DealNumber);
+        QCOMPARE(pausedShown,
+            test::Sorted({ " - Game Paused -  #800000", needed, "Game Score . . . . . . . . . . . . . . . . $0 #ffffff",
+                "Cards Remaining . . . . . . . . . . . . 56 #ffffff",
+                "Total Different Hands . . . . . . . . . 0 #ffffff", "[Resume]", "title: Game Paused" + deal }));
+        QVERIFY(resumeSounds == QStringList(2, "message2.wav") && g.GameInProgress);
+
+        const auto deck = g.Deck;
+        const int32_t bankroll = g.Bankroll;
+        stats = ShowStats(false);
+        figures.last() = "Total Different Hands . . . . . . . . . 0 #ffffff";
+        QCOMPARE(test::Shown(stats.get()),
+            test::Sorted(figures
+                + QStringList { "Sorry, no more plays.  Entry fee lost: $1,000 #ffff00", "[&New Deal]", "[&Same Deal]",
+                    "[&Close Window]", "[E&xit Game]", "title: Game Stats" + deal }));
+        QCOMPARE(stats->focusWidget(), stats->btnNewDeal);
+        QTest::mouseClick(stats->btnNewDeal, Qt::LeftButton);
+        QVERIFY(!stats->isVisible() && stats->Choice() == GameEndChoice::NewDeal);
+        stats = ShowStats(false);
+        QTest::mouseClick(stats->btnSameDeal, Qt::LeftButton);
+        QVERIFY(!stats->isVisible());
+        w_->CarryOutGameEndChoice(stats->Choice(), false);
+        QVERIFY(g.Bankroll == bankroll && g.GameInProgress && g.Deck == deck);
+
+        test::MsgBoxRecorder boxes { vbNo, vbYes };
+        stats = ShowStats(true);
         stats->Buttons->Choose(GameEndChoice::Exit);
         QVERIFY(stats->isVisible() && Game().GameInProgress);
         stats->Buttons->Choose(GameEndChoice::Exit);
