@@ -62,19 +62,19 @@ private slots:
         QVERIFY(MakePlay(p, *pair));
         const QRegularExpression place(
             QStringLiteral("^JK  \\(JK in column (\\d), (\\d)(st|nd|rd|th) from the bottom\\)$"));
-        for (int jokersLeft = 4; jokersLeft > 1; --jokersLeft) {
+        const auto loneJoker = [&p] { // a joker alone is always a play
             const auto now = LegalPlays(p.g, p.cards);
-            const LegalPlay lone
-                = *std::find_if(now.begin(), now.end(), [](const LegalPlay& x) { return x.count == 1; });
+            const auto lone = std::find_if(now.begin(), now.end(), [](const LegalPlay& x) { return x.count == 1; });
+            return lone != now.end() ? *lone : LegalPlay {};
+        };
+        for (int jokersLeft = 4; jokersLeft > 1; --jokersLeft) {
+            const LegalPlay lone = loneJoker();
             const QRegularExpressionMatch at = place.match(PlayLine(p.g, lone));
             QVERIFY2(at.hasMatch(), qPrintable(PlayLine(p.g, lone)));
             QCOMPARE(p.g.CardGrid(at.captured(1).toInt(), p.g.NumRows + 1 - at.captured(2).toInt()), lone.cards[0]);
             QVERIFY(MakePlay(p, lone));
         }
-        const auto last = LegalPlays(p.g, p.cards);
-        QCOMPARE(
-            PlayLine(p.g, *std::find_if(last.begin(), last.end(), [](const LegalPlay& x) { return x.count == 1; })),
-            QStringLiteral("JK"));
+        QCOMPARE(PlayLine(p.g, loneJoker()), QStringLiteral("JK"));
     }
 
     // Deck(1..56) fills the columns top to bottom, every fourth card with a
