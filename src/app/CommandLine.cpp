@@ -43,7 +43,7 @@ void PrintPar(uint32_t deal, double seconds)
         QStringLiteral("Par: ") + FormatMoney(par.score) + (par.proven ? QStringLiteral(" (proven best)") : QString()));
     Position board = start;
     for (const LegalPlay& play : par.line) {
-        Print(PlayLine(board.g, play));
+        Print(PlayLine(board.g, board.cards, play));
         MakePlay(board, play);
     }
     std::fflush(stdout);

@@ -1,6 +1,7 @@
 #include "game/CardCodes.h"
 
 #include "cardlib/CardDeck.h"
+#include "game/CardState.h"
 
 #include <QStringList>
 
@@ -24,7 +25,7 @@ QString Ordinal(int n)
 }
 } // namespace
 
-QString PlayLine(const GameState& g, const LegalPlay& play)
+QString PlayLine(const GameState& g, const CardDeck& deck, const LegalPlay& play)
 {
     QStringList cards;
     for (int i = 0; i < play.count; ++i)
@@ -39,17 +40,13 @@ QString PlayLine(const GameState& g, const LegalPlay& play)
     if (jokers < 2)
         return line;
     for (int i = 0; i < play.count; ++i) {
-        if (!IsJoker(play.cards[i]))
-            continue;
-        for (int c = 1; c <= g.ActiveColumns; ++c) {
-            for (int r = 1; r <= g.NumRows; ++r) {
-                if (g.CardGrid(c, r) != play.cards[i])
-                    continue;
-                int fromBottom = 0; // cards lie at the bottom of their columns
-                for (int below = r; below <= g.NumRows; ++below)
-                    fromBottom += g.CardGrid(c, below) != 0 ? 1 : 0;
-                line += QStringLiteral("  (JK in column %1, %2 from the bottom)").arg(c).arg(Ordinal(fromBottom));
-            }
+        const CardId card = play.cards[i];
+        if (IsJoker(card)) {
+            // Cards lie at the bottom of their columns: the bottom row is the 1st place.
+            const int fromBottom = g.NumRows + 1 - RowOf(deck, card);
+            line += QStringLiteral("  (JK in column %1, %2 from the bottom)")
+                        .arg(ColumnOf(deck, card))
+                        .arg(Ordinal(fromBottom));
         }
     }
     return line;

@@ -15,4 +15,4 @@ QString CardCode(CardId card);
 // the hand's name ("KH KD  1 Pair"). While more than one joker is on the
 // board, "JK" alone would not say which joker is meant, so each joker of the
 // play is also placed: "9D JK  (JK in column 5, 3rd from the bottom)".
-QString PlayLine(const GameState& g, const LegalPlay& play);
+QString PlayLine(const GameState& g, const CardDeck& deck, const LegalPlay& play);

@@ -58,7 +58,7 @@ private slots:
         const auto plays = LegalPlays(p.g, p.cards);
         const auto pair = std::find_if(plays.begin(), plays.end(), tens);
         QVERIFY(pair != plays.end());
-        QCOMPARE(PlayLine(p.g, *pair), QStringLiteral("TD TS  1 Pair"));
+        QCOMPARE(PlayLine(p.g, p.cards, *pair), QStringLiteral("TD TS  1 Pair"));
         QVERIFY(MakePlay(p, *pair));
         const QRegularExpression place(
             QStringLiteral("^JK  \\(JK in column (\\d), (\\d)(st|nd|rd|th) from the bottom\\)$"));
@@ -69,12 +69,12 @@ private slots:
         };
         for (int jokersLeft = 4; jokersLeft > 1; --jokersLeft) {
             const LegalPlay lone = loneJoker();
-            const QRegularExpressionMatch at = place.match(PlayLine(p.g, lone));
-            QVERIFY2(at.hasMatch(), qPrintable(PlayLine(p.g, lone)));
+            const QRegularExpressionMatch at = place.match(PlayLine(p.g, p.cards, lone));
+            QVERIFY2(at.hasMatch(), qPrintable(PlayLine(p.g, p.cards, lone)));
             QCOMPARE(p.g.CardGrid(at.captured(1).toInt(), p.g.NumRows + 1 - at.captured(2).toInt()), lone.cards[0]);
             QVERIFY(MakePlay(p, lone));
         }
-        QCOMPARE(PlayLine(p.g, loneJoker()), QStringLiteral("JK"));
+        QCOMPARE(PlayLine(p.g, p.cards, loneJoker()), QStringLiteral("JK"));
     }
 
     // Deck(1..56) fills the columns top to bottom, every fourth card with a
