@@ -8,6 +8,7 @@
 #include "ui/Panel3D.h"
 
 #include <QAbstractButton>
+#include <QMap>
 #include <QMenuBar>
 
 namespace test {
@@ -48,12 +49,15 @@ inline QStringList Shown(const QWidget* window)
 // default" when No is: what shows of a box besides its text.
 inline QStringList Boxes(const QList<MsgBoxCall>& calls)
 {
-    const QStringList icons { "plain", "stop", "question", "warning", "information" }; // by style / 16
-    const QStringList buttons { "OK", "?", "?", "Yes/No/Cancel", "Yes/No" };
+    const QMap<int, QString> icons { { 0, "plain" }, { vbCritical, "stop" }, { vbQuestion, "question" },
+        { vbExclamation, "warning" }, { vbInformation, "information" } };
+    const QMap<int, QString> buttons { { vbOKOnly, "OK" }, { vbYesNoCancel, "Yes/No/Cancel" }, { vbYesNo, "Yes/No" } };
+    const int iconBits = vbCritical | vbQuestion | vbExclamation | vbInformation;
+    const int buttonBits = vbYesNoCancel | vbYesNo;
     QStringList boxes;
     for (const MsgBoxCall& c : calls)
-        boxes.append(c.title + " [" + icons.value((c.style & 0x70) / 16, "?") + ' ' + buttons.value(c.style & 0x7)
-            + (c.style & vbDefaultButton2 ? " No default]" : "]"));
+        boxes.append(c.title + " [" + icons.value(c.style & iconBits, "?") + ' '
+            + buttons.value(c.style & buttonBits, "?") + (c.style & vbDefaultButton2 ? " No default]" : "]"));
     return boxes;
 }
 
